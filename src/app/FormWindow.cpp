@@ -1,0 +1,140 @@
+#include "app/FormWindow.h"
+
+#include "app/ClickLabel.h"
+#include "app/Look.h"
+#include "app/frmAbout.h"
+#include "web/modHelp.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+
+Qt::WindowFlags FixedWindowFlags()
+{
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+FormWindow::FormWindow(const QSize &clientSize, QWidget *parent)
+    : QMainWindow(parent, FixedWindowFlags())
+    , m_client(new QWidget(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(look::font(8.25));
+    m_client->setFixedSize(clientSize);
+    look::paintPanel(m_client);
+    setCentralWidget(m_client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FormWindow::Unload()
+{
+    close();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_defaultAndCancel || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
+        (focused && focused->isEnabled() ? focused : m_defaultAndCancel)->click();
+        return;
+    }
+    case Qt::Key_Escape:
+        m_defaultAndCancel->click();
+        return;
+    default:
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    // An unload is never refused; the handler runs once, before the window
+    // goes.
+    if (!m_unloaded) {
+        m_unloaded = true;
+        Form_Unload();
+    }
+    event->accept();
+}
+
+void FormWindow::showEvent(QShowEvent *event)
+{
+    if (!m_centred) {
+        m_centred = true;
+        adjustSize();
+        CentreOnScreen(this);
+    }
+    QMainWindow::showEvent(event);
+}
+
+QString FormWindow::BannerText()
+{
+    return tr("Talk it over in the Corvane forum at www.corvanesoftwares.com");
+}
+
+QString FormWindow::FullBrandText()
+{
+    return tr("Home Business Opportunity. Start your own Internet business and make money online. Get this software "
+              "fully branded for your website. Click here for more details.");
+}
+
+QString FormWindow::CoBrandText()
+{
+    return tr("Co-brand this software for your site: your name and links on every copy your visitors take home. "
+              "See the Help for details. Click Here for more info on co-branding.");
+}
+
+QAction *FormWindow::addMenuItem(QWidget *menu, const char *name, const QString &caption)
+{
+    auto *action = new QAction(caption, menu);
+    action->setObjectName(QString::fromLatin1(name));
+    menu->addAction(action);
+    return action;
+}
+
+void FormWindow::addWebMenus(const QString &updateCaption, const char *firstSeparator, const char *secondSeparator)
+{
+    QMenuBar *bar = menuBar();
+    QMenu *help = bar->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(addMenuItem(help, "mnuOnline", tr("&Online Help")), &QAction::triggered, this, &modHelp::OpenHelpPage);
+    connect(addMenuItem(help, "mnuVisit", tr("&Visit Us Online")), &QAction::triggered, this, &modHelp::OpenHomePage);
+    help->addSeparator()->setObjectName(QString::fromLatin1(firstSeparator));
+    connect(addMenuItem(help, "mnuUpdate", updateCaption), &QAction::triggered, this, &modHelp::OpenDownloadPage);
+    help->addSeparator()->setObjectName(QString::fromLatin1(secondSeparator));
+    connect(addMenuItem(help, "mnuAbout", tr("&About Software")), &QAction::triggered, this, &frmAbout::ShowModal);
+
+    connect(addMenuItem(bar, "mnuDonate", tr("&Donate")), &QAction::triggered, this, &modHelp::OpenDonateInfoPage);
+    // Kept for branded builds; never offered to the user here.
+    QAction *makeMoney = addMenuItem(bar, "mnuMakeMoneyOnline", tr("Make Money &Online"));
+    makeMoney->setVisible(false);
+    connect(makeMoney, &QAction::triggered, this, &modHelp::OpenFullBrandPage);
+}
+
+void FormWindow::connectLinks(ClickLabel *banner, ClickLabel *fullBrand, ClickLabel *coBrand)
+{
+    connect(banner, &ClickLabel::clicked, this, &modHelp::OpenHomePage);
+    connect(fullBrand, &ClickLabel::clicked, this, &modHelp::OpenFullBrandPage);
+    connect(coBrand, &ClickLabel::clicked, this, &modHelp::OpenCoBrandPage);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAbstractButton;
+class QAction;
+class ClickLabel;
+
+// Base of the application's top-level windows: a fixed client area centred on
+// the screen, no minimize or maximize box, one button that answers both Enter
+// and Esc, and an unload step that runs before the window is destroyed.
+class FormWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit FormWindow(const QSize &clientSize, QWidget *parent = nullptr);
+
+    // The client area below the menu bar, painted dark grey.
+    QWidget *client() const { return m_client; }
+
+    // Destroys the window after its Form_Unload has run. Hiding does not.
+    void Unload();
+    bool isUnloaded() const { return m_unloaded; }
+
+protected:
+    // Texts of the banner and the two promotional labels, shared by the main
+    // and result windows.
+    static QString BannerText();
+    static QString FullBrandText();
+    static QString CoBrandText();
+
+    // A menu item (or a command on the menu bar) named as its control.
+    QAction *addMenuItem(QWidget *menu, const char *name, const QString &caption);
+
+    // Help, Donate and the never-offered Make Money Online command, which the
+    // main and result windows share apart from a few names.
+    void addWebMenus(const QString &updateCaption, const char *firstSeparator, const char *secondSeparator);
+
+    // The banner opens the home page, each promotional label its own page.
+    void connectLinks(ClickLabel *banner, ClickLabel *fullBrand, ClickLabel *coBrand);
+
+    // Enter clicks the focused button or, when no button has the focus, this
+    // one; Esc always clicks it.
+    void setDefaultAndCancel(QAbstractButton *button) { m_defaultAndCancel = button; }
+
+    virtual void Form_Unload() {}
+
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QWidget *m_client;
+    QAbstractButton *m_defaultAndCancel = nullptr;
+    bool m_unloaded = false;
+    bool m_centred = false;
+};
+
+// Window flags shared by every fixed window of the application.
+Qt::WindowFlags FixedWindowFlags();
+
+// Moves a top-level window to the centre of the screen it will appear on.
+void CentreOnScreen(QWidget *window);

@@ -1,0 +1,91 @@
+#include "app/Look.h"
+
+#include "app/ClickLabel.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+namespace look {
+
+QFont font(qreal pointSize, int style)
+{
+    QFont f;
+    // DejaVu Sans shares Verdana's wide proportions, so the layout holds where
+    // Verdana is missing.
+    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    f.setPointSizeF(pointSize);
+    f.setBold(style & Bold);
+    f.setUnderline(style & Underlined);
+    return f;
+}
+
+void paintPanel(QWidget *widget)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, Panel);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+QWidget *panel(QWidget *parent, const QRect &geometry)
+{
+    auto *w = new QWidget(parent);
+    w->setGeometry(geometry);
+    paintPanel(w);
+    return w;
+}
+
+namespace {
+template <class L>
+L *setUp(L *l, const char *name, const QString &text, const QRect &geometry, const QFont &font,
+         const QColor &colour, Qt::Alignment alignment, bool opaque)
+{
+    l->setObjectName(QString::fromLatin1(name));
+    l->setText(text);
+    l->setGeometry(geometry);
+    l->setFont(font);
+    l->setAlignment(alignment);
+    l->setWordWrap(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Window, Panel);
+    l->setPalette(p);
+    l->setAutoFillBackground(opaque);
+    return l;
+}
+} // namespace
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QFont &font,
+              const QColor &colour, Qt::Alignment alignment, bool opaque)
+{
+    return setUp(new QLabel(parent), name, text, geometry, font, colour, alignment, opaque);
+}
+
+ClickLabel *link(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QFont &font,
+                 const QColor &colour, Qt::Alignment alignment, bool opaque)
+{
+    ClickLabel *l = setUp(new ClickLabel(parent), name, text, geometry, font, colour, alignment, opaque);
+    l->setAccessibleDescription(QObject::tr("Opens a web page in your browser"));
+    return l;
+}
+
+void fitToText(QLabel *label)
+{
+    const QPoint topLeft = label->pos();
+    label->setWordWrap(false);
+    label->adjustSize();
+    label->move(topLeft);
+}
+
+void styleButton(QAbstractButton *button, const QFont &font)
+{
+    button->setFont(font);
+    QPalette p = button->palette();
+    p.setColor(QPalette::Button, ButtonFace);
+    p.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(p);
+}
+
+} // namespace look

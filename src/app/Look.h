@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+class QLabel;
+class QAbstractButton;
+class ClickLabel;
+
+// The shared look of the windows: dark grey panels, light texts, light grey
+// button faces, Verdana throughout.
+namespace look {
+
+inline const QColor Panel{64, 64, 64};
+inline const QColor Caption{192, 192, 192}; // field captions, light grey
+inline const QColor Text{224, 224, 224};
+inline const QColor White{255, 255, 255};
+inline const QColor ButtonFace{224, 224, 224};
+
+enum FontStyle { Plain = 0, Bold = 1, Underlined = 2 };
+
+// Verdana at the given point size (8.25, 9, 9.75, ...); where Verdana is not
+// installed the closest metric match stands in.
+QFont font(qreal pointSize, int style = Plain);
+
+// A plain dark-grey panel.
+QWidget *panel(QWidget *parent, const QRect &geometry);
+
+// A label with the given text colour; transparent unless opaque is set.
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QFont &font,
+              const QColor &colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool opaque = false);
+
+// The same for a click target: underlined by its font, with a hand pointer.
+ClickLabel *link(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QFont &font,
+                 const QColor &colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool opaque = false);
+
+// Shrinks or grows a label to its text, keeping its top-left corner.
+void fitToText(QLabel *label);
+
+// Gives a push button the light-grey face and dark text.
+void styleButton(QAbstractButton *button, const QFont &font);
+
+// Dark-grey background for a window or panel.
+void paintPanel(QWidget *widget);
+
+} // namespace look

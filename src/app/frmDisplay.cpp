@@ -1,0 +1,105 @@
+#include "app/frmDisplay.h"
+
+#include "app/ClickLabel.h"
+#include "app/Forms.h"
+#include "app/Look.h"
+#include "app/Twips.h"
+#include "app/frmMain.h"
+#include "astro/SignReadings.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+frmDisplay::frmDisplay(QWidget *parent)
+    : FormWindow(twips::size(8415, 6135), parent)
+{
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(tr("Starkindle v1.15"));
+
+    QWidget *top = look::panel(client(), twips::rect(0, 0, 8415, 615));
+    ClickLabel *banner = look::link(top, "Label61", BannerText(), twips::rect(60, 120, 8280, 465),
+                                    look::font(9, look::Bold | look::Underlined), look::Text,
+                                    Qt::AlignHCenter | Qt::AlignTop);
+
+    auto *frame = new QGroupBox(tr("Sexual Astrology Sign"), client());
+    frame->setObjectName(QStringLiteral("fraSexualitySign"));
+    frame->setGeometry(twips::rect(0, 600, 8415, 3975));
+    frame->setFont(look::font(9, look::Bold));
+    look::paintPanel(frame);
+    QPalette framePalette = frame->palette();
+    framePalette.setColor(QPalette::WindowText, look::Caption);
+    frame->setPalette(framePalette);
+
+    const QFont heading = look::font(9, look::Bold);
+    look::fitToText(look::label(frame, "Label2", tr("Eros is the god of sexual love and desire."),
+                                twips::rect(2182, 360, 4050, 210), heading, look::Text));
+    look::fitToText(look::label(frame, "Label12", tr("Eros in your Chart is Placed in"),
+                                twips::rect(2722, 720, 2970, 210), heading, look::Caption));
+    // Until a lookup fills them, the labels show what they were made with.
+    lblSexualitySign = look::label(frame, "lblSexualitySign", QStringLiteral("lblSexualitySign"),
+                                   twips::rect(3397, 1080, 1620, 210), heading, look::Text, Qt::AlignHCenter);
+    look::fitToText(lblSexualitySign);
+    lblSignDesc = look::label(frame, "lblSignDesc", astro::Reading(astro::Sign::Virgo),
+                              twips::rect(180, 1440, 8055, 2415), look::font(8.25, look::Bold), look::Caption,
+                              Qt::AlignHCenter | Qt::AlignTop);
+
+    cmdBack = new QPushButton(tr("&Back"), client());
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    cmdBack->setGeometry(twips::rect(0, 4680, 7095, 465));
+    look::styleButton(cmdBack, look::font(8.25, look::Bold));
+    cmdExit = new QPushButton(tr("&Exit"), client());
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit->setGeometry(twips::rect(7200, 4680, 1215, 465));
+    look::styleButton(cmdExit, look::font(8.25, look::Bold));
+    setDefaultAndCancel(cmdExit);
+    setTabOrder(cmdExit, cmdBack);
+
+    QWidget *bottom = look::panel(client(), twips::rect(0, 5160, 8415, 975));
+    const QFont promo = look::font(8.25, look::Bold | look::Underlined);
+    ClickLabel *fullBrand = look::link(bottom, "lblFullBrand", FullBrandText(), twips::rect(120, 240, 8145, 615),
+                                       promo, look::Text, Qt::AlignHCenter | Qt::AlignTop, true);
+    ClickLabel *coBrand = look::link(bottom, "lblCobrand", CoBrandText(), twips::rect(120, 240, 8145, 615), promo,
+                                     look::Text, Qt::AlignLeft | Qt::AlignTop, true);
+    connectLinks(banner, fullBrand, coBrand);
+
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(addMenuItem(file, "mnuFileBack", tr("&Back")), &QAction::triggered, this, &frmDisplay::cmdBack_Click);
+    connect(addMenuItem(file, "mnuExit", tr("E&xit")), &QAction::triggered, this, &frmDisplay::cmdExit_Click);
+    addWebMenus(tr("&Check for Software Update"), "mnuFileSep1", "mnuFileSep2");
+
+    connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
+
+    cmdExit->setFocus();
+}
+
+void frmDisplay::setSignName(const QString &name)
+{
+    lblSexualitySign->setText(name);
+    look::fitToText(lblSexualitySign);
+}
+
+void frmDisplay::setReading(const QString &reading)
+{
+    lblSignDesc->setText(reading);
+}
+
+void frmDisplay::cmdBack_Click()
+{
+    Unload();
+    forms::Main()->show();
+    forms::HideExitWindow();
+}
+
+void frmDisplay::cmdExit_Click()
+{
+    Unload();
+}
+
+void frmDisplay::Form_Unload()
+{
+    forms::ShowExitWindow();
+}

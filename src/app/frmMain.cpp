@@ -1,0 +1,269 @@
+#include "app/frmMain.h"
+
+#include "app/ClickLabel.h"
+#include "app/Forms.h"
+#include "app/Look.h"
+#include "app/Twips.h"
+#include "app/frmDisplay.h"
+#include "astro/SignReadings.h"
+#include "astro/modPlanetSign.h"
+#include "platform/MessageBox.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <optional>
+
+namespace {
+
+// The character code a key press types, or none for keys that only move,
+// select or leave (Tab, Esc, arrows, Delete, ...). Clipboard and other Ctrl
+// combinations count as the control character they stand for, so the name
+// filter can refuse them like any other non-letter.
+std::optional<char16_t> typedCharacter(const QKeyEvent &event)
+{
+    if (event.matches(QKeySequence::Paste))
+        return char16_t(22);
+    if (event.matches(QKeySequence::Copy))
+        return char16_t(3);
+    if (event.matches(QKeySequence::Cut))
+        return char16_t(24);
+    switch (event.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_Delete:
+        return std::nullopt;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return char16_t(13);
+    case Qt::Key_Backspace:
+        return char16_t(8);
+    default:
+        break;
+    }
+    if ((event.modifiers() & Qt::ControlModifier) && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return char16_t(event.key() - Qt::Key_A + 1);
+    const QString text = event.text();
+    if (text.isEmpty())
+        return std::nullopt;
+    return text.at(0).unicode();
+}
+
+QComboBox *dateList(QWidget *parent, const char *name, const QString &accessibleName, const QRect &geometry)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(accessibleName);
+    box->setGeometry(geometry);
+    box->setFont(look::font(8.25, look::Bold));
+    QPalette p = box->palette();
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
+        p.setColor(role, look::Panel);
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+        p.setColor(role, look::Caption);
+    box->setPalette(p);
+    return box;
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent)
+    : FormWindow(twips::size(7260, 5040), parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(tr("Starkindle v1.15"));
+
+    // Banner.
+    QWidget *top = look::panel(client(), twips::rect(0, 0, 7260, 615));
+    Label61 = look::link(top, "Label61", BannerText(),
+                         twips::rect(120, 120, 7080, 435), look::font(9, look::Bold | look::Underlined), look::Text,
+                         Qt::AlignHCenter | Qt::AlignTop);
+
+    // Description, entry and the find-sign button.
+    QWidget *middle = look::panel(client(), twips::rect(0, 600, 7260, 3615));
+    look::label(middle, "Label3",
+                tr("Starkindle describes the placement of the asteroid Eros in your birth chart. This helps you know "
+                   "more about the sexual, passion, love and erotic side of your nature"),
+                twips::rect(480, 240, 6135, 615), look::font(8.25, look::Bold), look::White,
+                Qt::AlignHCenter | Qt::AlignTop);
+
+    QWidget *entry = look::panel(middle, twips::rect(600, 1080, 6015, 1575));
+    entry->setObjectName(QStringLiteral("Picture1"));
+    const QFont captionBold = look::font(8.25, look::Bold | look::Underlined);
+    const QFont caption = look::font(8.25, look::Underlined);
+    look::fitToText(look::label(entry, "Label1", tr("Name"), twips::rect(240, 330, 555, 195), captionBold, look::Caption));
+
+    txtName = new QLineEdit(entry);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setAccessibleName(tr("Name"));
+    txtName->setGeometry(twips::rect(1680, 240, 3735, 375));
+    txtName->setFont(look::font(8.25, look::Bold));
+    // Only typed characters reach the box, through the name filter.
+    txtName->setContextMenuPolicy(Qt::NoContextMenu);
+    txtName->setAcceptDrops(false);
+    QPalette namePalette = txtName->palette();
+    namePalette.setColor(QPalette::Base, look::Panel);
+    namePalette.setColor(QPalette::Text, look::Caption);
+    txtName->setPalette(namePalette);
+    txtName->installEventFilter(this);
+
+    look::label(entry, "Label2", tr("Date Of Birth"), twips::rect(240, 1020, 1245, 195), captionBold, look::Caption);
+    look::label(entry, "Label5", tr("Date"), twips::rect(1920, 720, 405, 195), caption, look::Caption);
+    look::label(entry, "Label7", tr("Month"), twips::rect(3240, 720, 510, 195), caption, look::Caption);
+    look::label(entry, "Label6", tr("Year"), twips::rect(4680, 720, 390, 195), caption, look::Caption);
+    cboDate = dateList(entry, "cboDate", tr("Date"), twips::rect(1680, 960, 900, 315));
+    cboMonth = dateList(entry, "cboMonth", tr("Month"), twips::rect(2760, 960, 1500, 315));
+    cboYear = dateList(entry, "cboYear", tr("Year"), twips::rect(4440, 960, 1020, 315));
+
+    cmdNext = new QPushButton(tr("Find My &Sexual Astrology Sign"), middle);
+    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    cmdNext->setGeometry(twips::rect(600, 2760, 6015, 615));
+    look::styleButton(cmdNext, look::font(9, look::Bold));
+
+    // Promotional labels and the way out. The co-brand label is made last, so
+    // it starts in front of the fully-branded one.
+    QWidget *bottom = look::panel(client(), twips::rect(0, 4200, 7260, 855));
+    const QFont promo = look::font(8.25, look::Bold | look::Underlined);
+    lblFullBrand = look::link(bottom, "lblFullBrand", FullBrandText(), twips::rect(120, 120, 5985, 615), promo, look::Text, Qt::AlignLeft | Qt::AlignTop, true);
+    lblCobrand = look::link(bottom, "lblCobrand", CoBrandText(), twips::rect(120, 120, 5985, 615), promo, look::Text, Qt::AlignLeft | Qt::AlignTop, true);
+
+    cmdExit = new QPushButton(tr("&Exit"), bottom);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit->setGeometry(twips::rect(6240, 240, 900, 465));
+    look::styleButton(cmdExit, look::font(8.25, look::Bold));
+    setDefaultAndCancel(cmdExit);
+
+    setTabOrder(txtName, cboDate);
+    setTabOrder(cboDate, cboMonth);
+    setTabOrder(cboMonth, cboYear);
+    setTabOrder(cboYear, cmdNext);
+    setTabOrder(cmdNext, cmdExit);
+
+    buildMenus();
+
+    connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connectLinks(Label61, lblFullBrand, lblCobrand);
+
+    Form_Load();
+    txtName->setFocus();
+}
+
+void frmMain::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(addMenuItem(file, "mnuFindSexualitySign", tr("Find My &Sexual Astrology Sign")), &QAction::triggered, this,
+            &frmMain::cmdNext_Click);
+    connect(addMenuItem(file, "mnuExit", tr("E&xit")), &QAction::triggered, this, &frmMain::mnuExit_Click);
+    addWebMenus(tr("Check for Software &Update"), "mnuHelp1", "mnuHelp2");
+}
+
+void frmMain::Form_Load()
+{
+    for (int day = 1; day <= 31; ++day)
+        cboDate->addItem(QString::number(day));
+    // The month names are what the sign table compares against: never translated.
+    cboMonth->addItems({QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+                        QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"), QStringLiteral("July"),
+                        QStringLiteral("August"), QStringLiteral("September"), QStringLiteral("October"),
+                        QStringLiteral("November"), QStringLiteral("December")});
+    for (int year = astro::FirstYear; year <= astro::LastYear; ++year)
+        cboYear->addItem(QString::number(year));
+    cboDate->setCurrentIndex(0);
+    cboMonth->setCurrentIndex(0);
+    cboYear->setCurrentIndex(0);
+}
+
+void frmMain::txtName_KeyPress(char16_t &keyAscii)
+{
+    const bool letter = (keyAscii >= 65 && keyAscii <= 90) || (keyAscii >= 97 && keyAscii <= 122);
+    if (!letter) {
+        if (keyAscii == 32 || keyAscii == 13 || keyAscii == 8)
+            return;
+        platform::ShowMessage(tr("Please Enter only Letters"));
+        keyAscii = 0;
+    }
+    if (keyAscii >= 97 && keyAscii <= 122)
+        keyAscii = char16_t(keyAscii - 32);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != txtName || event->type() != QEvent::KeyPress)
+        return FormWindow::eventFilter(watched, event);
+    const auto &key = static_cast<const QKeyEvent &>(*event);
+    if (key.modifiers() & (Qt::AltModifier | Qt::MetaModifier))
+        return false; // access keys and menus, not typing
+    const std::optional<char16_t> typed = typedCharacter(key);
+    if (!typed)
+        return false;
+    char16_t code = *typed;
+    txtName_KeyPress(code);
+    if (code == 0)
+        return true;
+    if (code == *typed)
+        return false;
+    txtName->insert(QString(QChar(code)));
+    return true;
+}
+
+bool frmMain::ValidateEntry()
+{
+    if (txtName->text().isEmpty()) {
+        platform::ShowMessage(tr("Please Enter Your Name"));
+        txtName->setFocus();
+        return false;
+    }
+    // Every year offered follows the four-year rule, so no century rule.
+    const bool leapYear = cboYear->currentText().toInt() % 4 == 0;
+    const int month = cboMonth->currentIndex();
+    const int day = cboDate->currentIndex();
+    if (month == 1 && day >= (leapYear ? 29 : 28)) {
+        platform::ShowMessage(tr("Please Enter Correct Date Or Month!"));
+        return false;
+    }
+    if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30) {
+        platform::ShowMessage(tr("Please Enter Correct Date Or Month !"));
+        return false;
+    }
+    return true;
+}
+
+void frmMain::GetPlanetSign()
+{
+    astro::GetPlanetSign(cboYear->currentText(), cboMonth->currentText(), cboDate->currentText());
+}
+
+void frmMain::cmdNext_Click()
+{
+    if (!ValidateEntry())
+        return;
+    GetPlanetSign();
+    frmDisplay *display = forms::Display();
+    if (const std::optional<QString> reading = astro::ReadingFor(astro::SexualitySign()))
+        display->setReading(*reading);
+    display->setSignName(astro::SexualitySign());
+    hide();
+    forms::HideExitWindow();
+    display->show();
+}
+
+void frmMain::cmdExit_Click()
+{
+    Unload();
+}
+
+void frmMain::mnuExit_Click()
+{
+    Unload();
+}
+
+void frmMain::Form_Unload()
+{
+    forms::ShowExitWindow();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/FormWindow.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class ClickLabel;
+
+// The entry window: a name and a birth date, the find-sign command, the
+// maker's links and the way out.
+class frmMain : public FormWindow
+{
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget *parent = nullptr);
+
+    // The find-sign command.
+    void cmdNext_Click();
+
+    // Checks the entry; when it answers false the user has been told why.
+    bool ValidateEntry();
+
+    // Looks up the chosen date and leaves its sign in SexualitySign.
+    void GetPlanetSign();
+
+    // The two promotional labels that share one place at the bottom.
+    ClickLabel *fullBrandLabel() const { return lblFullBrand; }
+    ClickLabel *coBrandLabel() const { return lblCobrand; }
+
+    // The name filter for one typed character: 0 discards it, and a lower-case
+    // letter comes back in capitals.
+    void txtName_KeyPress(char16_t &keyAscii);
+
+protected:
+    void Form_Unload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Load();
+    void buildMenus();
+    void cmdExit_Click();
+    void mnuExit_Click();
+
+    QLineEdit *txtName = nullptr;
+    QComboBox *cboDate = nullptr;
+    QComboBox *cboMonth = nullptr;
+    QComboBox *cboYear = nullptr;
+    QPushButton *cmdNext = nullptr;
+    QPushButton *cmdExit = nullptr;
+    ClickLabel *Label61 = nullptr;
+    ClickLabel *lblFullBrand = nullptr;
+    ClickLabel *lblCobrand = nullptr;
+};

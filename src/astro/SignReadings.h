@@ -1,0 +1,19 @@
+#pragma once
+
+#include "astro/Sign.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace astro {
+
+// The fixed reading of a sign, character for character as shipped.
+QString Reading(Sign sign);
+
+// The reading whose sign name equals signName exactly (case-sensitive, no
+// trimming), or none. Used with SexualitySign() by the find-sign command.
+std::optional<QString> ReadingFor(QStringView signName);
+
+} // namespace astro

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "astro/Sign.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace astro {
+
+inline constexpr int FirstYear = 1940;
+inline constexpr int LastYear = 1990;
+
+// The sign in force on a day of the table. Day numbers run 1..31 in every
+// month, as the day list offers them, so a day the month lacks still has a
+// sign. No match outside 1940..1990, months 1..12 and days 1..31.
+std::optional<Sign> LookupSign(int year, int month, int day);
+
+// The same lookup from the three list texts: the year and day texts must be
+// plain decimal numbers, the month text one of "January".."December" exactly.
+std::optional<Sign> LookupSign(QStringView yearText, QStringView monthText, QStringView dayText);
+
+// The sign of the last lookup that matched; empty until one has.
+const QString &SexualitySign();
+
+// Looks the date up and, on a match, stores the sign's name in
+// SexualitySign(). No match leaves the previous value in place.
+void GetPlanetSign(QStringView yearText, QStringView monthText, QStringView dayText);
+
+} // namespace astro

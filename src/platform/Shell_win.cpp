@@ -1,0 +1,19 @@
+#include "platform/Shell.h"
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#include <shellapi.h>
+
+namespace platform::detail {
+
+void NativeShellOpen(const QString &address)
+{
+    // No owner window, the "Open" verb, the address in the ANSI code page, no
+    // parameters, a fixed working directory, shown normally. The result is
+    // deliberately ignored: a link that cannot be opened is not an error.
+    const QByteArray file = address.toLocal8Bit();
+    ShellExecuteA(nullptr, "Open", file.constData(), nullptr, "C:\\", SW_SHOWNORMAL);
+}
+
+} // namespace platform::detail
+#endif

@@ -1,0 +1,148 @@
+#include "app/Forms.h"
+#include "app/frmAbout.h"
+#include "app/frmDisplay.h"
+#include "app/frmMain.h"
+#include "support/TestSupport.h"
+#include "web/modHelp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Once the About window is up as the modal window, runs act on it.
+void whenAboutAppears(std::function<void(frmAbout *)> act)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+        if (auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(about);
+        }
+    });
+    timer->start();
+}
+
+QLabel *label(QWidget *w, const char *name)
+{
+    return w->findChild<QLabel *>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+class TestFrmAbout : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+
+    void content();
+    void closingKeys_data();
+    void closingKeys();
+    void linksLeaveItOpen();
+    void openedModallyFromBothWindows_data();
+    void openedModallyFromBothWindows();
+};
+
+void TestFrmAbout::cleanup()
+{
+    forms::ExitApplication();
+    QCOMPARE(LeftoverWindows(), QStringList());
+}
+
+void TestFrmAbout::content()
+{
+    frmAbout about;
+    QCOMPARE(about.windowTitle(), QStringLiteral("Starkindle v1.15"));
+    QCOMPARE(about.size(), QSize(423, 264));
+    QVERIFY(about.minimumSize() == about.maximumSize());
+    QCOMPARE(label(&about, "Label2")->text(), QStringLiteral("Starkindle v1.15"));
+    QVERIFY(label(&about, "Label1")->text().startsWith(
+        QStringLiteral("Starkindle describes the placement of the asteroid Eros in your birth chart. This asteroid is "
+                       "also known as the Cupid. This sign helps you understand yourself and know more about your "
+                       "sexual urges and passionate feelings. It gives you an insight to your creative feelings.")));
+    QCOMPARE(label(&about, "lblHomePage")->text(), QStringLiteral("Click here to visit ") + modHelp::WebSite());
+    QCOMPARE(label(&about, "Label5")->text(), QStringLiteral("Click here for more details"));
+    QVERIFY(!label(&about, "picIcon")->pixmap().isNull());
+    auto *ok = about.findChild<QPushButton *>(QStringLiteral("cmdOK"));
+    QCOMPARE(ok->text(), QStringLiteral("&OK"));
+    QVERIFY(ok->isDefault());
+    QCOMPARE(about.findChild<QWidget *>(QStringLiteral("Line2"))->geometry(), QRect(-4, 224, 429, 1));
+}
+
+void TestFrmAbout::closingKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+}
+
+void TestFrmAbout::closingKeys()
+{
+    QFETCH(int, key);
+    bool hadFocus = false;
+    whenAboutAppears([&](frmAbout *about) {
+        hadFocus = about->focusWidget() == about->findChild<QPushButton *>(QStringLiteral("cmdOK"));
+        QTest::keyClick(about->focusWidget(), Qt::Key(key));
+    });
+    frmAbout::ShowModal(); // returns only when the window has closed
+    QVERIFY(hadFocus);
+}
+
+void TestFrmAbout::linksLeaveItOpen()
+{
+    ShellRecorder shell;
+    bool stillOpen = false;
+    whenAboutAppears([&](frmAbout *about) {
+        QTest::mouseClick(label(about, "lblHomePage"), Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseClick(label(about, "Label5"), Qt::LeftButton, {}, QPoint(3, 3));
+        stillOpen = about->isVisible() && QApplication::activeModalWidget() == about;
+        about->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+    });
+    frmAbout::ShowModal();
+    QVERIFY(stillOpen);
+    QCOMPARE(shell.opened(),
+             QStringList({modHelp::WebSite(), modHelp::HelpSite() + QStringLiteral("/fully-branded.html")}));
+}
+
+void TestFrmAbout::openedModallyFromBothWindows_data()
+{
+    QTest::addColumn<bool>("fromResult");
+    QTest::newRow("main window") << false;
+    QTest::newRow("result window") << true;
+}
+
+void TestFrmAbout::openedModallyFromBothWindows()
+{
+    QFETCH(bool, fromResult);
+
+    QWidget *opener = forms::Main();
+    if (fromResult)
+        opener = forms::Display();
+    opener->show();
+    QVERIFY(QTest::qWaitForWindowExposed(opener));
+
+    Qt::WindowModality modality = Qt::NonModal;
+    QWidget *owner = opener;
+    whenAboutAppears([&](frmAbout *about) {
+        modality = about->windowModality();
+        owner = about->parentWidget();
+        QTest::keyClick(about->focusWidget(), Qt::Key_Escape);
+    });
+    opener->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+    QCOMPARE(modality, Qt::ApplicationModal);
+    QCOMPARE(owner, nullptr);
+    QVERIFY(opener->isVisible()); // back where it was opened from
+}
+
+QTEST_MAIN(TestFrmAbout)
+#include "tst_frmabout.moc"

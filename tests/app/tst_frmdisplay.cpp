@@ -1,0 +1,230 @@
+#include "app/Forms.h"
+#include "app/frmDisplay.h"
+#include "app/frmMain.h"
+#include "astro/SignReadings.h"
+#include "support/TestSupport.h"
+#include "web/modHelp.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+template <class T>
+T *child(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no %s named %s", T::staticMetaObject.className(), name);
+    return found;
+}
+
+// Runs a lookup for 15 March 1965 from a shown main window and hands back the
+// result window it brings up.
+frmDisplay *lookUp()
+{
+    frmMain *main = forms::Main();
+    main->show();
+    child<QLineEdit>(main, "txtName")->setText(QStringLiteral("ANNA"));
+    child<QComboBox>(main, "cboDate")->setCurrentIndex(14);
+    child<QComboBox>(main, "cboMonth")->setCurrentIndex(2);
+    child<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("1965"));
+    main->cmdNext_Click();
+    frmDisplay *display = forms::Display();
+    if (!QTest::qWaitForWindowExposed(display))
+        qFatal("result window not exposed");
+    return display;
+}
+
+} // namespace
+
+class TestFrmDisplay : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+
+    void freshWindowShowsItsStoredTexts();
+    void layout_data();
+    void layout();
+    void longestReadingFits();
+    void signNameKeepsItsLeftEdge();
+    void resultFocusAndKeys();
+    void menuItemsMatchButtons_data();
+    void menuItemsMatchButtons();
+    void linksOpenTheirPages_data();
+    void linksOpenTheirPages();
+};
+
+void TestFrmDisplay::cleanup()
+{
+    forms::ExitApplication();
+    QCOMPARE(LeftoverWindows(), QStringList());
+}
+
+void TestFrmDisplay::freshWindowShowsItsStoredTexts()
+{
+    frmDisplay *display = forms::Display();
+    QCOMPARE(child<QLabel>(display, "lblSexualitySign")->text(), QStringLiteral("lblSexualitySign"));
+    QCOMPARE(child<QLabel>(display, "lblSignDesc")->text(), astro::Reading(astro::Sign::Virgo));
+    QCOMPARE(child<QLabel>(display, "Label12")->text(), QStringLiteral("Eros in your Chart is Placed in"));
+    QCOMPARE(child<QLabel>(display, "Label2")->text(), QStringLiteral("Eros is the god of sexual love and desire."));
+    QCOMPARE(display->windowTitle(), QStringLiteral("Starkindle v1.15"));
+    QVERIFY(!display->isVisible());
+}
+
+void TestFrmDisplay::layout_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("geometry"); // pixels at 96 dpi
+
+    QTest::newRow("fraSexualitySign") << "fraSexualitySign" << QRect(0, 40, 561, 265);
+    QTest::newRow("lblSignDesc") << "lblSignDesc" << QRect(12, 96, 537, 161);
+    QTest::newRow("cmdBack") << "cmdBack" << QRect(0, 312, 473, 31);
+    QTest::newRow("cmdExit") << "cmdExit" << QRect(480, 312, 81, 31);
+}
+
+void TestFrmDisplay::layout()
+{
+    QFETCH(QString, control);
+    QFETCH(QRect, geometry);
+
+    frmDisplay *display = forms::Display();
+    QCOMPARE(display->centralWidget()->size(), QSize(561, 409));
+    QCOMPARE(display->findChild<QWidget *>(control)->geometry(), geometry);
+}
+
+void TestFrmDisplay::longestReadingFits()
+{
+    // The longest reading must show whole in the description label, at the
+    // label's own font and width, word-wrapped.
+    frmDisplay *display = forms::Display();
+    auto *description = child<QLabel>(display, "lblSignDesc");
+    const QString longest = astro::Reading(astro::Sign::Sagittarius);
+    QCOMPARE(longest.size(), 855);
+    QVERIFY(description->wordWrap());
+    QCOMPARE(description->font().pointSizeF(), 8.25);
+    QVERIFY(description->font().bold());
+    const QRect needed = QFontMetrics(description->font())
+                             .boundingRect(QRect(QPoint(0, 0), description->size()),
+                                           Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop, longest);
+    QVERIFY2(needed.height() <= description->height(),
+             qPrintable(QStringLiteral("needs %1 px of %2").arg(needed.height()).arg(description->height())));
+    QVERIFY(needed.width() <= description->width());
+}
+
+void TestFrmDisplay::signNameKeepsItsLeftEdge()
+{
+    frmDisplay *display = forms::Display();
+    auto *sign = child<QLabel>(display, "lblSexualitySign");
+    const int left = sign->x();
+    display->setSignName(QStringLiteral("Sagittarius"));
+    QCOMPARE(sign->x(), left);
+    QVERIFY(sign->width() >= sign->fontMetrics().horizontalAdvance(QStringLiteral("Sagittarius")));
+    display->setSignName(QStringLiteral("Leo"));
+    QCOMPARE(sign->x(), left);
+    QVERIFY(sign->width() < sign->fontMetrics().horizontalAdvance(QStringLiteral("Sagittarius")));
+}
+
+void TestFrmDisplay::resultFocusAndKeys()
+{
+    MessageRecorder boxes;
+    frmDisplay *display = lookUp();
+    auto *exit = child<QPushButton>(display, "cmdExit");
+    auto *back = child<QPushButton>(display, "cmdBack");
+    QCOMPARE(display->focusWidget(), exit);
+    QCOMPARE(NextTabStop(exit), back);
+    QCOMPARE(NextTabStop(back), exit);
+
+    // Enter on Back goes back; the main window comes up again.
+    back->setFocus();
+    QTest::keyClick(back, Qt::Key_Return);
+    QVERIFY(!forms::IsDisplayLoaded());
+    QVERIFY(forms::Main()->isVisible());
+
+    // Enter right after the result appears takes the Exit button.
+    display = lookUp();
+    QTest::keyClick(display->focusWidget(), Qt::Key_Return);
+    QVERIFY(!forms::IsDisplayLoaded());
+    QVERIFY(!forms::Main()->isVisible());
+
+    // Esc on Back still means Exit.
+    display = lookUp();
+    QWidget *backAgain = child<QPushButton>(display, "cmdBack");
+    backAgain->setFocus();
+    QTest::keyClick(backAgain, Qt::Key_Escape);
+    QVERIFY(!forms::IsDisplayLoaded());
+    QVERIFY(!forms::Main()->isVisible());
+    QVERIFY(boxes.shown().isEmpty());
+}
+
+void TestFrmDisplay::menuItemsMatchButtons_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("mainShownAfter");
+
+    QTest::newRow("File > Back") << "mnuFileBack" << "&Back" << true;
+    QTest::newRow("File > Exit") << "mnuExit" << "E&xit" << false;
+}
+
+void TestFrmDisplay::menuItemsMatchButtons()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, caption);
+    QFETCH(bool, mainShownAfter);
+
+    frmDisplay *display = lookUp();
+    QAction *action = display->findChild<QAction *>(item);
+    QCOMPARE(action->text(), caption);
+    action->trigger();
+    QVERIFY(!forms::IsDisplayLoaded());
+    QCOMPARE(forms::Main()->isVisible(), mainShownAfter);
+    QCOMPARE(child<QLineEdit>(forms::Main(), "txtName")->text(), QStringLiteral("ANNA"));
+}
+
+void TestFrmDisplay::linksOpenTheirPages_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("address");
+
+    const QString web = modHelp::WebSite();
+    const QString help = modHelp::HelpSite();
+    QTest::newRow("Online Help") << "mnuOnline" << web + "/starkindle/starkindle-help.html";
+    QTest::newRow("Visit Us Online") << "mnuVisit" << web;
+    QTest::newRow("Check for Software Update") << "mnuUpdate" << web + "/starkindle/download-starkindle.html";
+    QTest::newRow("Donate") << "mnuDonate" << help + "/donate.html";
+    QTest::newRow("hidden Make Money Online") << "mnuMakeMoneyOnline" << help + "/fully-branded.html";
+    QTest::newRow("banner") << "Label61" << web;
+    QTest::newRow("full brand") << "lblFullBrand" << help + "/fully-branded.html";
+    QTest::newRow("co-brand") << "lblCobrand" << help + "/co-brand.html";
+}
+
+void TestFrmDisplay::linksOpenTheirPages()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, address);
+
+    ShellRecorder shell;
+    frmDisplay *display = lookUp();
+    if (auto *label = display->findChild<QLabel *>(control)) {
+        label->raise();
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
+    } else {
+        display->findChild<QAction *>(control)->trigger();
+    }
+    QCOMPARE(shell.opened(), QStringList{address});
+    QVERIFY(display->isVisible());
+    QCOMPARE(display->findChild<QAction *>(QStringLiteral("mnuUpdate"))->text(),
+             QStringLiteral("&Check for Software Update"));
+    QVERIFY(!display->findChild<QAction *>(QStringLiteral("mnuMakeMoneyOnline"))->isVisible());
+}
+
+QTEST_MAIN(TestFrmDisplay)
+#include "tst_frmdisplay.moc"

@@ -1,0 +1,451 @@
+#include "app/Forms.h"
+#include "app/frmDisplay.h"
+#include "app/frmMain.h"
+#include "astro/SignReadings.h"
+#include "support/TestSupport.h"
+#include "web/modHelp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+template <class T>
+T *child(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no %s named %s", T::staticMetaObject.className(), name);
+    return found;
+}
+
+QAction *action(QWidget *window, const char *name)
+{
+    return child<QAction>(window, name);
+}
+
+// A shown main window, as start-up leaves it.
+frmMain *showMain()
+{
+    frmMain *main = forms::Main();
+    main->show();
+    main->activateWindow();
+    if (!QTest::qWaitForWindowActive(main))
+        qFatal("main window not active");
+    return main;
+}
+
+// Types text key by key as a keyboard would, including characters no key
+// code names.
+void type(QWidget *target, const QString &text)
+{
+    for (QChar c : text) {
+        const int key = c.unicode() < 128 ? QChar(c).toUpper().unicode() : int(Qt::Key_unknown);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &release);
+    }
+}
+
+void enter(frmMain *main, const QString &name, int day, const QString &month, int year)
+{
+    child<QLineEdit>(main, "txtName")->setText(name);
+    child<QComboBox>(main, "cboDate")->setCurrentIndex(day - 1);
+    auto *months = child<QComboBox>(main, "cboMonth");
+    months->setCurrentIndex(months->findText(month));
+    auto *years = child<QComboBox>(main, "cboYear");
+    years->setCurrentIndex(years->findText(QString::number(year)));
+}
+
+} // namespace
+
+class TestFrmMain : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+
+    void freshWindow();
+    void nameFilter_data();
+    void nameFilter();
+    void pasteAddsNothing();
+    void validation_data();
+    void validation();
+    void emptyNameMovesFocusToName();
+    void menuFindRunsTheSameCommand();
+    void enterAndEscape_data();
+    void enterAndEscape();
+    void enterOnFindButtonFindsTheSign();
+    void menusAndLabelsOpenTheirPages_data();
+    void menusAndLabelsOpenTheirPages();
+    void makeMoneyOnlineIsNotOffered();
+    void lookupBackAndLookupAgain();
+    void exitRoutesEndTheApplication_data();
+    void exitRoutesEndTheApplication();
+};
+
+void TestFrmMain::cleanup()
+{
+    forms::ExitApplication();
+    QCOMPARE(LeftoverWindows(), QStringList());
+}
+
+void TestFrmMain::freshWindow()
+{
+    frmMain *main = showMain();
+    QCOMPARE(main->windowTitle(), QStringLiteral("Starkindle v1.15"));
+    QCOMPARE(main->centralWidget()->size(), QSize(484, 336));
+    QVERIFY(main->minimumSize() == main->maximumSize());
+    QVERIFY(!(main->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+
+    auto *name = child<QLineEdit>(main, "txtName");
+    auto *days = child<QComboBox>(main, "cboDate");
+    auto *months = child<QComboBox>(main, "cboMonth");
+    auto *years = child<QComboBox>(main, "cboYear");
+    QCOMPARE(name->text(), QString());
+    QCOMPARE(days->currentText(), QStringLiteral("1"));
+    QCOMPARE(months->currentText(), QStringLiteral("January"));
+    QCOMPARE(years->currentText(), QStringLiteral("1940"));
+    QCOMPARE(main->focusWidget(), name);
+
+    QCOMPARE(days->count(), 31);
+    QCOMPARE(days->itemText(30), QStringLiteral("31"));
+    QCOMPARE(months->count(), 12);
+    QCOMPARE(months->itemText(1), QStringLiteral("February"));
+    QCOMPARE(months->itemText(11), QStringLiteral("December"));
+    QCOMPARE(years->count(), 51);
+    QCOMPARE(years->itemText(50), QStringLiteral("1990"));
+    for (QComboBox *list : {days, months, years})
+        QVERIFY(!list->isEditable());
+
+    // Focus order: name, day, month, year, find, exit.
+    const QStringList order = {QStringLiteral("cboDate"), QStringLiteral("cboMonth"), QStringLiteral("cboYear"),
+                               QStringLiteral("cmdNext"), QStringLiteral("cmdExit")};
+    QWidget *w = name;
+    for (const QString &next : order) {
+        w = NextTabStop(w);
+        QCOMPARE(w->objectName(), next);
+    }
+    QCOMPARE(name->accessibleName(), QStringLiteral("Name"));
+    QCOMPARE(years->accessibleName(), QStringLiteral("Year"));
+    QCOMPARE(child<QPushButton>(main, "cmdNext")->text(), QStringLiteral("Find My &Sexual Astrology Sign"));
+}
+
+void TestFrmMain::nameFilter_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("messages");
+
+    QTest::newRow("letters come out in capitals, a digit is refused") << "ab1 c" << "AB C" << 1;
+    QTest::newRow("capitals stay") << "XyZ" << "XYZ" << 0;
+    QTest::newRow("spaces pass") << "   " << "   " << 0;
+    QTest::newRow("punctuation between Z and a") << "[\\]^_`" << "" << 6;
+    QTest::newRow("brace after z") << "a{" << "A" << 1;
+    QTest::newRow("accented letter") << QStringLiteral("Ren\u00e9e") << "RENE" << 1;
+    QTest::newRow("hyphen and apostrophe") << "o'neil-x" << "ONEILX" << 2;
+    QTest::newRow("letter outside Latin") << QStringLiteral("a\u0416b") << "AB" << 1;
+    QTest::newRow("emoji, two code units, one refusal each")
+        << QStringLiteral("a\U0001F600") << "A" << 2;
+}
+
+void TestFrmMain::nameFilter()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, text);
+    QFETCH(int, messages);
+
+    MessageRecorder boxes;
+    frmMain *main = showMain();
+    auto *name = child<QLineEdit>(main, "txtName");
+    type(name, typed);
+    QCOMPARE(name->text(), text);
+    QCOMPARE(boxes.shown().size(), messages);
+    for (const platform::MessageRequest &box : boxes.shown()) {
+        QCOMPARE(box.text, QStringLiteral("Please Enter only Letters"));
+        QCOMPARE(box.icon, QMessageBox::Information);
+        QCOMPARE(box.caption, QStringLiteral("Starkindle"));
+        QCOMPARE(box.buttons, QMessageBox::Ok);
+    }
+
+    // Backspace is no letter, yet passes without a word.
+    boxes.clear();
+    const qsizetype before = name->text().size();
+    QTest::keyClick(name, Qt::Key_Backspace);
+    QCOMPARE(name->text().size(), qMax<qsizetype>(0, before - 1));
+    QVERIFY(boxes.shown().isEmpty());
+}
+
+void TestFrmMain::pasteAddsNothing()
+{
+    MessageRecorder boxes;
+    frmMain *main = showMain();
+    auto *name = child<QLineEdit>(main, "txtName");
+    QTest::keyClicks(name, "ann");
+    QGuiApplication::clipboard()->setText(QStringLiteral("1234"));
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(name, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(name->text(), QStringLiteral("ANN"));
+    QCOMPARE(boxes.texts(), QStringList(2, QStringLiteral("Please Enter only Letters")));
+    QCOMPARE(name->contextMenuPolicy(), Qt::NoContextMenu);
+}
+
+void TestFrmMain::validation_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("message"); // empty: the lookup goes ahead
+
+    const QString noName = QStringLiteral("Please Enter Your Name");
+    const QString february = QStringLiteral("Please Enter Correct Date Or Month!");
+    const QString thirty = QStringLiteral("Please Enter Correct Date Or Month !");
+    QTest::newRow("empty name") << "" << 15 << "March" << 1965 << noName;
+    QTest::newRow("empty name comes before a bad date") << "" << 31 << "February" << 1941 << noName;
+    QTest::newRow("a name of spaces passes") << "   " << 1 << "January" << 1940 << "";
+    QTest::newRow("29 February in a leap year") << "A" << 29 << "February" << 1940 << "";
+    QTest::newRow("29 February otherwise") << "A" << 29 << "February" << 1941 << february;
+    QTest::newRow("30 February in a leap year") << "A" << 30 << "February" << 1940 << february;
+    QTest::newRow("31 February") << "A" << 31 << "February" << 1990 << february;
+    QTest::newRow("28 February") << "A" << 28 << "February" << 1941 << "";
+    QTest::newRow("31 April") << "A" << 31 << "April" << 1965 << thirty;
+    QTest::newRow("31 June") << "A" << 31 << "June" << 1965 << thirty;
+    QTest::newRow("31 September") << "A" << 31 << "September" << 1943 << thirty;
+    QTest::newRow("31 November") << "A" << 31 << "November" << 1965 << thirty;
+    QTest::newRow("30 April") << "A" << 30 << "April" << 1965 << "";
+    QTest::newRow("31 May") << "A" << 31 << "May" << 1965 << "";
+    QTest::newRow("31 December 1990") << "A" << 31 << "December" << 1990 << "";
+}
+
+void TestFrmMain::validation()
+{
+    QFETCH(QString, name);
+    QFETCH(int, day);
+    QFETCH(QString, month);
+    QFETCH(int, year);
+    QFETCH(QString, message);
+
+    MessageRecorder boxes;
+    frmMain *main = showMain();
+    enter(main, name, day, month, year);
+    auto *find = child<QPushButton>(main, "cmdNext");
+    find->setFocus();
+    QTest::mouseClick(find, Qt::LeftButton);
+
+    if (message.isEmpty()) {
+        QVERIFY(boxes.shown().isEmpty());
+        QVERIFY(forms::IsDisplayLoaded());
+        QVERIFY(forms::Display()->isVisible());
+        QVERIFY(!main->isVisible());
+    } else {
+        QCOMPARE(boxes.texts(), QStringList{message});
+        QCOMPARE(boxes.shown().first().icon, QMessageBox::Information);
+        QVERIFY(!forms::IsDisplayLoaded());
+        QVERIFY(main->isVisible());
+        if (message != QLatin1String("Please Enter Your Name"))
+            QCOMPARE(main->focusWidget(), find); // the date messages leave the focus alone
+    }
+    // The entry itself is never touched by the check.
+    QCOMPARE(child<QLineEdit>(main, "txtName")->text(), name);
+    QCOMPARE(child<QComboBox>(main, "cboDate")->currentText(), QString::number(day));
+}
+
+void TestFrmMain::emptyNameMovesFocusToName()
+{
+    MessageRecorder boxes;
+    frmMain *main = showMain();
+    child<QComboBox>(main, "cboYear")->setFocus();
+    // The access key animates a click, which lands a moment later.
+    QTest::keyClick(main, Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(boxes.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
+    QCOMPARE(main->focusWidget(), child<QLineEdit>(main, "txtName"));
+}
+
+void TestFrmMain::menuFindRunsTheSameCommand()
+{
+    MessageRecorder boxes;
+    frmMain *main = showMain();
+    QAction *find = action(main, "mnuFindSexualitySign");
+    QCOMPARE(find->text(), QStringLiteral("Find My &Sexual Astrology Sign"));
+    QVERIFY(find->shortcut().isEmpty());
+    find->trigger();
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
+
+    enter(main, QStringLiteral("ANNA"), 15, QStringLiteral("March"), 1965);
+    find->trigger();
+    QCOMPARE(boxes.shown().size(), 1);
+    QVERIFY(forms::IsDisplayLoaded());
+    QCOMPARE(child<QLabel>(forms::Display(), "lblSexualitySign")->text(), QStringLiteral("Aquarius"));
+}
+
+void TestFrmMain::enterAndEscape_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+
+    for (const char *focus : {"txtName", "cboDate", "cboMonth", "cboYear", "cmdExit"}) {
+        QTest::addRow("Enter in %s", focus) << QString::fromLatin1(focus) << int(Qt::Key_Return);
+        QTest::addRow("Esc in %s", focus) << QString::fromLatin1(focus) << int(Qt::Key_Escape);
+    }
+    QTest::newRow("keypad Enter in txtName") << "txtName" << int(Qt::Key_Enter);
+    QTest::newRow("Esc on cmdNext") << "cmdNext" << int(Qt::Key_Escape);
+}
+
+void TestFrmMain::enterAndEscape()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+
+    MessageRecorder boxes;
+    frmMain *main = showMain();
+    child<QLineEdit>(main, "txtName")->setText(QStringLiteral("ANNA"));
+    QWidget *target = main->findChild<QWidget *>(focus);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key));
+    // The Exit button answered: the window unloaded, no lookup, no message.
+    QVERIFY(!forms::IsMainLoaded());
+    QVERIFY(!forms::IsDisplayLoaded());
+    QVERIFY(boxes.shown().isEmpty());
+}
+
+void TestFrmMain::enterOnFindButtonFindsTheSign()
+{
+    MessageRecorder boxes;
+    frmMain *main = showMain();
+    enter(main, QStringLiteral("ANNA"), 21, QStringLiteral("January"), 1941);
+    auto *find = child<QPushButton>(main, "cmdNext");
+    find->setFocus();
+    QTest::keyClick(find, Qt::Key_Return);
+    QVERIFY(forms::IsMainLoaded());
+    QVERIFY(forms::IsDisplayLoaded());
+    QCOMPARE(child<QLabel>(forms::Display(), "lblSexualitySign")->text(), QStringLiteral("Pisces"));
+}
+
+void TestFrmMain::menusAndLabelsOpenTheirPages_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("address");
+
+    const QString web = modHelp::WebSite();
+    const QString help = modHelp::HelpSite();
+    QTest::newRow("Online Help") << "mnuOnline" << "&Online Help" << web + "/starkindle/starkindle-help.html";
+    QTest::newRow("Visit Us Online") << "mnuVisit" << "&Visit Us Online" << web;
+    QTest::newRow("Update") << "mnuUpdate" << "Check for Software &Update"
+                            << web + "/starkindle/download-starkindle.html";
+    QTest::newRow("Donate") << "mnuDonate" << "&Donate" << help + "/donate.html";
+    QTest::newRow("banner") << "Label61" << "" << web;
+    QTest::newRow("full brand") << "lblFullBrand" << "" << help + "/fully-branded.html";
+    QTest::newRow("co-brand") << "lblCobrand" << "" << help + "/co-brand.html";
+}
+
+void TestFrmMain::menusAndLabelsOpenTheirPages()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QFETCH(QString, address);
+
+    ShellRecorder shell;
+    frmMain *main = showMain();
+    if (caption.isEmpty()) {
+        auto *label = main->findChild<QLabel *>(control);
+        label->raise(); // the two promotional labels share one place
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(label->font().underline());
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
+    } else {
+        QAction *item = main->findChild<QAction *>(control);
+        QCOMPARE(item->text(), caption);
+        QVERIFY(item->shortcut().isEmpty());
+        item->trigger();
+    }
+    QCOMPARE(shell.opened(), QStringList{address});
+    QVERIFY(main->isVisible());
+}
+
+void TestFrmMain::makeMoneyOnlineIsNotOffered()
+{
+    ShellRecorder shell;
+    frmMain *main = showMain();
+    QAction *makeMoney = action(main, "mnuMakeMoneyOnline");
+    QCOMPARE(makeMoney->text(), QStringLiteral("Make Money &Online"));
+    QVERIFY(!makeMoney->isVisible());
+    QVERIFY(main->menuBar()->actions().contains(makeMoney));
+    // Its handler still leads where it always did.
+    makeMoney->trigger();
+    QCOMPARE(shell.opened(), QStringList{modHelp::HelpSite() + QStringLiteral("/fully-branded.html")});
+}
+
+void TestFrmMain::lookupBackAndLookupAgain()
+{
+    MessageRecorder boxes;
+    frmMain *main = showMain();
+    enter(main, QStringLiteral("ANNA"), 15, QStringLiteral("March"), 1965);
+    QTest::mouseClick(child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
+
+    QPointer<frmDisplay> first = forms::Display();
+    QVERIFY(first->isVisible());
+    QVERIFY(!main->isVisible());
+    QCOMPARE(child<QLabel>(first, "lblSexualitySign")->text(), QStringLiteral("Aquarius"));
+    QCOMPARE(child<QLabel>(first, "lblSignDesc")->text(), astro::Reading(astro::Sign::Aquarius));
+    QCOMPARE(first->focusWidget(), child<QPushButton>(first, "cmdExit"));
+
+    QTest::mouseClick(child<QPushButton>(first, "cmdBack"), Qt::LeftButton);
+    QVERIFY(main->isVisible());
+    QVERIFY(!forms::IsDisplayLoaded());
+    QCOMPARE(child<QLineEdit>(main, "txtName")->text(), QStringLiteral("ANNA"));
+    QCOMPARE(child<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("15"));
+    QCOMPARE(child<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("March"));
+    QCOMPARE(child<QComboBox>(main, "cboYear")->currentText(), QStringLiteral("1965"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull());
+    QTest::qWait(20); // the application keeps running after Back
+    QVERIFY(forms::IsMainLoaded());
+
+    enter(main, QStringLiteral("ANNA"), 1, QStringLiteral("January"), 1940);
+    QTest::mouseClick(child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
+    frmDisplay *second = forms::Display();
+    QVERIFY(second->isVisible());
+    QCOMPARE(child<QLabel>(second, "lblSexualitySign")->text(), QStringLiteral("Scorpio"));
+    QCOMPARE(child<QLabel>(second, "lblSignDesc")->text(), astro::Reading(astro::Sign::Scorpio));
+    QVERIFY(boxes.shown().isEmpty());
+}
+
+void TestFrmMain::exitRoutesEndTheApplication_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::newRow("Exit button") << "cmdExit";
+    QTest::newRow("File > Exit") << "mnuExit";
+    QTest::newRow("close box") << "close";
+}
+
+void TestFrmMain::exitRoutesEndTheApplication()
+{
+    QFETCH(QString, route);
+
+    frmMain *main = showMain();
+    QPointer<frmMain> guard = main;
+    if (route == QLatin1String("cmdExit"))
+        QTest::mouseClick(child<QPushButton>(main, "cmdExit"), Qt::LeftButton);
+    else if (route == QLatin1String("mnuExit"))
+        action(main, "mnuExit")->trigger();
+    else
+        main->close();
+    QVERIFY(!forms::IsMainLoaded());
+    QTRY_VERIFY(guard.isNull());
+    QCOMPARE(LeftoverWindows(), QStringList());
+}
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"

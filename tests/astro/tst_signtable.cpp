@@ -1,0 +1,197 @@
+#include "astro/modPlanetSign.h"
+
+#include <QDate>
+#include <QTest>
+
+#include <map>
+
+using astro::Sign;
+
+Q_DECLARE_METATYPE(astro::Sign)
+
+namespace {
+const char *const MonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
+                                  "July",    "August",   "September", "October", "November", "December"};
+
+// The lookup as the main window drives it, from the three list texts.
+std::optional<Sign> lookup(int year, int month, int day)
+{
+    return astro::LookupSign(QString::number(year), QString::fromLatin1(MonthNames[month - 1]), QString::number(day));
+}
+} // namespace
+
+class TestSignTable : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Must run first: nothing has matched yet in this process.
+    void noMatchBeforeAnyMatchLeavesSignEmpty();
+
+    void dayCountsOverEveryRealDate();
+    void knownDates_data();
+    void knownDates();
+    void onlyRealDatesReachTheTextsTheListsHold();
+    void textsThatAreNotListItems_data();
+    void textsThatAreNotListItems();
+    void failedLookupKeepsPreviousSign();
+};
+
+void TestSignTable::noMatchBeforeAnyMatchLeavesSignEmpty()
+{
+    astro::GetPlanetSign(u"1991", u"January", u"1");
+    astro::GetPlanetSign(u"1940", u"january", u"1");
+    QCOMPARE(astro::SexualitySign(), QString());
+}
+
+void TestSignTable::dayCountsOverEveryRealDate()
+{
+    std::map<Sign, int> days;
+    int total = 0;
+    for (QDate d(1940, 1, 1); d <= QDate(1990, 12, 31); d = d.addDays(1)) {
+        const std::optional<Sign> sign = lookup(d.year(), d.month(), d.day());
+        QVERIFY2(sign, qPrintable(d.toString(Qt::ISODate)));
+        ++days[*sign];
+        ++total;
+    }
+    QCOMPARE(total, 18628);
+    const std::map<Sign, int> expected = {
+        {Sign::Aries, 1707},       {Sign::Taurus, 1439},    {Sign::Gemini, 1029},   {Sign::Cancer, 1023},
+        {Sign::Leo, 952},          {Sign::Virgo, 1017},     {Sign::Libra, 1199},    {Sign::Scorpio, 1486},
+        {Sign::Sagittarius, 1979}, {Sign::Capricorn, 2371}, {Sign::Aquarius, 2355}, {Sign::Pisces, 2071},
+    };
+    for (const auto &[sign, count] : expected)
+        QCOMPARE(days[sign], count);
+}
+
+void TestSignTable::knownDates_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("sign");
+
+    auto row = [](const char *tag, int y, int m, int d, const char *sign) {
+        QTest::newRow(tag) << y << m << d << QString::fromLatin1(sign);
+    };
+    row("first day of the lists", 1940, 1, 1, "Scorpio");
+    row("last day of the lists", 1990, 12, 31, "Libra");
+    row("day before a change keeps the old sign", 1941, 1, 20, "Aquarius");
+    row("change day takes the new sign", 1941, 1, 21, "Pisces");
+    row("1951 Nov 12", 1951, 11, 12, "Aries");
+    row("1951 Nov 13", 1951, 11, 13, "Pisces");
+    row("1951 Nov 20", 1951, 11, 20, "Pisces");
+    row("1951 Nov 21", 1951, 11, 21, "Aries");
+    row("1942 quiet months begin", 1942, 3, 27, "Aquarius");
+    row("1942 quiet months middle", 1942, 7, 15, "Aquarius");
+    row("1942 quiet months end", 1942, 12, 10, "Aquarius");
+    row("1942 after the quiet months", 1942, 12, 11, "Pisces");
+    row("1943 Sep 30", 1943, 9, 30, "Libra");
+    row("1943 Sep 31 (no such day)", 1943, 9, 31, "Scorpio");
+    row("1943 Oct 1", 1943, 10, 1, "Scorpio");
+    row("1952 Feb 29", 1952, 2, 29, "Taurus");
+    row("1952 Feb 30 (no such day)", 1952, 2, 30, "Gemini");
+    row("1952 Feb 31 (no such day)", 1952, 2, 31, "Gemini");
+    row("1952 Mar 1", 1952, 3, 1, "Gemini");
+    row("1990 Sep 30", 1990, 9, 30, "Cancer");
+    row("1990 Sep 31 (no such day)", 1990, 9, 31, "Leo");
+    row("1990 Oct 1", 1990, 10, 1, "Leo");
+    row("1948 Virgo from Oct 13", 1948, 10, 13, "Virgo");
+    row("1948 Virgo until Nov 16", 1948, 11, 16, "Virgo");
+    row("1948 Scorpio from Nov 17, no Libra", 1948, 11, 17, "Scorpio");
+    row("1980 Aquarius until Jan 22", 1980, 1, 22, "Aquarius");
+    row("1980 Aries from Jan 23, no Pisces", 1980, 1, 23, "Aries");
+    row("1940 Feb 29", 1940, 2, 29, "Sagittarius");
+    row("1940 Mar 1", 1940, 3, 1, "Capricorn");
+    row("1940 Mar 25", 1940, 3, 25, "Capricorn");
+    row("1940 Mar 26", 1940, 3, 26, "Sagittarius");
+    row("1940 Mar 31", 1940, 3, 31, "Sagittarius");
+    row("1940 Apr 1", 1940, 4, 1, "Capricorn");
+    row("1940 Jun 6", 1940, 6, 6, "Sagittarius");
+    row("1940 Sep 28", 1940, 9, 28, "Sagittarius");
+    row("1940 Sep 29", 1940, 9, 29, "Capricorn");
+    row("1946 ends in Libra", 1946, 12, 31, "Libra");
+    row("1947 begins in Scorpio", 1947, 1, 1, "Scorpio");
+    row("1979 ends in Pisces", 1979, 12, 31, "Pisces");
+    row("1980 begins in Aquarius", 1980, 1, 1, "Aquarius");
+    row("July 1941 Cancer throughout", 1941, 7, 31, "Cancer");
+    row("Leo from 1 August 1941", 1941, 8, 1, "Leo");
+    row("July 1969 Gemini throughout", 1969, 7, 31, "Gemini");
+    row("Cancer from 1 August 1969", 1969, 8, 1, "Cancer");
+    row("month opening with a new sign", 1975, 2, 1, "Leo");
+    row("the day before it", 1975, 1, 31, "Cancer");
+    row("15 March 1965", 1965, 3, 15, "Aquarius");
+}
+
+void TestSignTable::knownDates()
+{
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(int, day);
+    QFETCH(QString, sign);
+
+    const std::optional<Sign> found = lookup(year, month, day);
+    QVERIFY(found);
+    QCOMPARE(astro::SignName(*found), sign);
+    QCOMPARE(astro::LookupSign(year, month, day), found);
+}
+
+void TestSignTable::onlyRealDatesReachTheTextsTheListsHold()
+{
+    // Every combination the three lists can offer has a sign, including day
+    // numbers the month lacks.
+    for (int year = astro::FirstYear; year <= astro::LastYear; ++year)
+        for (int month = 1; month <= 12; ++month)
+            for (int day = 1; day <= 31; ++day)
+                QVERIFY(lookup(year, month, day).has_value());
+}
+
+void TestSignTable::textsThatAreNotListItems_data()
+{
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("day");
+
+    QTest::newRow("year after the table") << "1991" << "January" << "1";
+    QTest::newRow("year before the table") << "1939" << "December" << "31";
+    QTest::newRow("month in lower case") << "1965" << "march" << "15";
+    QTest::newRow("month in capitals") << "1965" << "MARCH" << "15";
+    QTest::newRow("month abbreviated") << "1965" << "Mar" << "15";
+    QTest::newRow("month with a trailing space") << "1965" << "March " << "15";
+    QTest::newRow("empty month") << "1965" << "" << "15";
+    QTest::newRow("empty year") << "" << "March" << "15";
+    QTest::newRow("empty day") << "1965" << "March" << "";
+    QTest::newRow("year not a number") << "19x5" << "March" << "15";
+    QTest::newRow("year with a sign") << "+1965" << "March" << "15";
+    QTest::newRow("year with a space") << " 1965" << "March" << "15";
+    QTest::newRow("year in hexadecimal") << "0x7AD" << "March" << "15";
+    QTest::newRow("day not a number") << "1965" << "March" << "fifteen";
+    QTest::newRow("day zero") << "1965" << "March" << "0";
+    QTest::newRow("day 32") << "1965" << "March" << "32";
+    QTest::newRow("negative day") << "1965" << "March" << "-1";
+    QTest::newRow("huge day") << "1965" << "March" << "99999999999999999999";
+    QTest::newRow("day with a decimal point") << "1965" << "March" << "15.0";
+}
+
+void TestSignTable::textsThatAreNotListItems()
+{
+    QFETCH(QString, year);
+    QFETCH(QString, month);
+    QFETCH(QString, day);
+    QVERIFY(!astro::LookupSign(year, month, day));
+}
+
+void TestSignTable::failedLookupKeepsPreviousSign()
+{
+    astro::GetPlanetSign(u"1940", u"January", u"1");
+    QCOMPARE(astro::SexualitySign(), QStringLiteral("Scorpio"));
+    astro::GetPlanetSign(u"1991", u"January", u"1");
+    QCOMPARE(astro::SexualitySign(), QStringLiteral("Scorpio"));
+    astro::GetPlanetSign(u"1940", u"january", u"1");
+    QCOMPARE(astro::SexualitySign(), QStringLiteral("Scorpio"));
+    astro::GetPlanetSign(u"1941", u"January", u"21");
+    QCOMPARE(astro::SexualitySign(), QStringLiteral("Pisces"));
+}
+
+QTEST_APPLESS_MAIN(TestSignTable)
+#include "tst_signtable.moc"

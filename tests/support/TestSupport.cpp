@@ -1,0 +1,64 @@
+#include "support/TestSupport.h"
+
+#include "platform/Shell.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+
+MessageRecorder::MessageRecorder()
+{
+    platform::SetMessageHandler([this](const platform::MessageRequest &request) {
+        m_shown.append(request);
+        if (!m_answers.empty()) {
+            const QMessageBox::StandardButton answer = m_answers.front();
+            m_answers.pop_front();
+            return answer;
+        }
+        return request.defaultButton != QMessageBox::NoButton ? request.defaultButton : QMessageBox::Ok;
+    });
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    platform::SetMessageHandler({});
+}
+
+QStringList MessageRecorder::texts() const
+{
+    QStringList result;
+    for (const platform::MessageRequest &request : m_shown)
+        result.append(request.text);
+    return result;
+}
+
+ShellRecorder::ShellRecorder()
+{
+    platform::SetShellOpenHandler([this](const QString &address) { m_opened.append(address); });
+}
+
+ShellRecorder::~ShellRecorder()
+{
+    platform::SetShellOpenHandler({});
+}
+
+QStringList LeftoverWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList names;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->inherits("QMenu") || w->windowType() == Qt::Popup || w->inherits("QComboBoxPrivateContainer"))
+            continue;
+        names.append(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
+    }
+    return names;
+}
+
+QWidget *NextTabStop(QWidget *w)
+{
+    QWidget *next = w->nextInFocusChain();
+    while (next != w && (!(next->focusPolicy() & Qt::TabFocus) || !next->isEnabled()))
+        next = next->nextInFocusChain();
+    return next;
+}

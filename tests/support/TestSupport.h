@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/MessageBox.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+
+// Answers message boxes in place of the user and keeps what they showed.
+// Installed for its lifetime; the real box comes back when it goes.
+class MessageRecorder
+{
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder &) = delete;
+    MessageRecorder &operator=(const MessageRecorder &) = delete;
+
+    // The answer for the next box; without one, a box is answered with its
+    // default button, else OK.
+    void answerNext(QMessageBox::StandardButton answer) { m_answers.push_back(answer); }
+
+    const QList<platform::MessageRequest> &shown() const { return m_shown; }
+    QStringList texts() const;
+    void clear() { m_shown.clear(); }
+
+private:
+    QList<platform::MessageRequest> m_shown;
+    std::deque<QMessageBox::StandardButton> m_answers;
+};
+
+// Keeps the addresses handed to the shell instead of opening a browser.
+class ShellRecorder
+{
+public:
+    ShellRecorder();
+    ~ShellRecorder();
+    ShellRecorder(const ShellRecorder &) = delete;
+    ShellRecorder &operator=(const ShellRecorder &) = delete;
+
+    const QStringList &opened() const { return m_opened; }
+    void clear() { m_opened.clear(); }
+
+private:
+    QStringList m_opened;
+};
+
+class QWidget;
+
+// The next widget Tab moves to from w.
+QWidget *NextTabStop(QWidget *w);
+
+// Top-level widgets still alive once deferred deletes have run, ignoring
+// popups Qt keeps for itself. Tests check it is empty after each case.
+QStringList LeftoverWindows();

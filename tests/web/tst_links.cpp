@@ -1,0 +1,100 @@
+#include "platform/Shell.h"
+#include "support/TestSupport.h"
+#include "web/modHelp.h"
+
+#include <QTest>
+#include <QUrl>
+
+#include <functional>
+
+using LinkOperation = void (*)();
+Q_DECLARE_METATYPE(LinkOperation)
+
+class TestLinks : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void baseAddressesArePlainHttpHosts();
+    void eachOperationOpensItsPage_data();
+    void eachOperationOpensItsPage();
+    void repeatedClicksAreIndependent();
+    void realShellStaysSilentWithoutBrowser();
+};
+
+void TestLinks::baseAddressesArePlainHttpHosts()
+{
+    for (const QString &base : {modHelp::WebSite(), modHelp::HelpSite()}) {
+        const QUrl url(base);
+        QVERIFY2(url.isValid(), qPrintable(base));
+        QCOMPARE(url.scheme(), QStringLiteral("http"));
+        QVERIFY(!url.host().isEmpty());
+        QVERIFY(url.path().isEmpty()); // no trailing slash, no path
+        QCOMPARE(base, QStringLiteral("http://") + url.host());
+    }
+    QVERIFY(modHelp::WebSite() != modHelp::HelpSite());
+}
+
+void TestLinks::eachOperationOpensItsPage_data()
+{
+    QTest::addColumn<LinkOperation>("operation");
+    QTest::addColumn<QString>("address");
+
+    const QString web = modHelp::WebSite();
+    const QString help = modHelp::HelpSite();
+    QTest::newRow("donate") << &modHelp::OpenDonateInfoPage << help + QStringLiteral("/donate.html");
+    QTest::newRow("help") << &modHelp::OpenHelpPage << web + QStringLiteral("/starkindle/starkindle-help.html");
+    QTest::newRow("full brand") << &modHelp::OpenFullBrandPage << help + QStringLiteral("/fully-branded.html");
+    QTest::newRow("co-brand") << &modHelp::OpenCoBrandPage << help + QStringLiteral("/co-brand.html");
+    QTest::newRow("home, the bare base address") << &modHelp::OpenHomePage << web;
+    QTest::newRow("download") << &modHelp::OpenDownloadPage
+                              << web + QStringLiteral("/starkindle/download-starkindle.html");
+    QTest::newRow("softwares, no trailing slash") << &modHelp::OpenSoftwaresPage
+                                                  << web + QStringLiteral("/corvanesoftwares");
+}
+
+void TestLinks::eachOperationOpensItsPage()
+{
+    QFETCH(LinkOperation, operation);
+    QFETCH(QString, address);
+
+    ShellRecorder shell;
+    operation();
+    QCOMPARE(shell.opened(), QStringList{address});
+}
+
+void TestLinks::repeatedClicksAreIndependent()
+{
+    ShellRecorder shell;
+    modHelp::OpenHomePage();
+    modHelp::OpenHomePage();
+    QCOMPARE(shell.opened(), QStringList({modHelp::WebSite(), modHelp::WebSite()}));
+}
+
+namespace {
+QStringList captured;
+void capture(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    captured.append(message);
+}
+} // namespace
+
+void TestLinks::realShellStaysSilentWithoutBrowser()
+{
+    // No browser and no opener on the path: the call returns and says nothing,
+    // and the address (which may carry what the user typed) is not printed.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    qunsetenv("BROWSER");
+    captured.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(capture);
+    platform::ShellOpen(modHelp::WebSite() + QStringLiteral("/?taf1=private"));
+    qWarning("after");
+    qInstallMessageHandler(previous);
+    qputenv("PATH", path);
+    // Our handler is back in place afterwards, and heard nothing else.
+    QCOMPARE(captured, QStringList{QStringLiteral("after")});
+}
+
+QTEST_MAIN(TestLinks)
+#include "tst_links.moc"
