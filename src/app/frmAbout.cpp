@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QUrl>
 
 frmAbout::frmAbout(QWidget *parent)
     : QDialog(parent, FixedWindowFlags() | Qt::Dialog)
@@ -34,7 +35,7 @@ frmAbout::frmAbout(QWidget *parent)
                    "software are reserved by Corvane Softwares."),
                 twips::rect(210, 840, 5865, 1095), look::font(8.25), look::Caption);
     const QFont linkFont = look::font(8.25, look::Bold | look::Underlined);
-    ClickLabel *lblHomePage = look::link(this, "lblHomePage", tr("Click here to visit %1").arg(modHelp::WebSite()),
+    ClickLabel *lblHomePage = look::link(this, "lblHomePage", tr("Click here to visit %1").arg(QUrl(modHelp::WebSite()).host()),
                                          twips::rect(1560, 1920, 4650, 195), linkFont, look::Text);
     look::fitToText(lblHomePage);
     look::label(this, "Label6",

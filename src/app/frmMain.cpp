@@ -105,6 +105,7 @@ frmMain::frmMain(QWidget *parent)
     // Only typed characters reach the box, through the name filter.
     txtName->setContextMenuPolicy(Qt::NoContextMenu);
     txtName->setAcceptDrops(false);
+    txtName->setAttribute(Qt::WA_InputMethodEnabled, false);
     QPalette namePalette = txtName->palette();
     namePalette.setColor(QPalette::Base, look::Panel);
     namePalette.setColor(QPalette::Text, look::Caption);

@@ -15,14 +15,6 @@
 
 namespace {
 
-template <class T>
-T *child(QWidget *window, const char *name)
-{
-    T *found = window->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no %s named %s", T::staticMetaObject.className(), name);
-    return found;
-}
 
 // Runs a lookup for 15 March 1965 from a shown main window and hands back the
 // result window it brings up.
@@ -30,10 +22,10 @@ frmDisplay *lookUp()
 {
     frmMain *main = forms::Main();
     main->show();
-    child<QLineEdit>(main, "txtName")->setText(QStringLiteral("ANNA"));
-    child<QComboBox>(main, "cboDate")->setCurrentIndex(14);
-    child<QComboBox>(main, "cboMonth")->setCurrentIndex(2);
-    child<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("1965"));
+    Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("ANNA"));
+    Child<QComboBox>(main, "cboDate")->setCurrentIndex(14);
+    Child<QComboBox>(main, "cboMonth")->setCurrentIndex(2);
+    Child<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("1965"));
     main->cmdNext_Click();
     frmDisplay *display = forms::Display();
     if (!QTest::qWaitForWindowExposed(display))
@@ -71,10 +63,10 @@ void TestFrmDisplay::cleanup()
 void TestFrmDisplay::freshWindowShowsItsStoredTexts()
 {
     frmDisplay *display = forms::Display();
-    QCOMPARE(child<QLabel>(display, "lblSexualitySign")->text(), QStringLiteral("lblSexualitySign"));
-    QCOMPARE(child<QLabel>(display, "lblSignDesc")->text(), astro::Reading(astro::Sign::Virgo));
-    QCOMPARE(child<QLabel>(display, "Label12")->text(), QStringLiteral("Eros in your Chart is Placed in"));
-    QCOMPARE(child<QLabel>(display, "Label2")->text(), QStringLiteral("Eros is the god of sexual love and desire."));
+    QCOMPARE(Child<QLabel>(display, "lblSexualitySign")->text(), QStringLiteral("lblSexualitySign"));
+    QCOMPARE(Child<QLabel>(display, "lblSignDesc")->text(), astro::Reading(astro::Sign::Virgo));
+    QCOMPARE(Child<QLabel>(display, "Label12")->text(), QStringLiteral("Eros in your Chart is Placed in"));
+    QCOMPARE(Child<QLabel>(display, "Label2")->text(), QStringLiteral("Eros is the god of sexual love and desire."));
     QCOMPARE(display->windowTitle(), QStringLiteral("Starkindle v1.15"));
     QVERIFY(!display->isVisible());
 }
@@ -105,7 +97,7 @@ void TestFrmDisplay::longestReadingFits()
     // The longest reading must show whole in the description label, at the
     // label's own font and width, word-wrapped.
     frmDisplay *display = forms::Display();
-    auto *description = child<QLabel>(display, "lblSignDesc");
+    auto *description = Child<QLabel>(display, "lblSignDesc");
     const QString longest = astro::Reading(astro::Sign::Sagittarius);
     QCOMPARE(longest.size(), 855);
     QVERIFY(description->wordWrap());
@@ -122,7 +114,7 @@ void TestFrmDisplay::longestReadingFits()
 void TestFrmDisplay::signNameKeepsItsLeftEdge()
 {
     frmDisplay *display = forms::Display();
-    auto *sign = child<QLabel>(display, "lblSexualitySign");
+    auto *sign = Child<QLabel>(display, "lblSexualitySign");
     const int left = sign->x();
     display->setSignName(QStringLiteral("Sagittarius"));
     QCOMPARE(sign->x(), left);
@@ -136,8 +128,8 @@ void TestFrmDisplay::resultFocusAndKeys()
 {
     MessageRecorder boxes;
     frmDisplay *display = lookUp();
-    auto *exit = child<QPushButton>(display, "cmdExit");
-    auto *back = child<QPushButton>(display, "cmdBack");
+    auto *exit = Child<QPushButton>(display, "cmdExit");
+    auto *back = Child<QPushButton>(display, "cmdBack");
     QCOMPARE(display->focusWidget(), exit);
     QCOMPARE(NextTabStop(exit), back);
     QCOMPARE(NextTabStop(back), exit);
@@ -156,7 +148,7 @@ void TestFrmDisplay::resultFocusAndKeys()
 
     // Esc on Back still means Exit.
     display = lookUp();
-    QWidget *backAgain = child<QPushButton>(display, "cmdBack");
+    QWidget *backAgain = Child<QPushButton>(display, "cmdBack");
     backAgain->setFocus();
     QTest::keyClick(backAgain, Qt::Key_Escape);
     QVERIFY(!forms::IsDisplayLoaded());
@@ -186,7 +178,7 @@ void TestFrmDisplay::menuItemsMatchButtons()
     action->trigger();
     QVERIFY(!forms::IsDisplayLoaded());
     QCOMPARE(forms::Main()->isVisible(), mainShownAfter);
-    QCOMPARE(child<QLineEdit>(forms::Main(), "txtName")->text(), QStringLiteral("ANNA"));
+    QCOMPARE(Child<QLineEdit>(forms::Main(), "txtName")->text(), QStringLiteral("ANNA"));
 }
 
 void TestFrmDisplay::linksOpenTheirPages_data()

@@ -18,20 +18,11 @@
 
 namespace {
 
-template <class T>
-T *child(QWidget *window, const char *name)
-{
-    T *found = window->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no %s named %s", T::staticMetaObject.className(), name);
-    return found;
-}
 
 QAction *action(QWidget *window, const char *name)
 {
-    return child<QAction>(window, name);
+    return Child<QAction>(window, name);
 }
-
 // A shown main window, as start-up leaves it.
 frmMain *showMain()
 {
@@ -58,11 +49,11 @@ void type(QWidget *target, const QString &text)
 
 void enter(frmMain *main, const QString &name, int day, const QString &month, int year)
 {
-    child<QLineEdit>(main, "txtName")->setText(name);
-    child<QComboBox>(main, "cboDate")->setCurrentIndex(day - 1);
-    auto *months = child<QComboBox>(main, "cboMonth");
+    Child<QLineEdit>(main, "txtName")->setText(name);
+    Child<QComboBox>(main, "cboDate")->setCurrentIndex(day - 1);
+    auto *months = Child<QComboBox>(main, "cboMonth");
     months->setCurrentIndex(months->findText(month));
-    auto *years = child<QComboBox>(main, "cboYear");
+    auto *years = Child<QComboBox>(main, "cboYear");
     years->setCurrentIndex(years->findText(QString::number(year)));
 }
 
@@ -108,10 +99,10 @@ void TestFrmMain::freshWindow()
     QVERIFY(main->minimumSize() == main->maximumSize());
     QVERIFY(!(main->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 
-    auto *name = child<QLineEdit>(main, "txtName");
-    auto *days = child<QComboBox>(main, "cboDate");
-    auto *months = child<QComboBox>(main, "cboMonth");
-    auto *years = child<QComboBox>(main, "cboYear");
+    auto *name = Child<QLineEdit>(main, "txtName");
+    auto *days = Child<QComboBox>(main, "cboDate");
+    auto *months = Child<QComboBox>(main, "cboMonth");
+    auto *years = Child<QComboBox>(main, "cboYear");
     QCOMPARE(name->text(), QString());
     QCOMPARE(days->currentText(), QStringLiteral("1"));
     QCOMPARE(months->currentText(), QStringLiteral("January"));
@@ -138,7 +129,7 @@ void TestFrmMain::freshWindow()
     }
     QCOMPARE(name->accessibleName(), QStringLiteral("Name"));
     QCOMPARE(years->accessibleName(), QStringLiteral("Year"));
-    QCOMPARE(child<QPushButton>(main, "cmdNext")->text(), QStringLiteral("Find My &Sexual Astrology Sign"));
+    QCOMPARE(Child<QPushButton>(main, "cmdNext")->text(), QStringLiteral("Find My &Sexual Astrology Sign"));
 }
 
 void TestFrmMain::nameFilter_data()
@@ -167,7 +158,7 @@ void TestFrmMain::nameFilter()
 
     MessageRecorder boxes;
     frmMain *main = showMain();
-    auto *name = child<QLineEdit>(main, "txtName");
+    auto *name = Child<QLineEdit>(main, "txtName");
     type(name, typed);
     QCOMPARE(name->text(), text);
     QCOMPARE(boxes.shown().size(), messages);
@@ -190,7 +181,7 @@ void TestFrmMain::pasteAddsNothing()
 {
     MessageRecorder boxes;
     frmMain *main = showMain();
-    auto *name = child<QLineEdit>(main, "txtName");
+    auto *name = Child<QLineEdit>(main, "txtName");
     QTest::keyClicks(name, "ann");
     QGuiApplication::clipboard()->setText(QStringLiteral("1234"));
     QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
@@ -239,7 +230,7 @@ void TestFrmMain::validation()
     MessageRecorder boxes;
     frmMain *main = showMain();
     enter(main, name, day, month, year);
-    auto *find = child<QPushButton>(main, "cmdNext");
+    auto *find = Child<QPushButton>(main, "cmdNext");
     find->setFocus();
     QTest::mouseClick(find, Qt::LeftButton);
 
@@ -257,19 +248,19 @@ void TestFrmMain::validation()
             QCOMPARE(main->focusWidget(), find); // the date messages leave the focus alone
     }
     // The entry itself is never touched by the check.
-    QCOMPARE(child<QLineEdit>(main, "txtName")->text(), name);
-    QCOMPARE(child<QComboBox>(main, "cboDate")->currentText(), QString::number(day));
+    QCOMPARE(Child<QLineEdit>(main, "txtName")->text(), name);
+    QCOMPARE(Child<QComboBox>(main, "cboDate")->currentText(), QString::number(day));
 }
 
 void TestFrmMain::emptyNameMovesFocusToName()
 {
     MessageRecorder boxes;
     frmMain *main = showMain();
-    child<QComboBox>(main, "cboYear")->setFocus();
+    Child<QComboBox>(main, "cboYear")->setFocus();
     // The access key animates a click, which lands a moment later.
     QTest::keyClick(main, Qt::Key_S, Qt::AltModifier);
     QTRY_COMPARE(boxes.texts(), QStringList{QStringLiteral("Please Enter Your Name")});
-    QCOMPARE(main->focusWidget(), child<QLineEdit>(main, "txtName"));
+    QCOMPARE(main->focusWidget(), Child<QLineEdit>(main, "txtName"));
 }
 
 void TestFrmMain::menuFindRunsTheSameCommand()
@@ -286,7 +277,7 @@ void TestFrmMain::menuFindRunsTheSameCommand()
     find->trigger();
     QCOMPARE(boxes.shown().size(), 1);
     QVERIFY(forms::IsDisplayLoaded());
-    QCOMPARE(child<QLabel>(forms::Display(), "lblSexualitySign")->text(), QStringLiteral("Aquarius"));
+    QCOMPARE(Child<QLabel>(forms::Display(), "lblSexualitySign")->text(), QStringLiteral("Aquarius"));
 }
 
 void TestFrmMain::enterAndEscape_data()
@@ -309,7 +300,7 @@ void TestFrmMain::enterAndEscape()
 
     MessageRecorder boxes;
     frmMain *main = showMain();
-    child<QLineEdit>(main, "txtName")->setText(QStringLiteral("ANNA"));
+    Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("ANNA"));
     QWidget *target = main->findChild<QWidget *>(focus);
     target->setFocus();
     QTest::keyClick(target, Qt::Key(key));
@@ -324,12 +315,12 @@ void TestFrmMain::enterOnFindButtonFindsTheSign()
     MessageRecorder boxes;
     frmMain *main = showMain();
     enter(main, QStringLiteral("ANNA"), 21, QStringLiteral("January"), 1941);
-    auto *find = child<QPushButton>(main, "cmdNext");
+    auto *find = Child<QPushButton>(main, "cmdNext");
     find->setFocus();
     QTest::keyClick(find, Qt::Key_Return);
     QVERIFY(forms::IsMainLoaded());
     QVERIFY(forms::IsDisplayLoaded());
-    QCOMPARE(child<QLabel>(forms::Display(), "lblSexualitySign")->text(), QStringLiteral("Pisces"));
+    QCOMPARE(Child<QLabel>(forms::Display(), "lblSexualitySign")->text(), QStringLiteral("Pisces"));
 }
 
 void TestFrmMain::menusAndLabelsOpenTheirPages_data()
@@ -392,33 +383,33 @@ void TestFrmMain::lookupBackAndLookupAgain()
     MessageRecorder boxes;
     frmMain *main = showMain();
     enter(main, QStringLiteral("ANNA"), 15, QStringLiteral("March"), 1965);
-    QTest::mouseClick(child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
 
     QPointer<frmDisplay> first = forms::Display();
     QVERIFY(first->isVisible());
     QVERIFY(!main->isVisible());
-    QCOMPARE(child<QLabel>(first, "lblSexualitySign")->text(), QStringLiteral("Aquarius"));
-    QCOMPARE(child<QLabel>(first, "lblSignDesc")->text(), astro::Reading(astro::Sign::Aquarius));
-    QCOMPARE(first->focusWidget(), child<QPushButton>(first, "cmdExit"));
+    QCOMPARE(Child<QLabel>(first, "lblSexualitySign")->text(), QStringLiteral("Aquarius"));
+    QCOMPARE(Child<QLabel>(first, "lblSignDesc")->text(), astro::Reading(astro::Sign::Aquarius));
+    QCOMPARE(first->focusWidget(), Child<QPushButton>(first, "cmdExit"));
 
-    QTest::mouseClick(child<QPushButton>(first, "cmdBack"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(first, "cmdBack"), Qt::LeftButton);
     QVERIFY(main->isVisible());
     QVERIFY(!forms::IsDisplayLoaded());
-    QCOMPARE(child<QLineEdit>(main, "txtName")->text(), QStringLiteral("ANNA"));
-    QCOMPARE(child<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("15"));
-    QCOMPARE(child<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("March"));
-    QCOMPARE(child<QComboBox>(main, "cboYear")->currentText(), QStringLiteral("1965"));
+    QCOMPARE(Child<QLineEdit>(main, "txtName")->text(), QStringLiteral("ANNA"));
+    QCOMPARE(Child<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("15"));
+    QCOMPARE(Child<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("March"));
+    QCOMPARE(Child<QComboBox>(main, "cboYear")->currentText(), QStringLiteral("1965"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(first.isNull());
     QTest::qWait(20); // the application keeps running after Back
     QVERIFY(forms::IsMainLoaded());
 
     enter(main, QStringLiteral("ANNA"), 1, QStringLiteral("January"), 1940);
-    QTest::mouseClick(child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
     frmDisplay *second = forms::Display();
     QVERIFY(second->isVisible());
-    QCOMPARE(child<QLabel>(second, "lblSexualitySign")->text(), QStringLiteral("Scorpio"));
-    QCOMPARE(child<QLabel>(second, "lblSignDesc")->text(), astro::Reading(astro::Sign::Scorpio));
+    QCOMPARE(Child<QLabel>(second, "lblSexualitySign")->text(), QStringLiteral("Scorpio"));
+    QCOMPARE(Child<QLabel>(second, "lblSignDesc")->text(), astro::Reading(astro::Sign::Scorpio));
     QVERIFY(boxes.shown().isEmpty());
 }
 
@@ -437,7 +428,7 @@ void TestFrmMain::exitRoutesEndTheApplication()
     frmMain *main = showMain();
     QPointer<frmMain> guard = main;
     if (route == QLatin1String("cmdExit"))
-        QTest::mouseClick(child<QPushButton>(main, "cmdExit"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(main, "cmdExit"), Qt::LeftButton);
     else if (route == QLatin1String("mnuExit"))
         action(main, "mnuExit")->trigger();
     else

@@ -9,24 +9,6 @@
 
 #include <functional>
 
-namespace {
-// Runs inspect on the first modal message box that appears, then lets act
-// dismiss it.
-void whenBoxAppears(std::function<void(QMessageBox *)> inspectAndClose)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, inspectAndClose] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            inspectAndClose(box);
-        }
-    });
-    timer->start();
-}
-} // namespace
-
 class TestMessageBox : public QObject
 {
     Q_OBJECT
@@ -42,7 +24,7 @@ void TestMessageBox::realInformationBox()
     QString text, caption;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QList<QAbstractButton *> buttons;
-    whenBoxAppears([&](QMessageBox *box) {
+    WhenModalAppears<QMessageBox>([&](QMessageBox *box) {
         text = box->text();
         caption = box->windowTitle();
         icon = box->icon();
@@ -62,7 +44,7 @@ void TestMessageBox::realQuestionBoxEscapeMeansNo()
 {
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QString caption;
-    whenBoxAppears([&](QMessageBox *box) {
+    WhenModalAppears<QMessageBox>([&](QMessageBox *box) {
         defaultButton = box->standardButton(box->defaultButton());
         caption = box->windowTitle();
         QTest::keyClick(box, Qt::Key_Escape);

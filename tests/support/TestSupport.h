@@ -6,7 +6,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
 #include <deque>
+#include <functional>
 
 // Answers message boxes in place of the user and keeps what they showed.
 // Installed for its lifetime; the real box comes back when it goes.
@@ -47,11 +52,37 @@ private:
     QStringList m_opened;
 };
 
-class QWidget;
-
 // The next widget Tab moves to from w.
 QWidget *NextTabStop(QWidget *w);
 
 // Top-level widgets still alive once deferred deletes have run, ignoring
 // popups Qt keeps for itself. Tests check it is empty after each case.
 QStringList LeftoverWindows();
+
+// The child of window with the given object name; a missing one ends the test
+// run, since every later check would be meaningless.
+template <class T>
+T *Child(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no %s named %s", T::staticMetaObject.className(), name);
+    return found;
+}
+
+// Once a modal window of type W is up, hands it to act, which is expected to
+// close it. Call before the code that opens the window and blocks.
+template <class W>
+void WhenModalAppears(std::function<void(W *)> act)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+        if (auto *window = qobject_cast<W *>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(window);
+        }
+    });
+    timer->start();
+}
