@@ -2,10 +2,10 @@
 
 #include "app/frmDisplay.h"
 #include "app/frmMain.h"
+#include "app/frmNagScreen2.h"
 
 #include <QCoreApplication>
 #include <QPointer>
-#include <QTimer>
 
 namespace forms {
 
@@ -44,9 +44,14 @@ Slot<frmDisplay> &displaySlot()
     return s;
 }
 
-// Until the exit window is shown, leaving means ending once the unloading
-// handler has returned, unless Back takes it back in the same breath.
-bool leaving = false;
+Slot<frmNagScreen2> &exitSlot()
+{
+    static Slot<frmNagScreen2> s;
+    return s;
+}
+
+bool shuttingDown = false;
+int exits = 0;
 
 } // namespace
 
@@ -70,26 +75,51 @@ bool IsDisplayLoaded()
     return displaySlot().isLoaded();
 }
 
+frmNagScreen2 *ExitWindow()
+{
+    return exitSlot().get();
+}
+
+bool IsExitWindowLoaded()
+{
+    return exitSlot().isLoaded();
+}
+
 void ShowExitWindow()
 {
-    leaving = true;
-    QTimer::singleShot(0, qApp, [] {
-        if (leaving)
-            ExitApplication();
-    });
+    if (!shuttingDown)
+        ExitWindow()->ShowTopMost();
 }
 
 void HideExitWindow()
 {
-    leaving = false;
+    if (!shuttingDown)
+        ExitWindow()->hide();
 }
 
 void ExitApplication()
 {
-    displaySlot().unload();
-    mainSlot().unload();
-    leaving = false; // the unloads above asked to leave; we are leaving already
+    if (shuttingDown)
+        return;
+    shuttingDown = true;
+    // One window after the other; an unload that fails does not stop the pass.
+    const auto unload = [](auto &slot) {
+        try {
+            slot.unload();
+        } catch (...) {
+        }
+    };
+    unload(displaySlot());
+    unload(mainSlot());
+    unload(exitSlot());
+    shuttingDown = false;
+    ++exits;
     QCoreApplication::quit();
+}
+
+int ExitCount()
+{
+    return exits;
 }
 
 } // namespace forms

@@ -1,18 +1,25 @@
 #include "app/AppIcon.h"
-#include "app/Forms.h"
-#include "app/frmMain.h"
+#include "app/StartUp.h"
+#include "platform/QtMessageBox.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("starkindle"));
-    QApplication::setWindowIcon(AppIcon());
-    // The application ends through its own exit route, not when a window
-    // happens to be the last one hidden.
-    QApplication::setQuitOnLastWindowClosed(false);
+    // Asked before anything else exists; the claim is held until the process
+    // ends.
+    platform::InstanceGuard instance;
+    const bool anotherInstanceRunning = !instance.tryAcquire();
 
-    forms::Main()->show();
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(AppIcon());
+    // The application ends through its exit window, not when a window happens
+    // to be the last one hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
+    platform::SetMessageHandler(&platform::ShowQtMessageBox);
+
+    if (!startup::StartApplication(anotherInstanceRunning))
+        return 0;
     return QApplication::exec();
 }

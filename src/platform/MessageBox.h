@@ -1,35 +1,40 @@
 #pragma once
 
-#include <QMessageBox>
 #include <QString>
 
 #include <functional>
 
+// Modal message boxes, without widgets in sight: the code that asks the user
+// needs no GUI library, and tests answer in the user's place.
 namespace platform {
 
-// What a message box is asked to show.
+enum class MessageIcon { Information, Stop };
+
+// Ok alone, or Yes and No with Yes as the default button.
+enum class MessageButtons { Ok, YesNo };
+
+enum class Answer { Ok, Yes, No };
+
 struct MessageRequest {
     QString text;
     QString caption;
-    QMessageBox::Icon icon = QMessageBox::Information;
-    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    MessageIcon icon = MessageIcon::Information;
+    MessageButtons buttons = MessageButtons::Ok;
 };
 
 // The caption a box carries when it is given none of its own.
 QString ApplicationTitle();
 
-// Shows a modal message box and returns the button the user chose. Closing
-// the box without a choice returns its escape answer (OK, or No for Yes/No).
-QMessageBox::StandardButton ShowMessage(const QString &text,
-                                        QMessageBox::Icon icon = QMessageBox::Information,
-                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
-                                        const QString &caption = QString());
+// Shows a modal box and returns the user's answer. Closing the box without
+// choosing counts as OK, or No on a Yes/No box.
+Answer ShowMessage(const QString &text, MessageIcon icon = MessageIcon::Information,
+                   MessageButtons buttons = MessageButtons::Ok, const QString &caption = QString());
 
-// Replaces the real box, e.g. with a recorder that answers for the user.
-// An empty function restores the real one.
-using MessageHandler = std::function<QMessageBox::StandardButton(const MessageRequest &)>;
+// Who shows the boxes: the real dialogs once the application has installed
+// them, or a recorder in tests. Without one, boxes go unseen and are answered
+// as if closed.
+using MessageHandler = std::function<Answer(const MessageRequest &)>;
 void SetMessageHandler(MessageHandler handler);
+MessageHandler CurrentMessageHandler();
 
 } // namespace platform

@@ -19,4 +19,14 @@ void OpenHomePage();
 void OpenDownloadPage();
 void OpenSoftwaresPage();
 
+// The update reminder, once per run before the main window appears. The
+// first run stores today's date silently; a start 15 or more days away from
+// the stored date (either way) asks whether to look for an update, stores
+// today's date whatever the answer, and on Yes opens the download page.
+void CheckUpdateReminder();
+
+// Where the reminder keeps its date in the settings store.
+QString ReminderSection();
+QString ReminderKey();
+
 } // namespace modHelp

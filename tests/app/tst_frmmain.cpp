@@ -164,9 +164,9 @@ void TestFrmMain::nameFilter()
     QCOMPARE(boxes.shown().size(), messages);
     for (const platform::MessageRequest &box : boxes.shown()) {
         QCOMPARE(box.text, QStringLiteral("Please Enter only Letters"));
-        QCOMPARE(box.icon, QMessageBox::Information);
+        QCOMPARE(box.icon, platform::MessageIcon::Information);
         QCOMPARE(box.caption, QStringLiteral("Starkindle"));
-        QCOMPARE(box.buttons, QMessageBox::Ok);
+        QCOMPARE(box.buttons, platform::MessageButtons::Ok);
     }
 
     // Backspace is no letter, yet passes without a word.
@@ -241,7 +241,7 @@ void TestFrmMain::validation()
         QVERIFY(!main->isVisible());
     } else {
         QCOMPARE(boxes.texts(), QStringList{message});
-        QCOMPARE(boxes.shown().first().icon, QMessageBox::Information);
+        QCOMPARE(boxes.shown().first().icon, platform::MessageIcon::Information);
         QVERIFY(!forms::IsDisplayLoaded());
         QVERIFY(main->isVisible());
         if (message != QLatin1String("Please Enter Your Name"))

@@ -1,21 +1,23 @@
-#include "platform/MessageBox.h"
+#include "platform/QtMessageBox.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 class TestMessageBox : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { platform::SetMessageHandler(&platform::ShowQtMessageBox); }
+    void cleanup() { platform::SetMessageHandler({}); }
+
     void realInformationBox();
-    void realQuestionBoxEscapeMeansNo();
+    void realStopBox();
+    void realQuestionBox_data();
+    void realQuestionBox();
     void recorderAnswersAndRecords();
 };
 
@@ -23,53 +25,75 @@ void TestMessageBox::realInformationBox()
 {
     QString text, caption;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QList<QAbstractButton *> buttons;
+    QMessageBox::StandardButtons buttons;
     WhenModalAppears<QMessageBox>([&](QMessageBox *box) {
         text = box->text();
         caption = box->windowTitle();
         icon = box->icon();
-        buttons = box->buttons();
-        QCOMPARE(box->standardButtons(), QMessageBox::Ok);
+        buttons = box->standardButtons();
         box->button(QMessageBox::Ok)->click();
     });
-    const QMessageBox::StandardButton answer = platform::ShowMessage(QStringLiteral("Please Enter Your Name"));
-    QCOMPARE(answer, QMessageBox::Ok);
+    QCOMPARE(platform::ShowMessage(QStringLiteral("Please Enter Your Name")), platform::Answer::Ok);
     QCOMPARE(text, QStringLiteral("Please Enter Your Name"));
     QCOMPARE(caption, QStringLiteral("Starkindle"));
     QCOMPARE(icon, QMessageBox::Information);
-    QCOMPARE(buttons.size(), 1);
+    QCOMPARE(buttons, QMessageBox::Ok);
 }
 
-void TestMessageBox::realQuestionBoxEscapeMeansNo()
+void TestMessageBox::realStopBox()
 {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    WhenModalAppears<QMessageBox>([&](QMessageBox *box) {
+        icon = box->icon();
+        QTest::keyClick(box, Qt::Key_Escape); // closing without a choice still means OK
+    });
+    QCOMPARE(platform::ShowMessage(QStringLiteral("Please Enter Proper Email Address"), platform::MessageIcon::Stop),
+             platform::Answer::Ok);
+    QCOMPARE(icon, QMessageBox::Critical);
+}
+
+void TestMessageBox::realQuestionBox_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<platform::Answer>("answer");
+    QTest::newRow("Enter takes the default, Yes") << int(Qt::Key_Return) << platform::Answer::Yes;
+    QTest::newRow("Esc means No") << int(Qt::Key_Escape) << platform::Answer::No;
+}
+
+void TestMessageBox::realQuestionBox()
+{
+    QFETCH(int, key);
+    QFETCH(platform::Answer, answer);
+
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QMessageBox::StandardButtons buttons;
     QString caption;
     WhenModalAppears<QMessageBox>([&](QMessageBox *box) {
         defaultButton = box->standardButton(box->defaultButton());
+        buttons = box->standardButtons();
         caption = box->windowTitle();
-        QTest::keyClick(box, Qt::Key_Escape);
+        QTest::keyClick(box, Qt::Key(key));
     });
-    const QMessageBox::StandardButton answer =
-        platform::ShowMessage(QStringLiteral("Go on?"), QMessageBox::Information, QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::Yes, QStringLiteral("Own caption"));
-    QCOMPARE(answer, QMessageBox::No);
+    QCOMPARE(platform::ShowMessage(QStringLiteral("Go on?"), platform::MessageIcon::Information,
+                                   platform::MessageButtons::YesNo, QStringLiteral("Own caption")),
+             answer);
     QCOMPARE(defaultButton, QMessageBox::Yes);
+    QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(caption, QStringLiteral("Own caption"));
 }
 
 void TestMessageBox::recorderAnswersAndRecords()
 {
     MessageRecorder recorder;
-    recorder.answerNext(QMessageBox::No);
-    QCOMPARE(platform::ShowMessage(QStringLiteral("first"), QMessageBox::Critical,
-                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes),
-             QMessageBox::No);
-    QCOMPARE(platform::ShowMessage(QStringLiteral("second"), QMessageBox::Critical,
-                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes),
-             QMessageBox::Yes);
+    recorder.answerNext(platform::Answer::No);
+    using platform::MessageButtons, platform::MessageIcon;
+    QCOMPARE(platform::ShowMessage(QStringLiteral("first"), MessageIcon::Stop, MessageButtons::YesNo),
+             platform::Answer::No);
+    QCOMPARE(platform::ShowMessage(QStringLiteral("second"), MessageIcon::Stop, MessageButtons::YesNo),
+             platform::Answer::Yes);
     QCOMPARE(recorder.texts(), QStringList({QStringLiteral("first"), QStringLiteral("second")}));
     QCOMPARE(recorder.shown().first().caption, QStringLiteral("Starkindle"));
-    QCOMPARE(recorder.shown().first().icon, QMessageBox::Critical);
+    QCOMPARE(recorder.shown().first().icon, MessageIcon::Stop);
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 

@@ -8,21 +8,22 @@
 #include <QWidget>
 
 MessageRecorder::MessageRecorder()
+    : m_previous(platform::CurrentMessageHandler())
 {
     platform::SetMessageHandler([this](const platform::MessageRequest &request) {
         m_shown.append(request);
         if (!m_answers.empty()) {
-            const QMessageBox::StandardButton answer = m_answers.front();
+            const platform::Answer answer = m_answers.front();
             m_answers.pop_front();
             return answer;
         }
-        return request.defaultButton != QMessageBox::NoButton ? request.defaultButton : QMessageBox::Ok;
+        return request.buttons == platform::MessageButtons::YesNo ? platform::Answer::Yes : platform::Answer::Ok;
     });
 }
 
 MessageRecorder::~MessageRecorder()
 {
-    platform::SetMessageHandler({});
+    platform::SetMessageHandler(m_previous);
 }
 
 QStringList MessageRecorder::texts() const

@@ -13,8 +13,10 @@
 #include <deque>
 #include <functional>
 
+Q_DECLARE_METATYPE(platform::Answer)
+
 // Answers message boxes in place of the user and keeps what they showed.
-// Installed for its lifetime; the real box comes back when it goes.
+// Installed for its lifetime; whoever answered before comes back when it goes.
 class MessageRecorder
 {
 public:
@@ -24,16 +26,17 @@ public:
     MessageRecorder &operator=(const MessageRecorder &) = delete;
 
     // The answer for the next box; without one, a box is answered with its
-    // default button, else OK.
-    void answerNext(QMessageBox::StandardButton answer) { m_answers.push_back(answer); }
+    // default button (Yes on a Yes/No box).
+    void answerNext(platform::Answer answer) { m_answers.push_back(answer); }
 
     const QList<platform::MessageRequest> &shown() const { return m_shown; }
     QStringList texts() const;
     void clear() { m_shown.clear(); }
 
 private:
+    platform::MessageHandler m_previous;
     QList<platform::MessageRequest> m_shown;
-    std::deque<QMessageBox::StandardButton> m_answers;
+    std::deque<platform::Answer> m_answers;
 };
 
 // Keeps the addresses handed to the shell instead of opening a browser.

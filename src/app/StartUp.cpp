@@ -1,0 +1,56 @@
+#include "app/StartUp.h"
+
+#include "app/ClickLabel.h"
+#include "app/Forms.h"
+#include "app/frmMain.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "web/CoBrand.h"
+#include "web/modHelp.h"
+
+#include <QCoreApplication>
+
+namespace startup {
+
+namespace {
+// Start-up goes on past a step that fails; nothing is reported.
+template <class Step>
+void carryOn(Step step)
+{
+    try {
+        step();
+    } catch (...) {
+    }
+}
+} // namespace
+
+bool StartApplication(bool anotherInstanceRunning)
+{
+    if (anotherInstanceRunning) {
+        platform::ShowMessage(QCoreApplication::translate("startup", "Application is already running"));
+        forms::ExitApplication();
+        return false;
+    }
+    carryOn(platform::Randomize);
+    carryOn(modHelp::CheckUpdateReminder);
+    carryOn([] { forms::Main()->show(); });
+    carryOn(CoBrand_Randomize);
+    return true;
+}
+
+void CoBrand_Randomize()
+{
+    frmMain *main = forms::Main();
+    switch (cobrand::ActionFor(cobrand::Number(platform::Rnd()))) {
+    case cobrand::Action::CoBrandToFront:
+        main->coBrandLabel()->raise();
+        break;
+    case cobrand::Action::FullBrandToFront:
+        main->fullBrandLabel()->raise();
+        break;
+    case cobrand::Action::Nothing:
+        break;
+    }
+}
+
+} // namespace startup

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/FormWindow.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class ClickLabel;
+
+// The exit window: thanks and support text, the maker's software catalogue,
+// the refer-a-friend form, and the way out. Closing it ends the application.
+class frmNagScreen2 : public FormWindow
+{
+    Q_OBJECT
+public:
+    // Loading draws the support text; it does not show the window.
+    explicit frmNagScreen2(QWidget *parent = nullptr);
+
+    // Shows the window above all others (the unload handlers of the main and
+    // result windows do this).
+    void ShowTopMost();
+
+    // Which of the four support texts the load drew, 0..3.
+    int supportTextNumber() const { return m_supportText; }
+    static QString SupportText(int number);
+
+    void cmdSubmit_Click();
+    void cmdClose_Click();
+
+protected:
+    void Form_Unload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Load();
+    void Check1_Click(bool checked);
+
+    int m_supportText = 1;
+    QLabel *Label2 = nullptr;
+    QLineEdit *txtName = nullptr;
+    QLineEdit *txtEmail = nullptr;
+    QLineEdit *txtFriendName = nullptr;
+    QLineEdit *txtFriendEmail = nullptr;
+    QPlainTextEdit *txtMessage = nullptr;
+    QPushButton *cmdSubmit = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QPushButton *cmdClose = nullptr;
+    ClickLabel *lblGoToHome = nullptr;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+// The refer-a-friend request: the exit window's five fields go to the maker's
+// referral script as a web address opened in the browser.
+namespace modTellAFriend {
+
+// What the exit window's form held at the last submission, trimmed of
+// leading and trailing spaces.
+struct ReferralFields {
+    QString ReferrerName;
+    QString ReferrerEmail;
+    QString ReferralMessage;
+    QString FriendName;
+    QString FriendEmail;
+};
+
+// The application-wide fields, written by the exit window before it calls
+// SendReferral.
+ReferralFields &Fields();
+
+// The complete address of the last request sent; empty until one is.
+const QString &ReferralUrl();
+
+// The address for the given fields: the script's path, the five values
+// percent-encoded as UTF-8 under taf1..taf5, and the product page as taf6.
+QString BuildReferralUrl(const ReferralFields &fields);
+
+// Checks the fields in order (empty or still the placeholder: a stop message
+// and nothing sent), then builds the address, keeps it in ReferralUrl() and
+// opens it.
+void SendReferral();
+
+// Opens ReferralUrl() in the browser.
+void OpenReferralPage();
+
+} // namespace modTellAFriend

@@ -1,0 +1,9 @@
+#include <QTest>
+
+class Pending : public QObject
+{
+    Q_OBJECT
+};
+
+QTEST_APPLESS_MAIN(Pending)
+#include "tst_lifecycle.moc"
