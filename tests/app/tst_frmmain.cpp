@@ -81,8 +81,6 @@ private Q_SLOTS:
     void menusAndLabelsOpenTheirPages();
     void makeMoneyOnlineIsNotOffered();
     void lookupBackAndLookupAgain();
-    void exitRoutesEndTheApplication_data();
-    void exitRoutesEndTheApplication();
 };
 
 void TestFrmMain::cleanup()
@@ -411,31 +409,6 @@ void TestFrmMain::lookupBackAndLookupAgain()
     QCOMPARE(Child<QLabel>(second, "lblSexualitySign")->text(), QStringLiteral("Scorpio"));
     QCOMPARE(Child<QLabel>(second, "lblSignDesc")->text(), astro::Reading(astro::Sign::Scorpio));
     QVERIFY(boxes.shown().isEmpty());
-}
-
-void TestFrmMain::exitRoutesEndTheApplication_data()
-{
-    QTest::addColumn<QString>("route");
-    QTest::newRow("Exit button") << "cmdExit";
-    QTest::newRow("File > Exit") << "mnuExit";
-    QTest::newRow("close box") << "close";
-}
-
-void TestFrmMain::exitRoutesEndTheApplication()
-{
-    QFETCH(QString, route);
-
-    frmMain *main = showMain();
-    QPointer<frmMain> guard = main;
-    if (route == QLatin1String("cmdExit"))
-        QTest::mouseClick(Child<QPushButton>(main, "cmdExit"), Qt::LeftButton);
-    else if (route == QLatin1String("mnuExit"))
-        action(main, "mnuExit")->trigger();
-    else
-        main->close();
-    QVERIFY(!forms::IsMainLoaded());
-    QTRY_VERIFY(guard.isNull());
-    QCOMPARE(LeftoverWindows(), QStringList());
 }
 
 QTEST_MAIN(TestFrmMain)

@@ -1,9 +1,211 @@
+#include "app/Forms.h"
+#include "app/StartUp.h"
+#include "app/frmDisplay.h"
+#include "app/frmMain.h"
+#include "app/frmNagScreen2.h"
+#include "platform/Clock.h"
+#include "support/TestSupport.h"
+#include "web/modHelp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
-class Pending : public QObject
+namespace {
+
+// Counts every time a window of the given class is shown.
+class ShowCounter : public QObject
 {
-    Q_OBJECT
+public:
+    explicit ShowCounter(const char *className)
+        : m_className(className)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~ShowCounter() override { qApp->removeEventFilter(this); }
+    int shows = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType() && watched->inherits(m_className))
+            ++shows;
+        return false;
+    }
+
+private:
+    const char *m_className;
 };
 
-QTEST_APPLESS_MAIN(Pending)
+void startWithName(const QString &name)
+{
+    QVERIFY(startup::StartApplication(false));
+    Child<QLineEdit>(forms::Main(), "txtName")->setText(name);
+}
+
+} // namespace
+
+class TestLifecycle : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void secondInstanceIsRefused();
+    void reminderComesBeforeTheMainWindow();
+    void failingReminderStillShowsTheMainWindow();
+    void findingLoadsTheExitWindowHidden();
+    void backLeavesNoExitWindow();
+    void exitRoutes_data();
+    void exitRoutes();
+
+private:
+    MemorySettings *m_settings = nullptr;
+};
+
+void TestLifecycle::init()
+{
+    m_settings = InstallMemorySettings();
+    platform::SetTodayOverride([] { return QDate(2026, 12, 7); });
+}
+
+void TestLifecycle::cleanup()
+{
+    platform::SetTodayOverride({});
+    forms::ExitApplication();
+    QCOMPARE(LeftoverWindows(), QStringList());
+}
+
+void TestLifecycle::secondInstanceIsRefused()
+{
+    MessageRecorder boxes;
+    const int exitsBefore = forms::ExitCount();
+    QVERIFY(!startup::StartApplication(true));
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Application is already running")});
+    QCOMPARE(boxes.shown().first().icon, platform::MessageIcon::Information);
+    QCOMPARE(boxes.shown().first().buttons, platform::MessageButtons::Ok);
+    QCOMPARE(boxes.shown().first().caption, QStringLiteral("Starkindle"));
+    QCOMPARE(forms::ExitCount(), exitsBefore + 1);
+    // No window was made, and the settings were neither read nor written.
+    QVERIFY(!forms::IsMainLoaded());
+    QVERIFY(!forms::IsExitWindowLoaded());
+    QCOMPARE(LeftoverWindows(), QStringList());
+    QCOMPARE(m_settings->reads, 0);
+    QCOMPARE(m_settings->writes, 0);
+}
+
+void TestLifecycle::reminderComesBeforeTheMainWindow()
+{
+    m_settings->setValue(modHelp::ReminderSection(), modHelp::ReminderKey(), QStringLiteral("2026-01-01"));
+    bool mainExistedWhenAsked = true;
+    platform::SetMessageHandler([&](const platform::MessageRequest &) {
+        mainExistedWhenAsked = forms::IsMainLoaded();
+        return platform::Answer::No;
+    });
+    QVERIFY(startup::StartApplication(false));
+    platform::SetMessageHandler({});
+    QVERIFY(!mainExistedWhenAsked);
+    QVERIFY(forms::Main()->isVisible());
+    QCOMPARE(m_settings->value(modHelp::ReminderSection(), modHelp::ReminderKey()), QStringLiteral("2026-12-07"));
+}
+
+void TestLifecycle::failingReminderStillShowsTheMainWindow()
+{
+    m_settings->fault = MemorySettings::Throws;
+    MessageRecorder boxes;
+    QVERIFY(startup::StartApplication(false));
+    QVERIFY(forms::Main()->isVisible());
+    QVERIFY(boxes.shown().isEmpty());
+}
+
+void TestLifecycle::findingLoadsTheExitWindowHidden()
+{
+    ShowCounter exitShows("frmNagScreen2");
+    startWithName(QStringLiteral("ANNA"));
+    forms::Main()->cmdNext_Click();
+    QVERIFY(forms::IsExitWindowLoaded());
+    QVERIFY(forms::Display()->isVisible());
+    QCOMPARE(exitShows.shows, 0); // no flash of the exit window
+}
+
+void TestLifecycle::backLeavesNoExitWindow()
+{
+    startWithName(QStringLiteral("ANNA"));
+    forms::Main()->cmdNext_Click();
+    Child<QPushButton>(forms::Display(), "cmdBack")->click();
+    QVERIFY(forms::Main()->isVisible());
+    QVERIFY(!forms::IsDisplayLoaded());
+    QVERIFY(forms::IsExitWindowLoaded());
+    QVERIFY(!forms::ExitWindow()->isVisible());
+    const QStringList visible = [] {
+        QStringList names;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible())
+                names.append(w->objectName());
+        return names;
+    }();
+    QCOMPARE(visible, QStringList{QStringLiteral("frmMain")});
+}
+
+void TestLifecycle::exitRoutes_data()
+{
+    QTest::addColumn<bool>("fromResult");
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("closeBy");
+
+    for (bool fromResult : {false, true}) {
+        const char *window = fromResult ? "result" : "main";
+        QTest::addRow("%s: Exit button, then exit window's Exit", window) << fromResult << "cmdExit" << "cmdClose";
+        QTest::addRow("%s: File > Exit, then close box", window) << fromResult << "mnuExit" << "close";
+        QTest::addRow("%s: close box, then exit window's Exit", window) << fromResult << "close" << "cmdClose";
+        QTest::addRow("%s: Esc, then close box", window) << fromResult << "esc" << "close";
+    }
+}
+
+void TestLifecycle::exitRoutes()
+{
+    QFETCH(bool, fromResult);
+    QFETCH(QString, route);
+    QFETCH(QString, closeBy);
+
+    startWithName(QStringLiteral("ANNA"));
+    FormWindow *window = forms::Main();
+    if (fromResult) {
+        forms::Main()->cmdNext_Click();
+        window = forms::Display();
+    }
+    if (route == QLatin1String("cmdExit"))
+        Child<QPushButton>(window, "cmdExit")->click();
+    else if (route == QLatin1String("mnuExit"))
+        Child<QAction>(window, "mnuExit")->trigger();
+    else if (route == QLatin1String("esc"))
+        QTest::keyClick(window, Qt::Key_Escape);
+    else
+        window->close();
+
+    // Leaving: the exit window is the one window on screen, above all others.
+    QVERIFY(forms::IsExitWindowLoaded());
+    frmNagScreen2 *exitWindow = forms::ExitWindow();
+    QVERIFY(exitWindow->isVisible());
+    QVERIFY(exitWindow->windowFlags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(fromResult ? !forms::IsDisplayLoaded() : !forms::IsMainLoaded(), true);
+    if (fromResult)
+        QVERIFY(forms::IsMainLoaded() && !forms::Main()->isVisible());
+
+    const int exitsBefore = forms::ExitCount();
+    if (closeBy == QLatin1String("cmdClose"))
+        Child<QPushButton>(exitWindow, "cmdClose")->click();
+    else
+        exitWindow->close();
+    QCOMPARE(forms::ExitCount(), exitsBefore + 1);
+    QVERIFY(!forms::IsMainLoaded());
+    QVERIFY(!forms::IsExitWindowLoaded());
+    QCOMPARE(LeftoverWindows(), QStringList());
+}
+
+QTEST_MAIN(TestLifecycle)
 #include "tst_lifecycle.moc"

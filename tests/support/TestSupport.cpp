@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QWidget>
 
+#include <stdexcept>
+
 MessageRecorder::MessageRecorder()
     : m_previous(platform::CurrentMessageHandler())
 {
@@ -62,4 +64,33 @@ QWidget *NextTabStop(QWidget *w)
     while (next != w && (!(next->focusPolicy() & Qt::TabFocus) || !next->isEnabled()))
         next = next->nextInFocusChain();
     return next;
+}
+
+platform::SettingRead MemorySettings::read(const QString &section, const QString &key)
+{
+    ++reads;
+    if (fault == Throws)
+        throw std::runtime_error("settings store failed");
+    if (fault == Unreadable)
+        return {false, {}};
+    return {true, value(section, key)};
+}
+
+bool MemorySettings::write(const QString &section, const QString &key, const QString &v)
+{
+    if (fault == Throws)
+        throw std::runtime_error("settings store failed");
+    if (fault == Unwritable)
+        return false;
+    ++writes;
+    setValue(section, key, v);
+    return true;
+}
+
+MemorySettings *InstallMemorySettings()
+{
+    auto store = std::make_unique<MemorySettings>();
+    MemorySettings *raw = store.get();
+    platform::SetSettingsStore(std::move(store));
+    return raw;
 }

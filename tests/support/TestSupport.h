@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/MessageBox.h"
+#include "platform/Settings.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -57,6 +59,30 @@ private:
 
 // The next widget Tab moves to from w.
 QWidget *NextTabStop(QWidget *w);
+
+// A settings store in memory that counts its use and can be made to fail.
+class MemorySettings : public platform::SettingsStore
+{
+public:
+    enum Fault { None, Unreadable, Unwritable, Throws };
+
+    platform::SettingRead read(const QString &section, const QString &key) override;
+    bool write(const QString &section, const QString &key, const QString &value) override;
+
+    QString value(const QString &section, const QString &key) const { return m_values.value(section + u'/' + key); }
+    void setValue(const QString &section, const QString &key, const QString &v) { m_values[section + u'/' + key] = v; }
+
+    Fault fault = None;
+    int reads = 0;
+    int writes = 0; // successful ones
+
+private:
+    QHash<QString, QString> m_values;
+};
+
+// Installs a fresh MemorySettings as the store and hands it back; the store
+// belongs to the platform layer until the next one is installed.
+MemorySettings *InstallMemorySettings();
 
 // Top-level widgets still alive once deferred deletes have run, ignoring
 // popups Qt keeps for itself. Tests check it is empty after each case.

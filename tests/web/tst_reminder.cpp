@@ -1,9 +1,206 @@
+#include "platform/Clock.h"
+#include "platform/Settings.h"
+#include "platform/Shell.h"
+#include "support/TestSupport.h"
+#include "web/modHelp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
-class Pending : public QObject
+namespace {
+const QDate Today(2026, 12, 7);
+const QString Question = QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?");
+
+QString iso(const QDate &d)
+{
+    return d.toString(Qt::ISODate);
+}
+} // namespace
+
+class TestReminder : public QObject
 {
     Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void reminder_data();
+    void reminder();
+    void dateIsStoredBeforeThePageOpens();
+    void notADateStaysQuietOnEveryStart();
+    void storeThatCannotBeWritten();
+    void nativeStoreKeepsALocaleFreeDate();
+    void nativeStoreLeavesADamagedFileAlone();
+
+private:
+    QTemporaryDir m_config;
 };
 
-QTEST_APPLESS_MAIN(Pending)
+void TestReminder::initTestCase()
+{
+    // The real store must never be the user's own.
+    QVERIFY(m_config.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+}
+
+void TestReminder::init()
+{
+    platform::SetTodayOverride([] { return Today; });
+}
+
+void TestReminder::cleanup()
+{
+    platform::SetTodayOverride({});
+    platform::SetSettingsStore(nullptr);
+}
+
+void TestReminder::reminder_data()
+{
+    QTest::addColumn<QString>("stored"); // what the store holds beforehand
+    QTest::addColumn<platform::Answer>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("storedAfter");
+    QTest::addColumn<bool>("downloadOpened");
+
+    using platform::Answer;
+    const QString today = iso(Today);
+    QTest::newRow("first run: stored silently") << "" << Answer::Yes << false << today << false;
+    auto daysAway = [](int days) { return iso(Today.addDays(days)); };
+    QTest::newRow("14 days ago: quiet") << daysAway(-14) << Answer::Yes << false << daysAway(-14) << false;
+    QTest::newRow("14 days ahead: quiet") << daysAway(14) << Answer::Yes << false << daysAway(14) << false;
+    QTest::newRow("15 days ago, Yes") << daysAway(-15) << Answer::Yes << true << today << true;
+    QTest::newRow("15 days ago, No") << daysAway(-15) << Answer::No << true << today << false;
+    QTest::newRow("15 days ahead (clock set back), No") << daysAway(15) << Answer::No << true << today << false;
+    QTest::newRow("a year ago, Yes") << daysAway(-365) << Answer::Yes << true << today << true;
+    QTest::newRow("today: quiet") << today << Answer::Yes << false << today << false;
+    QTest::newRow("not a date") << "soon" << Answer::Yes << false << "soon" << false;
+    QTest::newRow("a date in another form") << "12/7/2026" << Answer::Yes << false << "12/7/2026" << false;
+    QTest::newRow("an impossible date") << "2026-02-30" << Answer::Yes << false << "2026-02-30" << false;
+}
+
+void TestReminder::reminder()
+{
+    QFETCH(QString, stored);
+    QFETCH(platform::Answer, answer);
+    QFETCH(bool, asked);
+    QFETCH(QString, storedAfter);
+    QFETCH(bool, downloadOpened);
+
+    MemorySettings *settings = InstallMemorySettings();
+    if (!stored.isEmpty())
+        settings->setValue(modHelp::ReminderSection(), modHelp::ReminderKey(), stored);
+    MessageRecorder boxes;
+    boxes.answerNext(answer);
+    ShellRecorder shell;
+
+    modHelp::CheckUpdateReminder();
+
+    QCOMPARE(settings->value(QStringLiteral("Settings"), modHelp::ReminderKey()), storedAfter);
+    QCOMPARE(settings->writes, storedAfter == stored ? 0 : 1);
+    QCOMPARE(boxes.shown().size(), asked ? 1 : 0);
+    if (asked) {
+        const platform::MessageRequest &box = boxes.shown().first();
+        QCOMPARE(box.text, Question);
+        QCOMPARE(box.caption, QStringLiteral("Starkindle"));
+        QCOMPARE(box.icon, platform::MessageIcon::Information);
+        QCOMPARE(box.buttons, platform::MessageButtons::YesNo);
+    }
+    const QStringList expectedOpened = downloadOpened
+        ? QStringList{modHelp::WebSite() + QStringLiteral("/starkindle/download-starkindle.html")}
+        : QStringList{};
+    QCOMPARE(shell.opened(), expectedOpened);
+}
+
+void TestReminder::dateIsStoredBeforeThePageOpens()
+{
+    MemorySettings *settings = InstallMemorySettings();
+    settings->setValue(modHelp::ReminderSection(), modHelp::ReminderKey(), iso(Today.addDays(-30)));
+    MessageRecorder boxes;
+    QString storedWhenOpened;
+    platform::SetShellOpenHandler([&](const QString &) {
+        storedWhenOpened = settings->value(modHelp::ReminderSection(), modHelp::ReminderKey());
+    });
+    modHelp::CheckUpdateReminder();
+    platform::SetShellOpenHandler({});
+    QCOMPARE(storedWhenOpened, iso(Today));
+}
+
+void TestReminder::notADateStaysQuietOnEveryStart()
+{
+    MemorySettings *settings = InstallMemorySettings();
+    settings->setValue(modHelp::ReminderSection(), modHelp::ReminderKey(), QStringLiteral("not a date"));
+    MessageRecorder boxes;
+    for (int start = 0; start < 3; ++start) {
+        platform::SetTodayOverride([start] { return Today.addDays(start * 40); });
+        modHelp::CheckUpdateReminder();
+    }
+    QVERIFY(boxes.shown().isEmpty());
+    QCOMPARE(settings->writes, 0);
+    QCOMPARE(settings->value(modHelp::ReminderSection(), modHelp::ReminderKey()), QStringLiteral("not a date"));
+}
+
+void TestReminder::storeThatCannotBeWritten()
+{
+    MemorySettings *settings = InstallMemorySettings();
+    settings->setValue(modHelp::ReminderSection(), modHelp::ReminderKey(), iso(Today.addDays(-20)));
+    settings->fault = MemorySettings::Unwritable;
+    MessageRecorder boxes;
+    ShellRecorder shell;
+    modHelp::CheckUpdateReminder();
+    // Asked all the same, and the answer is honoured; the old date stays.
+    QCOMPARE(boxes.shown().size(), 1);
+    QCOMPARE(shell.opened().size(), 1);
+    QCOMPARE(settings->value(modHelp::ReminderSection(), modHelp::ReminderKey()), iso(Today.addDays(-20)));
+
+    settings->fault = MemorySettings::Unreadable;
+    boxes.clear();
+    modHelp::CheckUpdateReminder();
+    QVERIFY(boxes.shown().isEmpty());
+}
+
+void TestReminder::nativeStoreKeepsALocaleFreeDate()
+{
+    platform::SetSettingsStore(platform::NativeSettingsStore(QStringLiteral("reminder-roundtrip")));
+    MessageRecorder boxes;
+    modHelp::CheckUpdateReminder();
+    QVERIFY(boxes.shown().isEmpty());
+
+    QFile file(m_config.filePath(QStringLiteral("reminder-roundtrip/reminder-roundtrip.ini")));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    const QByteArray content = file.readAll();
+    QVERIFY(content.contains("[Settings]"));
+    QVERIFY(content.contains(modHelp::ReminderKey().toLatin1() + "=2026-12-07"));
+
+    // Read back on a later start as the same calendar date.
+    platform::SetSettingsStore(platform::NativeSettingsStore(QStringLiteral("reminder-roundtrip")));
+    platform::SetTodayOverride([] { return Today.addDays(15); });
+    modHelp::CheckUpdateReminder();
+    QCOMPARE(boxes.shown().size(), 1);
+}
+
+void TestReminder::nativeStoreLeavesADamagedFileAlone()
+{
+    const QString dir = m_config.filePath(QStringLiteral("reminder-damaged"));
+    QVERIFY(QDir().mkpath(dir));
+    QFile file(dir + QStringLiteral("/reminder-damaged.ini"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage.append(char((i * 131 + 7) % 256));
+    file.write(garbage);
+    file.close();
+
+    platform::SetSettingsStore(platform::NativeSettingsStore(QStringLiteral("reminder-damaged")));
+    MessageRecorder boxes;
+    modHelp::CheckUpdateReminder(); // must simply return
+    QVERIFY(boxes.shown().isEmpty());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), garbage);
+}
+
+QTEST_MAIN(TestReminder)
 #include "tst_reminder.moc"
