@@ -37,6 +37,12 @@ private:
     void Form_Load();
     void Check1_Click(bool checked);
 
+    // The five referral boxes, in reading order.
+    QList<QWidget *> boxes() const;
+    // The placeholder a referral box shows while empty; empty for any other
+    // object.
+    QString placeholderOf(const QObject *box) const;
+
     int m_supportText = 1;
     QLabel *Label2 = nullptr;
     QLineEdit *txtName = nullptr;

@@ -1,6 +1,40 @@
 #include "web/modTellAFriend.h"
 
+#include "platform/MessageBox.h"
+#include "web/modHelp.h"
+
+#include <QCoreApplication>
+#include <QUrl>
+
 namespace modTellAFriend {
+
+namespace {
+
+QString &lastUrl()
+{
+    static QString url;
+    return url;
+}
+
+// Each value is escaped as UTF-8, so an "&" or "=" in a name cannot split the
+// query and letters outside ASCII arrive intact.
+QString encoded(const QString &value)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+}
+
+// A field counts as missing when it is empty or still shows its placeholder.
+bool missing(const QString &value, const QString &placeholder)
+{
+    return value.isEmpty() || value == placeholder;
+}
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("modTellAFriend", text);
+}
+
+} // namespace
 
 ReferralFields &Fields()
 {
@@ -8,19 +42,69 @@ ReferralFields &Fields()
     return fields;
 }
 
+const ReferralFields &Placeholders()
+{
+    static const ReferralFields placeholders{QStringLiteral("Your Name"), QStringLiteral("Your Email Address"),
+                                             QStringLiteral("Your Message"), QStringLiteral("Friend's Name"),
+                                             QStringLiteral("Friend's Email Address")};
+    return placeholders;
+}
+
 const QString &ReferralUrl()
 {
-    static QString url;
-    return url;
+    return lastUrl();
 }
 
-QString BuildReferralUrl(const ReferralFields &)
+QString TrimSpaces(const QString &text)
 {
-    return {};
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
 }
 
-void SendReferral() {}
+QString BuildReferralUrl(const ReferralFields &fields)
+{
+    const QString site = modHelp::WebSite();
+    // The product page goes in as it is: the script expects it unescaped.
+    return site + QStringLiteral("/cvcs-refer-a-friend.php?taf1=") + encoded(fields.ReferrerName)
+        + QStringLiteral("&taf2=") + encoded(fields.ReferrerEmail) + QStringLiteral("&taf3=")
+        + encoded(fields.ReferralMessage) + QStringLiteral("&taf4=") + encoded(fields.FriendName)
+        + QStringLiteral("&taf5=") + encoded(fields.FriendEmail) + QStringLiteral("&taf6=") + site
+        + QStringLiteral("/starkindle/");
+}
 
-void OpenReferralPage() {}
+void SendReferral()
+{
+    const ReferralFields &f = Fields();
+    const ReferralFields &p = Placeholders();
+    const struct {
+        const QString &value;
+        const QString &placeholder;
+        const char *message;
+    } checks[] = {
+        {f.ReferrerName, p.ReferrerName, QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name")},
+        {f.ReferrerEmail, p.ReferrerEmail, QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email")},
+        {f.ReferralMessage, p.ReferralMessage, QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message")},
+        {f.FriendName, p.FriendName, QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name")},
+        {f.FriendEmail, p.FriendEmail, QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")},
+    };
+    for (const auto &check : checks) {
+        if (missing(check.value, check.placeholder)) {
+            platform::ShowMessage(translated(check.message), platform::MessageIcon::Stop);
+            return;
+        }
+    }
+    lastUrl() = BuildReferralUrl(f);
+    OpenReferralPage();
+}
+
+void OpenReferralPage()
+{
+    modHelp::OpenWebPage(ReferralUrl());
+}
 
 } // namespace modTellAFriend

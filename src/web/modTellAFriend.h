@@ -20,6 +20,11 @@ struct ReferralFields {
 // SendReferral.
 ReferralFields &Fields();
 
+// What each box of the exit window shows while the user has typed nothing
+// there. A field still holding its placeholder counts as missing, so these
+// stay untranslated: the check compares against them.
+const ReferralFields &Placeholders();
+
 // The complete address of the last request sent; empty until one is.
 const QString &ReferralUrl();
 
@@ -34,5 +39,9 @@ void SendReferral();
 
 // Opens ReferralUrl() in the browser.
 void OpenReferralPage();
+
+// The text without its leading and trailing spaces. Only the space character
+// counts: tabs and line breaks are part of what the user typed.
+QString TrimSpaces(const QString &text);
 
 } // namespace modTellAFriend
