@@ -11,15 +11,19 @@ namespace platform {
 class InstanceGuard
 {
 public:
-    // lockPath: where the claim is kept; the default is per user.
+    // lockPath: where the claim is kept; the default is per user. An empty
+    // path means no claim is possible.
     explicit InstanceGuard(const QString &lockPath = DefaultInstanceLockPath());
     ~InstanceGuard();
     InstanceGuard(const InstanceGuard &) = delete;
     InstanceGuard &operator=(const InstanceGuard &) = delete;
 
-    // True when this guard holds the claim, i.e. no other instance runs.
-    // Several processes calling this at the same instant: exactly one wins.
+    // False only when another instance holds the claim. Several processes
+    // calling this at the same instant: exactly one wins. Also true, without
+    // a claim, when no claim can be made at all (no usable lock location):
+    // the application then starts unguarded rather than not at all.
     bool tryAcquire();
+    // True once tryAcquire has actually taken the claim.
     bool isHeld() const;
 
     // The per-user lock location: the user's runtime folder where there is
