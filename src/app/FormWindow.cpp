@@ -48,23 +48,32 @@ void FormWindow::Unload()
 
 void FormWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_defaultAndCancel || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
         QMainWindow::keyPressEvent(event);
         return;
     }
+    auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
+    if (focused && !focused->isEnabled())
+        focused = nullptr;
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
-        (focused && focused->isEnabled() ? focused : m_defaultAndCancel)->click();
-        return;
-    }
+    case Qt::Key_Enter:
+        // Enter presses the focused button, else the window's own.
+        if (QAbstractButton *target = focused ? focused : m_defaultAndCancel) {
+            target->click();
+            return;
+        }
+        break;
     case Qt::Key_Escape:
-        m_defaultAndCancel->click();
-        return;
+        if (m_defaultAndCancel) {
+            m_defaultAndCancel->click();
+            return;
+        }
+        break;
     default:
-        QMainWindow::keyPressEvent(event);
+        break;
     }
+    QMainWindow::keyPressEvent(event);
 }
 
 void FormWindow::closeEvent(QCloseEvent *event)

@@ -40,7 +40,8 @@ protected:
     void connectLinks(ClickLabel *banner, ClickLabel *fullBrand, ClickLabel *coBrand);
 
     // Enter clicks the focused button or, when no button has the focus, this
-    // one; Esc always clicks it.
+    // one; Esc always clicks it. Without one, Enter still presses the focused
+    // button.
     void setDefaultAndCancel(QAbstractButton *button) { m_defaultAndCancel = button; }
 
     virtual void Form_Unload() {}

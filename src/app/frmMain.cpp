@@ -198,8 +198,10 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     if (watched != txtName || event->type() != QEvent::KeyPress)
         return FormWindow::eventFilter(watched, event);
     const auto &key = static_cast<const QKeyEvent &>(*event);
+    // Access keys and menus have had their turn before the key press; what
+    // is left of an Alt combination types nothing.
     if (key.modifiers() & (Qt::AltModifier | Qt::MetaModifier))
-        return false; // access keys and menus, not typing
+        return !key.text().isEmpty();
     const std::optional<char16_t> typed = typedCharacter(key);
     if (!typed)
         return false;

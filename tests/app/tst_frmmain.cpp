@@ -69,7 +69,7 @@ private Q_SLOTS:
     void freshWindow();
     void nameFilter_data();
     void nameFilter();
-    void pasteAddsNothing();
+    void pasteAndAltKeysAddNothing();
     void validation_data();
     void validation();
     void emptyNameMovesFocusToName();
@@ -175,7 +175,7 @@ void TestFrmMain::nameFilter()
     QVERIFY(boxes.shown().isEmpty());
 }
 
-void TestFrmMain::pasteAddsNothing()
+void TestFrmMain::pasteAndAltKeysAddNothing()
 {
     MessageRecorder boxes;
     frmMain *main = showMain();
@@ -184,6 +184,8 @@ void TestFrmMain::pasteAddsNothing()
     QGuiApplication::clipboard()->setText(QStringLiteral("1234"));
     QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(name, Qt::Key_Insert, Qt::ShiftModifier);
+    // An Alt combination that is no access key types nothing, silently.
+    QTest::keyClick(name, Qt::Key_Q, Qt::AltModifier);
     QCOMPARE(name->text(), QStringLiteral("ANN"));
     QCOMPARE(boxes.texts(), QStringList(2, QStringLiteral("Please Enter only Letters")));
     QCOMPARE(name->contextMenuPolicy(), Qt::NoContextMenu);

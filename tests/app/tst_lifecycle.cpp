@@ -163,6 +163,7 @@ void TestLifecycle::exitRoutes_data()
         QTest::addRow("%s: File > Exit, then close box", window) << fromResult << "mnuExit" << "close";
         QTest::addRow("%s: close box, then exit window's Exit", window) << fromResult << "close" << "cmdClose";
         QTest::addRow("%s: Esc, then close box", window) << fromResult << "esc" << "close";
+        QTest::addRow("%s: Enter on Exit, then Enter", window) << fromResult << "enter" << "enter";
     }
 }
 
@@ -184,6 +185,8 @@ void TestLifecycle::exitRoutes()
         Child<QAction>(window, "mnuExit")->trigger();
     else if (route == QLatin1String("esc"))
         QTest::keyClick(window, Qt::Key_Escape);
+    else if (route == QLatin1String("enter"))
+        QTest::keyClick(Child<QPushButton>(window, "cmdExit"), Qt::Key_Return);
     else
         window->close();
 
@@ -199,6 +202,8 @@ void TestLifecycle::exitRoutes()
     const int exitsBefore = forms::ExitCount();
     if (closeBy == QLatin1String("cmdClose"))
         Child<QPushButton>(exitWindow, "cmdClose")->click();
+    else if (closeBy == QLatin1String("enter"))
+        QTest::keyClick(exitWindow->focusWidget(), Qt::Key_Return); // Exit has the focus
     else
         exitWindow->close();
     QCOMPARE(forms::ExitCount(), exitsBefore + 1);
