@@ -44,6 +44,9 @@ frmDisplay::frmDisplay(QWidget *parent)
     lblSignDesc = look::label(frame, "lblSignDesc", astro::Reading(astro::Sign::Virgo),
                               twips::rect(180, 1440, 8055, 2415), look::font(8.25, look::Bold), look::Caption,
                               Qt::AlignHCenter | Qt::AlignTop);
+    // What a screen reader says the two results are.
+    lblSexualitySign->setAccessibleDescription(tr("Your sexual astrology sign"));
+    lblSignDesc->setAccessibleDescription(tr("The reading for your sign"));
 
     cmdBack = new QPushButton(tr("&Back"), client());
     cmdBack->setObjectName(QStringLiteral("cmdBack"));

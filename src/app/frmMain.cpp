@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -95,7 +96,8 @@ frmMain::frmMain(QWidget *parent)
     entry->setObjectName(QStringLiteral("Picture1"));
     const QFont captionBold = look::font(8.25, look::Bold | look::Underlined);
     const QFont caption = look::font(8.25, look::Underlined);
-    look::fitToText(look::label(entry, "Label1", tr("Name"), twips::rect(240, 330, 555, 195), captionBold, look::Caption));
+    QLabel *Label1 = look::label(entry, "Label1", tr("Name"), twips::rect(240, 330, 555, 195), captionBold, look::Caption);
+    look::fitToText(Label1);
 
     txtName = new QLineEdit(entry);
     txtName->setObjectName(QStringLiteral("txtName"));
@@ -113,12 +115,17 @@ frmMain::frmMain(QWidget *parent)
     txtName->installEventFilter(this);
 
     look::label(entry, "Label2", tr("Date Of Birth"), twips::rect(240, 1020, 1245, 195), captionBold, look::Caption);
-    look::label(entry, "Label5", tr("Date"), twips::rect(1920, 720, 405, 195), caption, look::Caption);
-    look::label(entry, "Label7", tr("Month"), twips::rect(3240, 720, 510, 195), caption, look::Caption);
-    look::label(entry, "Label6", tr("Year"), twips::rect(4680, 720, 390, 195), caption, look::Caption);
+    QLabel *Label5 = look::label(entry, "Label5", tr("Date"), twips::rect(1920, 720, 405, 195), caption, look::Caption);
+    QLabel *Label7 = look::label(entry, "Label7", tr("Month"), twips::rect(3240, 720, 510, 195), caption, look::Caption);
+    QLabel *Label6 = look::label(entry, "Label6", tr("Year"), twips::rect(4680, 720, 390, 195), caption, look::Caption);
     cboDate = dateList(entry, "cboDate", tr("Date"), twips::rect(1680, 960, 900, 315));
     cboMonth = dateList(entry, "cboMonth", tr("Month"), twips::rect(2760, 960, 1500, 315));
     cboYear = dateList(entry, "cboYear", tr("Year"), twips::rect(4440, 960, 1020, 315));
+    // Screen readers on Linux name a list by the label that is its buddy.
+    Label1->setBuddy(txtName);
+    Label5->setBuddy(cboDate);
+    Label7->setBuddy(cboMonth);
+    Label6->setBuddy(cboYear);
 
     cmdNext = new QPushButton(tr("Find My &Sexual Astrology Sign"), middle);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));

@@ -1,0 +1,416 @@
+"""End-to-end tests of the real starkindle binary.
+
+Each test starts the application in a private environment (settings, runtime
+folder, and an xdg-open on PATH that records the addresses it is given), types
+and presses keys with xdotool as a user would, and reads the windows through
+the accessibility bus as a screen reader would. Nothing in the application is
+built for the tests.
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+import urllib.parse
+import warnings
+
+warnings.simplefilter("ignore", DeprecationWarning)
+import pyatspi  # noqa: E402
+
+BINARY = sys.argv.pop(1)
+WEB = "http://www.corvanesoftwares.com"
+HELP = "http://help.corvanesoftwares.com"
+TITLE = "Starkindle v1.15"
+
+
+def wait_for(what, predicate, timeout=10.0):
+    end = time.monotonic() + timeout
+    while True:
+        result = predicate()
+        if result:
+            return result
+        if time.monotonic() > end:
+            raise AssertionError("timed out waiting for " + what)
+        time.sleep(0.1)
+
+
+def keys(*names):
+    subprocess.run(["xdotool", "key", "--delay", "80", *names], check=True)
+    time.sleep(0.25)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
+    time.sleep(0.25)
+
+
+def focus(process, frame):
+    """Gives X input focus to the process's window that shows frame. A window
+    manager would do this for a new or uncovered window; there is none on the
+    virtual display."""
+    _, _, width, height = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+
+    def match():
+        ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(process.pid), "--name",
+                              "^%s$" % frame.name], capture_output=True, text=True).stdout.split()
+        for window in ids:
+            geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
+                                      capture_output=True, text=True).stdout
+            values = dict(line.split("=", 1) for line in geometry.split())
+            if int(values.get("WIDTH", -1)) == width and int(values.get("HEIGHT", -1)) == height:
+                return window
+        return None
+    window = wait_for("the X window of %r" % frame.name, match)
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+    time.sleep(0.2)
+
+
+def walk(acc, depth=0):
+    """Every accessible below acc, depth first."""
+    if acc is None or depth > 12:
+        return
+    yield acc
+    for i in range(acc.childCount):
+        yield from walk(acc.getChildAtIndex(i), depth + 1)
+
+
+def texts(acc):
+    return [a.name for a in walk(acc) if a.getRoleName() == "label"]
+
+
+class Session:
+    """One run of the application with its own settings and runtime folder."""
+
+    def __init__(self, reminder_date=None):
+        self.root = tempfile.mkdtemp(prefix="starkindle-e2e-")
+        self.config = os.path.join(self.root, "config")
+        self.runtime = os.path.join(self.root, "runtime")
+        self.bin = os.path.join(self.root, "bin")
+        self.opened_log = os.path.join(self.root, "opened.txt")
+        for d in (self.config, self.runtime, self.bin):
+            os.makedirs(d, mode=0o700)
+        opener = os.path.join(self.bin, "xdg-open")
+        with open(opener, "w") as f:
+            f.write('#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s"\n' % self.opened_log)
+        os.chmod(opener, 0o755)
+        if reminder_date:
+            os.makedirs(os.path.join(self.config, "starkindle"))
+            with open(self.settings_path(), "w") as f:
+                f.write("[Settings]\nUpdateReminderDate=%s\n" % reminder_date)
+        self.env = dict(os.environ)
+        self.env.update({
+            "XDG_CONFIG_HOME": self.config,
+            "XDG_RUNTIME_DIR": self.runtime,
+            "PATH": self.bin + os.pathsep + os.environ["PATH"],
+            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+            "QT_ACCESSIBILITY": "1",
+        })
+        self.env.pop("BROWSER", None)
+        self.processes = []
+
+    def settings_path(self):
+        return os.path.join(self.config, "starkindle", "starkindle.ini")
+
+    def start(self):
+        process = subprocess.Popen([BINARY], env=self.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL, start_new_session=True)
+        self.processes.append(process)
+        return process
+
+    def app(self, process):
+        def find():
+            desktop = pyatspi.Registry.getDesktop(0)
+            for i in range(desktop.childCount):
+                a = desktop.getChildAtIndex(i)
+                try:
+                    if a is not None and a.get_process_id() == process.pid:
+                        return a
+                except Exception:
+                    pass
+            return None
+        return wait_for("the application on the accessibility bus", find)
+
+    def windows(self, app):
+        """The application's top-level windows that are showing."""
+        result = []
+        for i in range(app.childCount):
+            w = app.getChildAtIndex(i)
+            if w is not None and w.getState().contains(pyatspi.STATE_SHOWING):
+                result.append(w)
+        return result
+
+    def window(self, app, predicate, what, process=None):
+        """The first showing window that satisfies predicate; with a process,
+        it also gets the keyboard focus."""
+        found = wait_for(what, lambda: next((w for w in self.windows(app) if predicate(w)), None))
+        if process is not None:
+            focus(process, found)
+        return found
+
+    def opened(self):
+        if not os.path.exists(self.opened_log):
+            return []
+        with open(self.opened_log) as f:
+            return f.read().splitlines()
+
+    def wait_opened(self, count):
+        return wait_for("%d address(es) opened" % count, lambda: len(self.opened()) >= count and self.opened())
+
+    def close(self):
+        for p in self.processes:
+            if p.poll() is None:
+                os.killpg(p.pid, signal.SIGKILL)
+                p.wait()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+
+def is_main(w):
+    return w.name == TITLE and "Find My Sexual Astrology Sign" in [a.name for a in walk(w)]
+
+
+def is_result(w):
+    return w.name == TITLE and "Eros in your Chart is Placed in" in texts(w)
+
+
+def is_exit_window(w):
+    return w.name == TITLE and "Refer A Friend Now" in [a.name for a in walk(w)]
+
+
+def is_box(w):
+    return w.name == "Starkindle" and w.getRoleName() in ("alert", "dialog")
+
+
+def child_named(window, name, role=None):
+    for a in walk(window):
+        if a.name == name and (role is None or a.getRoleName() == role):
+            return a
+    raise AssertionError("no %s named %r" % (role or "accessible", name))
+
+
+def described(window, description):
+    for a in walk(window):
+        if a.description == description:
+            return a
+    raise AssertionError("nothing described as %r" % description)
+
+
+def tab_to(acc, limit=8):
+    """Presses Tab until acc has the focus, as a keyboard user would."""
+    for _ in range(limit):
+        if acc.getState().contains(pyatspi.STATE_FOCUSED):
+            return
+        keys("Tab")
+    raise AssertionError("Tab never reached %r" % acc.name)
+
+
+def combos(window):
+    return [a for a in walk(window) if a.getRoleName() == "combo box"]
+
+
+def click(acc):
+    """A real mouse click in the middle of an accessible's area on screen."""
+    x, y, w, h = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", "--sync", str(x + min(w // 2, 20)), str(y + h // 2),
+                    "click", "1"], check=True)
+    time.sleep(0.3)
+
+
+class EndToEnd(unittest.TestCase):
+    def setUp(self):
+        self.session = Session()
+
+    def tearDown(self):
+        self.session.close()
+
+    def start_main(self):
+        process = self.session.start()
+        app = self.session.app(process)
+        main = self.session.window(app, is_main, "the main window", process)
+        return process, app, main
+
+    def dismiss_box(self, process, app, text, key="Return"):
+        box = self.session.window(app, is_box, "a message box saying %r" % text)
+        self.assertIn(text, texts(box))
+        keys(key)
+        wait_for("the box to close", lambda: not any(is_box(w) for w in self.session.windows(app)))
+        # A window manager would hand the focus back; there is none here.
+        focus(process, next(w for w in self.session.windows(app) if w.name == TITLE))
+
+    def test_lookup_back_and_lookup_again_by_keyboard(self):
+        process, app, main = self.start_main()
+        # The inputs carry the captions a screen reader speaks.
+        name_box = child_named(main, "Name", "text")
+        lists = [a for a in walk(main) if a.getRoleName() == "combo box"]
+        self.assertEqual(len(lists), 3)
+        labelled_by = []
+        for combo in lists:
+            for relation in combo.getRelationSet():
+                if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+                    labelled_by.append(relation.getTarget(0).name)
+        self.assertEqual(labelled_by, ["Date", "Month", "Year"])
+        self.assertTrue(name_box.getState().contains(pyatspi.STATE_FOCUSED))
+
+        type_text("ann1")
+        self.dismiss_box(process, app, "Please Enter only Letters")
+        type_text("a")
+        self.assertEqual(name_box.queryText().getText(0, -1), "ANNA")
+
+        # 15 March 1965 with the keyboard alone.
+        keys("Tab", "End", "Home", *["Down"] * 14, "Tab", "Down", "Down", "Tab", *["Down"] * 25)
+        self.assertEqual([c.name for c in lists], ["15", "March", "1965"])
+        keys("alt+s")
+        result = self.session.window(app, is_result, "the result window", process)
+        self.assertFalse(main.getState().contains(pyatspi.STATE_SHOWING))
+        self.assertEqual(described(result, "Your sexual astrology sign").name, "Aquarius")
+        self.assertTrue(described(result, "The reading for your sign").name.startswith(
+            "Following the same well-trodden path is not your way of"))
+
+        keys("alt+b")
+        main = self.session.window(app, is_main, "the main window again", process)
+        self.assertEqual([c.name for c in [a for a in walk(main) if a.getRoleName() == "combo box"]],
+                         ["15", "March", "1965"])
+        self.assertEqual(child_named(main, "Name", "text").queryText().getText(0, -1), "ANNA")
+
+        tab_to(combos(main)[2])
+        keys("Down", "Down", "Down")
+        self.assertEqual(combos(main)[2].name, "1968")
+        keys("alt+s")
+        result = self.session.window(app, is_result, "the second result window", process)
+        self.assertEqual(described(result, "Your sexual astrology sign").name, "Libra")
+        self.assertIsNone(process.poll())
+
+
+    def test_each_validation_message(self):
+        process, app, main = self.start_main()
+        keys("alt+s")
+        self.dismiss_box(process, app, "Please Enter Your Name")
+        self.assertTrue(child_named(main, "Name", "text").getState().contains(pyatspi.STATE_FOCUSED))
+        type_text("x")
+        day, month, year = combos(main)
+        tab_to(day)
+        keys("End")  # 31
+        tab_to(month)
+        keys("Down")  # February
+        tab_to(year)
+        keys("Down")  # 1941
+        keys("alt+s")
+        self.dismiss_box(process, app, "Please Enter Correct Date Or Month!")
+        tab_to(month)
+        keys("Down", "Down")  # April
+        keys("alt+s")
+        self.dismiss_box(process, app, "Please Enter Correct Date Or Month !")
+        self.assertFalse(any(is_result(w) for w in self.session.windows(app)))
+        self.assertEqual([c.name for c in combos(main)], ["31", "April", "1941"])
+
+    def test_menu_links_and_about(self):
+        process, app, main = self.start_main()
+        keys("alt+h", "o")  # Help > Online Help
+        self.assertEqual(self.session.wait_opened(1), [WEB + "/starkindle/starkindle-help.html"])
+        keys("alt+d")  # Donate
+        self.assertEqual(self.session.wait_opened(2)[1], HELP + "/donate.html")
+        keys("alt+h", "a")  # Help > About Software
+        about = self.session.window(
+            app, lambda w: "Click here for more details" in texts(w), "the About window", process)
+        self.assertEqual(about.name, TITLE)
+        click(child_named(about, "Click here to visit www.corvanesoftwares.com", "label"))
+        click(child_named(about, "Click here for more details", "label"))
+        self.assertEqual(self.session.wait_opened(4)[2:], [WEB, HELP + "/fully-branded.html"])
+        self.assertTrue(about.getState().contains(pyatspi.STATE_SHOWING))  # links leave it open
+        keys("Escape")
+        wait_for("the About window to close", lambda: not any(
+            "Click here for more details" in texts(w) for w in self.session.windows(app)))
+        self.assertIsNone(process.poll())
+
+    def test_update_reminder_before_main_window(self):
+        self.session.close()
+        self.session = Session(reminder_date="2000-01-01")
+        process = self.session.start()
+        app = self.session.app(process)
+        box = self.session.window(app, is_box, "the update question", process)
+        question = " ".join(texts(box))
+        self.assertIn("There maybe an update to this software available", question)
+        self.assertIn("Do you want to check for an update?", question)
+        self.assertFalse(any(is_main(w) for w in self.session.windows(app)))
+        keys("Return")  # Yes is the default
+        self.session.window(app, is_main, "the main window after the question")
+        self.assertEqual(self.session.wait_opened(1), [WEB + "/starkindle/download-starkindle.html"])
+        with open(self.session.settings_path()) as f:
+            self.assertIn("UpdateReminderDate=" + time.strftime("%Y-%m-%d"), f.read())
+
+    def test_second_instance_is_refused(self):
+        first, app, main = self.start_main()
+        second = self.session.start()
+        second_app = self.session.app(second)
+        self.session.window(second_app, is_box, "the second instance's message", second)
+        self.assertIn("Application is already running", texts(self.session.windows(second_app)[0]))
+        self.assertFalse(any(is_main(w) for w in self.session.windows(second_app)))
+        keys("Return")
+        self.assertEqual(second.wait(timeout=10), 0)
+        self.assertIsNone(first.poll())
+        self.assertTrue(main.getState().contains(pyatspi.STATE_SHOWING))
+
+    def exit_and_refer(self, process, app):
+        """From the exit window: a referral with awkward characters, then Exit."""
+        exit_window = self.session.window(app, is_exit_window, "the exit window", process)
+        self.assertEqual([w.name for w in self.session.windows(app)], [TITLE])
+        tab_to(child_named(exit_window, "Your name", "text"))
+        type_text("Tom & Jerry=Friends")
+        keys("Tab")
+        type_text("tom@example.com")
+        keys("Tab")
+        type_text("Spike")
+        keys("Tab")
+        type_text("spike@example.org")
+        keys("Tab")
+        type_text("Look at this")
+        keys("Return")
+        type_text("50% off #1")
+        keys("alt+n")
+        address = self.session.wait_opened(1)[0]
+        parsed = urllib.parse.urlsplit(address)
+        self.assertEqual(parsed.scheme + "://" + parsed.netloc + parsed.path, WEB + "/cvcs-refer-a-friend.php")
+        query = urllib.parse.parse_qsl(parsed.query, keep_blank_values=True)
+        self.assertEqual([k for k, _ in query], ["taf1", "taf2", "taf3", "taf4", "taf5", "taf6"])
+        self.assertEqual(dict(query), {
+            "taf1": "Tom & Jerry=Friends", "taf2": "tom@example.com", "taf3": "Look at this\n50% off #1",
+            "taf4": "Spike", "taf5": "spike@example.org", "taf6": WEB + "/starkindle/"})
+        keys("alt+x")
+        self.assertEqual(process.wait(timeout=10), 0)
+        with self.assertRaises(ProcessLookupError):  # nothing of ours is left running
+            os.killpg(process.pid, 0)
+
+    def test_exit_from_main_window_with_a_referral(self):
+        process, app, main = self.start_main()
+        keys("alt+e")
+        self.exit_and_refer(process, app)
+
+    def test_exit_routes_reach_the_exit_window(self):
+        for route in (["alt+f", "x"], ["Escape"], ["Return"]):
+            with self.subTest(route=route):
+                process, app, main = self.start_main()
+                keys(*route)
+                self.session.window(app, is_exit_window, "the exit window", process)
+                self.assertFalse(any(is_main(w) for w in self.session.windows(app)))
+                keys("alt+x")
+                self.assertEqual(process.wait(timeout=10), 0)
+
+    def test_exit_from_result_window(self):
+        for route in (["alt+e"], ["alt+f", "x"], ["Return"]):
+            with self.subTest(route=route):
+                process, app, main = self.start_main()
+                type_text("ann")
+                keys("alt+s")
+                self.session.window(app, is_result, "the result window", process)
+                keys(*route)
+                self.session.window(app, is_exit_window, "the exit window", process)
+                self.assertEqual([w.name for w in self.session.windows(app)], [TITLE])
+                keys("alt+x")
+                self.assertEqual(process.wait(timeout=10), 0)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
