@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Takes a picture of each window of the real binary on a virtual display:
+# the main window and the result window for 15 March 1965, the About window
+# and the exit window.
+# Usage: screenshots.sh PATH/TO/starkindle OUTPUT-FOLDER
+set -euo pipefail
+
+if [ -z "${INSIDE_XVFB:-}" ]; then
+    INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$@"
+fi
+
+app=$1 out=$2
+mkdir -p "$out"
+work=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+mkdir -m 700 "$work/runtime"
+XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime "$app" >/dev/null 2>&1 &
+pid=$!
+
+# The newest visible window of the application with the given size.
+window() {
+    local w
+    for _ in $(seq 1 100); do
+        for w in $(xdotool search --onlyvisible --pid "$pid" --name '.' 2>/dev/null); do
+            if xdotool getwindowgeometry "$w" | grep -q "Geometry: $1\$"; then
+                echo "$w"
+                return
+            fi
+        done
+        sleep 0.1
+    done
+    echo "no window of size $1 appeared" >&2
+    exit 1
+}
+
+# Focuses a window (there is no window manager to do it) and saves it.
+shoot() {
+    xdotool windowfocus --sync "$1"
+    sleep 0.4
+    import -window "$1" "$out/$2.png"
+    echo "$out/$2.png"
+}
+
+main=$(window 484x354)
+xdotool windowfocus --sync "$main"
+xdotool type --delay 40 "anna"
+xdotool key --delay 40 Tab $(printf 'Down %.0s' $(seq 14)) Tab Down Down Tab $(printf 'Down %.0s' $(seq 25)) Tab
+shoot "$main" main
+xdotool key alt+s
+result=$(window 561x427)
+shoot "$result" result
+xdotool key alt+h a
+about=$(window 423x264)
+shoot "$about" about
+xdotool key Escape
+sleep 0.3
+xdotool windowfocus --sync "$result"
+xdotool key alt+e
+shoot "$(window 492x448)" exit
+xdotool key alt+x
+wait "$pid"
