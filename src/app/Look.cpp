@@ -3,6 +3,7 @@
 #include "app/ClickLabel.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
@@ -77,6 +78,34 @@ void fitToText(QLabel *label)
     label->setWordWrap(false);
     label->adjustSize();
     label->move(topLeft);
+}
+
+QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const QRect &geometry)
+{
+    auto *box = new QGroupBox(title, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    box->setFont(font(9, Bold));
+    paintPanel(box);
+    QPalette p = box->palette();
+    p.setColor(QPalette::WindowText, Caption);
+    box->setPalette(p);
+    return box;
+}
+
+void styleInput(QWidget *input, const char *name, const QString &accessibleName, const QRect &geometry,
+                const QFont &font, const QColor &textColour)
+{
+    input->setObjectName(QString::fromLatin1(name));
+    input->setAccessibleName(accessibleName);
+    input->setGeometry(geometry);
+    input->setFont(font);
+    QPalette p = input->palette();
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
+        p.setColor(role, Panel);
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+        p.setColor(role, textColour);
+    input->setPalette(p);
 }
 
 void styleButton(QAbstractButton *button, const QFont &font)

@@ -7,6 +7,7 @@ class QWidget;
 class QLabel;
 class QAbstractButton;
 class ClickLabel;
+class QGroupBox;
 
 // The shared look of the windows: dark grey panels, light texts, light grey
 // button faces, Verdana throughout.
@@ -40,6 +41,13 @@ void fitToText(QLabel *label);
 
 // Gives a push button the light-grey face and dark text.
 void styleButton(QAbstractButton *button, const QFont &font);
+
+// A dark-grey framed panel with a light-grey caption in bold.
+QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const QRect &geometry);
+
+// An input (text box or list) named as its control: light text on dark grey.
+void styleInput(QWidget *input, const char *name, const QString &accessibleName, const QRect &geometry,
+                const QFont &font, const QColor &textColour);
 
 // Dark-grey background for a window or panel.
 void paintPanel(QWidget *widget);

@@ -23,14 +23,8 @@ frmDisplay::frmDisplay(QWidget *parent)
                                     look::font(9, look::Bold | look::Underlined), look::Text,
                                     Qt::AlignHCenter | Qt::AlignTop);
 
-    auto *frame = new QGroupBox(tr("Sexual Astrology Sign"), client());
-    frame->setObjectName(QStringLiteral("fraSexualitySign"));
-    frame->setGeometry(twips::rect(0, 600, 8415, 3975));
-    frame->setFont(look::font(9, look::Bold));
-    look::paintPanel(frame);
-    QPalette framePalette = frame->palette();
-    framePalette.setColor(QPalette::WindowText, look::Caption);
-    frame->setPalette(framePalette);
+    QGroupBox *frame = look::frame(client(), "fraSexualitySign", tr("Sexual Astrology Sign"),
+                                   twips::rect(0, 600, 8415, 3975));
 
     const QFont heading = look::font(9, look::Bold);
     look::fitToText(look::label(frame, "Label2", tr("Eros is the god of sexual love and desire."),

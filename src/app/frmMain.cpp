@@ -57,16 +57,7 @@ std::optional<char16_t> typedCharacter(const QKeyEvent &event)
 QComboBox *dateList(QWidget *parent, const char *name, const QString &accessibleName, const QRect &geometry)
 {
     auto *box = new QComboBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setAccessibleName(accessibleName);
-    box->setGeometry(geometry);
-    box->setFont(look::font(8.25, look::Bold));
-    QPalette p = box->palette();
-    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
-        p.setColor(role, look::Panel);
-    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-        p.setColor(role, look::Caption);
-    box->setPalette(p);
+    look::styleInput(box, name, accessibleName, geometry, look::font(8.25, look::Bold), look::Caption);
     return box;
 }
 
@@ -100,18 +91,12 @@ frmMain::frmMain(QWidget *parent)
     look::fitToText(Label1);
 
     txtName = new QLineEdit(entry);
-    txtName->setObjectName(QStringLiteral("txtName"));
-    txtName->setAccessibleName(tr("Name"));
-    txtName->setGeometry(twips::rect(1680, 240, 3735, 375));
-    txtName->setFont(look::font(8.25, look::Bold));
+    look::styleInput(txtName, "txtName", tr("Name"), twips::rect(1680, 240, 3735, 375), look::font(8.25, look::Bold),
+                     look::Caption);
     // Only typed characters reach the box, through the name filter.
     txtName->setContextMenuPolicy(Qt::NoContextMenu);
     txtName->setAcceptDrops(false);
     txtName->setAttribute(Qt::WA_InputMethodEnabled, false);
-    QPalette namePalette = txtName->palette();
-    namePalette.setColor(QPalette::Base, look::Panel);
-    namePalette.setColor(QPalette::Text, look::Caption);
-    txtName->setPalette(namePalette);
     txtName->installEventFilter(this);
 
     look::label(entry, "Label2", tr("Date Of Birth"), twips::rect(240, 1020, 1245, 195), captionBold, look::Caption);

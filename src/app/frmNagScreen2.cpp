@@ -37,32 +37,12 @@ void setTextOf(QWidget *box, const QString &text)
         qobject_cast<QPlainTextEdit *>(box)->setPlainText(text);
 }
 
-QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const QRect &geometry)
-{
-    auto *box = new QGroupBox(title, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(geometry);
-    box->setFont(look::font(9, look::Bold));
-    look::paintPanel(box);
-    QPalette p = box->palette();
-    p.setColor(QPalette::WindowText, look::Caption);
-    box->setPalette(p);
-    return box;
-}
-
 // The boxes keep the dark look; typed text is light so it reads on it.
 template <class Box>
 Box *inputBox(QWidget *parent, const char *name, const QString &accessibleName, const QRect &geometry)
 {
     auto *box = new Box(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setAccessibleName(accessibleName);
-    box->setGeometry(geometry);
-    box->setFont(look::font(8.25));
-    QPalette p = box->palette();
-    p.setColor(QPalette::Base, look::Panel);
-    p.setColor(QPalette::Text, look::Text);
-    box->setPalette(p);
+    look::styleInput(box, name, accessibleName, geometry, look::font(8.25), look::Text);
     return box;
 }
 
@@ -87,7 +67,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
                          look::Caption);
 
     // The maker's other programs.
-    QGroupBox *Frame6 = frame(client(), "Frame6", tr("Download Corvane Softwares"), twips::rect(120, 1380, 7140, 2040));
+    QGroupBox *Frame6 = look::frame(client(), "Frame6", tr("Download Corvane Softwares"), twips::rect(120, 1380, 7140, 2040));
     look::label(Frame6, "Label3",
                 tr("Starkindle is one of a whole family of small programs from Corvane Softwares: astrology and "
                    "numerology readings, personal organisers, learning aids and handy everyday tools. Most of them "
@@ -101,7 +81,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
     look::fitToText(lblGoToHome);
 
     // Refer a friend: two rows of name and address, the message, and send.
-    QGroupBox *Frame2 = frame(client(), "Frame2", tr("Refer A Friend"), twips::rect(120, 3540, 7140, 2460));
+    QGroupBox *Frame2 = look::frame(client(), "Frame2", tr("Refer A Friend"), twips::rect(120, 3540, 7140, 2460));
     const modTellAFriend::ReferralFields &placeholders = modTellAFriend::Placeholders();
     txtName = inputBox<QLineEdit>(Frame2, "txtName", tr("Your name"), twips::rect(120, 360, 3375, 285));
     txtEmail = inputBox<QLineEdit>(Frame2, "txtEmail", tr("Your email address"), twips::rect(3600, 360, 3375, 285));

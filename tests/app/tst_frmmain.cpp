@@ -26,12 +26,7 @@ QAction *action(QWidget *window, const char *name)
 // A shown main window, as start-up leaves it.
 frmMain *showMain()
 {
-    frmMain *main = forms::Main();
-    main->show();
-    main->activateWindow();
-    if (!QTest::qWaitForWindowActive(main))
-        qFatal("main window not active");
-    return main;
+    return ShowActive(forms::Main());
 }
 
 // Types text key by key as a keyboard would, including characters no key

@@ -46,12 +46,7 @@ void setTextOf(QWidget *box, const QString &text)
 
 frmNagScreen2 *showExit()
 {
-    frmNagScreen2 *w = forms::ExitWindow();
-    w->show();
-    w->activateWindow();
-    if (!QTest::qWaitForWindowActive(w))
-        qFatal("exit window not active");
-    return w;
+    return ShowActive(forms::ExitWindow());
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -97,6 +98,18 @@ T *Child(QWidget *window, const char *name)
     if (!found)
         qFatal("no %s named %s", T::staticMetaObject.className(), name);
     return found;
+}
+
+// Shows a window, makes it the active one and waits until it is, so focus and
+// access keys behave as for a user. A window that never activates ends the run.
+template <class W>
+W *ShowActive(W *window)
+{
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        qFatal("%s did not become active", qPrintable(window->objectName()));
+    return window;
 }
 
 // Once a modal window of type W is up, hands it to act, which is expected to
