@@ -14,6 +14,9 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setWindowIcon(AppIcon());
+    // Lets the desktop match the windows to the installed desktop file (and
+    // its icon), on Wayland in particular.
+    QGuiApplication::setDesktopFileName(QStringLiteral(STARKINDLE_APP_ID));
     // The application ends through its exit window, not when a window happens
     // to be the last one hidden.
     QApplication::setQuitOnLastWindowClosed(false);

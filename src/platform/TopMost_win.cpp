@@ -7,13 +7,20 @@
 
 namespace platform {
 
+namespace {
+
+// Keep position and size, do not take the focus, show the window.
+constexpr UINT TopMostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW;
+static_assert(TopMostFlags == 0x53, "the window must keep its place and size, stay unfocused and be shown");
+
+} // namespace
+
 void ShowTopMost(QWidget *window)
 {
     window->show();
     // Above every window, keeping position and size, without taking the
     // focus; a failure leaves an ordinary window, which is not reported.
-    SetWindowPos(reinterpret_cast<HWND>(window->winId()), HWND_TOPMOST, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(reinterpret_cast<HWND>(window->winId()), HWND_TOPMOST, 0, 0, 0, 0, TopMostFlags);
 }
 
 } // namespace platform

@@ -1,0 +1,221 @@
+// Find-sign benchmark: how long the real starkindle takes from the key press
+// on "Find My Sexual Astrology Sign" to its result window mapped, on a
+// private Xvfb with no window manager.
+//
+// Each run starts a fresh starkindle, waits for its main window and for it to
+// go quiet, gives the window the input focus, types a name through XTEST and
+// tabs four times from the name box to the button, then waits for quiet
+// again so nothing typed earlier is still being handled. The clock starts
+// right before the Return press is sent (Return presses the focused button
+// at once; the access key would animate the click for 100 ms) and stops when
+// the harness reads the MapNotify of the second window titled
+// "Starkindle v1.15" of that process.
+//
+// Included: the server passing the key to the program, Qt's key handling,
+// checking the entry, the sign lookup, building the result window and
+// filling it, hiding the main window and the map request. Not included: the
+// result window's first paint (Qt paints after the map).
+//
+// The run only counts when the new window is as wide as the result window
+// and the main window was unmapped on the way: that proves the press went
+// through the find button and that the typed name arrived. (An empty name
+// stops at a message box, which hides nothing; Return anywhere else presses
+// Exit, whose window has the same title but another width.)
+//
+// Usage: bench_findsign [--runs=20] [--warmup=1] [--starkindle=PATH] [--name=alice]
+// Exit status: 0 target met, 3 median above the target, 1 a run failed.
+
+#include "XHarness.h"
+
+#include <xcb/xtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+constexpr double TargetMs = 16.0; // one frame at 60 Hz
+const std::string Title = "Starkindle v1.15";
+// The result window's width: 8415 twips at 15 twips a pixel (96 dpi, which
+// the virtual display is given).
+constexpr std::uint16_t ResultWidth = 561;
+
+constexpr xcb_keysym_t KeysymTab = 0xff09;
+constexpr xcb_keysym_t KeysymReturn = 0xff0d;
+
+// Keys sent through the XTEST extension, as if typed on the keyboard.
+class Keyboard
+{
+public:
+    explicit Keyboard(xcb_connection_t *c)
+        : m_connection(c)
+    {
+        xcb_test_get_version_reply_t *version =
+            xcb_test_get_version_reply(c, xcb_test_get_version(c, 2, 2), nullptr);
+        if (!version)
+            throw std::runtime_error("the X server has no XTEST extension");
+        std::free(version);
+
+        const xcb_setup_t *setup = xcb_get_setup(c);
+        m_first = setup->min_keycode;
+        const auto count = static_cast<std::uint8_t>(setup->max_keycode - setup->min_keycode + 1);
+        xcb_get_keyboard_mapping_reply_t *map =
+            xcb_get_keyboard_mapping_reply(c, xcb_get_keyboard_mapping(c, m_first, count), nullptr);
+        if (!map)
+            throw std::runtime_error("cannot read the keyboard mapping");
+        const xcb_keysym_t *syms = xcb_get_keyboard_mapping_keysyms(map);
+        m_perCode = map->keysyms_per_keycode;
+        m_syms.assign(syms, syms + xcb_get_keyboard_mapping_keysyms_length(map));
+        std::free(map);
+    }
+
+    // The key that types `sym` without a modifier (first column).
+    xcb_keycode_t code(xcb_keysym_t sym) const
+    {
+        for (size_t i = 0; m_perCode && i < m_syms.size(); i += m_perCode)
+            if (m_syms[i] == sym)
+                return static_cast<xcb_keycode_t>(m_first + i / m_perCode);
+        throw std::runtime_error("no key for keysym " + std::to_string(sym));
+    }
+
+    void press(xcb_keycode_t key) { fake(XCB_KEY_PRESS, key); }
+    void release(xcb_keycode_t key) { fake(XCB_KEY_RELEASE, key); }
+    void tap(xcb_keycode_t key)
+    {
+        press(key);
+        release(key);
+    }
+
+private:
+    void fake(std::uint8_t type, xcb_keycode_t key)
+    {
+        xcb_test_fake_input(m_connection, type, key, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    }
+
+    xcb_connection_t *m_connection;
+    xcb_keycode_t m_first = 0;
+    size_t m_perCode = 0;
+    std::vector<xcb_keysym_t> m_syms;
+};
+
+std::string logTail(const std::string &path)
+{
+    std::ifstream in(path);
+    std::stringstream all;
+    all << in.rdbuf();
+    const std::string s = all.str();
+    return s.size() > 2000 ? s.substr(s.size() - 2000) : s;
+}
+
+// One find; the time in ms, or nothing (after saying why) when it failed.
+std::optional<double> runOnce(const std::string &program, const std::string &name, bench::WindowWatcher &watcher,
+                              Keyboard &keys, const bench::RunEnvironment &env, const std::string &log)
+{
+    xcb_connection_t *c = watcher.connection();
+    bench::ChildProcess child(program, env.variables, log);
+    const std::optional<bench::MappedWindow> main =
+        watcher.waitForMap(child, Title, child.started() + std::chrono::seconds(20));
+    if (!main) {
+        std::cerr << "starkindle: the main window never mapped\n" << logTail(log);
+        return std::nullopt;
+    }
+    child.waitUntilQuiet();
+
+    // No window manager hands out the focus, so the harness does.
+    xcb_set_input_focus(c, XCB_INPUT_FOCUS_POINTER_ROOT, main->window, XCB_CURRENT_TIME);
+    xcb_flush(c);
+    child.waitUntilQuiet();
+
+    for (char letter : name)
+        keys.tap(keys.code(static_cast<xcb_keysym_t>(letter)));
+    // Name box -> day -> month -> year -> the find button.
+    for (int i = 0; i < 4; ++i)
+        keys.tap(keys.code(KeysymTab));
+    xcb_flush(c);
+    watcher.check();
+    child.waitUntilQuiet();
+
+    const xcb_keycode_t enter = keys.code(KeysymReturn);
+    watcher.forgetUnmapped();
+    const bench::Clock::time_point pressed = bench::Clock::now();
+    // The release goes with the press: a key held down would repeat. Qt
+    // handles the press (and so the click) before it reads the release.
+    keys.tap(enter);
+    xcb_flush(c);
+    const std::optional<bench::MappedWindow> result =
+        watcher.waitForMap(child, Title, pressed + std::chrono::seconds(10), main->window);
+
+    if (!result) {
+        std::cerr << "starkindle: no result window after Return"
+                  << (child.hasExited() ? " (the program ended)\n" : "\n") << logTail(log);
+        return std::nullopt;
+    }
+    const std::optional<std::uint16_t> width = watcher.widthOf(result->window);
+    if (width != ResultWidth) {
+        std::cerr << "starkindle: the window that came is " << width.value_or(0) << " px wide, not the result window's "
+                  << ResultWidth << "\n";
+        return std::nullopt;
+    }
+    const std::vector<xcb_window_t> &gone = watcher.unmapped();
+    if (std::find(gone.begin(), gone.end(), main->window) == gone.end()) {
+        std::cerr << "starkindle: a second window mapped but the main window stayed; not the result window\n";
+        return std::nullopt;
+    }
+    const double ms = bench::msBetween(pressed, result->at);
+    child.terminate();
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    try {
+        const int runs = std::stoi(bench::argument(argc, argv, "runs", "20"));
+        const int warmup = std::stoi(bench::argument(argc, argv, "warmup", "1"));
+        const std::string program = bench::argument(argc, argv, "starkindle", STARKINDLE_EXE);
+        const std::string name = bench::argument(argc, argv, "name", "alice");
+        if (name.empty() || !std::all_of(name.begin(), name.end(), [](char ch) { return ch >= 'a' && ch <= 'z'; }))
+            throw std::runtime_error("--name takes lower-case letters a-z only");
+
+        const std::string loadBefore = bench::loadAverage();
+        bench::VirtualDisplay display;
+        bench::WindowWatcher watcher(display.name());
+        Keyboard keys(watcher.connection());
+        bench::ScratchFolder scratch;
+        const bench::RunEnvironment env(display.name(), scratch);
+        const std::string log = scratch.path() + "/program.log";
+
+        std::vector<double> ms;
+        for (int i = 0; i < warmup + runs; ++i) {
+            const std::optional<double> t = runOnce(program, name, watcher, keys, env, log);
+            if (!t)
+                return 1;
+            if (i >= warmup)
+                ms.push_back(*t);
+        }
+
+        const bench::Summary s = bench::summarize(ms);
+        std::printf("\nFind-sign: Return on the focused find button to result window mapped, Xvfb %s\n",
+                    display.name().c_str());
+        std::printf("%d runs (a fresh starkindle each) after %d warm-up; load average before: %s, after: %s\n", runs,
+                    warmup, loadBefore.c_str(), bench::loadAverage().c_str());
+        std::printf("machine: %s\n", bench::machine().c_str());
+        std::printf("  %-16s %9s %9s %9s %9s\n", "", "median", "min", "p90", "max");
+        std::printf("  %-16s %9.2f %9.2f %9.2f %9.2f\n", "time (ms)", s.median, s.min, s.p90, s.max);
+        const bool met = s.median <= TargetMs;
+        std::printf("  median %.2f ms against a target of <= %.0f ms (one frame): %s\n\n", s.median, TargetMs,
+                    met ? "met" : "MISSED");
+        return met ? 0 : 3;
+    } catch (const std::exception &e) {
+        std::cerr << "bench_findsign: " << e.what() << "\n";
+        return 1;
+    }
+}

@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Builds the Debian package from this build tree, checks what it holds,
+# unpacks it and starts the packaged application on a virtual X display until
+# its main window is on screen.
+# Usage: check-deb.sh BUILD_DIR APP_ID VERSION CPACK
+set -euo pipefail
+
+# Inside the virtual display (the script calls itself through xvfb-run).
+if [ "${1:-}" = --inside-x ]; then
+    app=$2 title=$3 started=$4
+    # A display that cannot be reached is the harness's problem, not the
+    # package's: say so with 75 and let the caller try another display.
+    for _ in $(seq 1 50); do
+        xwininfo -root >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    xwininfo -root >/dev/null 2>&1 || { echo "cannot reach display $DISPLAY"; exit 75; }
+    : >"$started"
+    "$app" &
+    pid=$!
+    trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true' EXIT
+    win=""
+    for _ in $(seq 1 300); do
+        for id in $(xwininfo -root -tree 2>/dev/null | awk -v t="\"$title\"" 'index($0, t) {print $1}'); do
+            if [[ $(xwininfo -id "$id" 2>/dev/null) == *"Map State: IsViewable"* ]]; then
+                win=$id
+                break 2
+            fi
+        done
+        kill -0 "$pid" 2>/dev/null || { echo "FAIL: the packaged application ended before its window appeared"; exit 1; }
+        sleep 0.1
+    done
+    [ -n "$win" ] || { echo "FAIL: no window titled \"$title\" was mapped within 30 s"; exit 1; }
+    echo "ok: window $win \"$title\" is mapped"
+    # The window carries the application icon for the taskbar.
+    # Read whole first: grep -q would stop reading early, and xprop's
+    # resulting SIGPIPE would fail the pipeline.
+    icons=$(xprop -id "$win" _NET_WM_ICON)
+    [[ $icons == *"Icon (64 x 64)"* ]] || { echo "FAIL: the main window has no 64x64 icon"; exit 1; }
+    echo "ok: the main window carries the application icon"
+    kill -0 "$pid" 2>/dev/null || { echo "FAIL: the application ended on its own"; exit 1; }
+    exit 0
+fi
+
+build=$1 app_id=$2 version=$3 cpack=$4
+for tool in "$cpack" dpkg-deb dpkg-shlibdeps xvfb-run xwininfo xprop; do
+    command -v "$tool" >/dev/null || { echo "$tool is not installed: skipped"; exit 77; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Packaged into a folder of its own, so `make package` running at the same
+# time cannot get in the way.
+if ! (cd "$build" && "$cpack" -G DEB -B "$work/out") >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log"
+    echo "FAIL: cpack"
+    exit 1
+fi
+debs=("$work"/out/*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: expected one .deb, found: ${debs[*]}"; exit 1; }
+deb=${debs[0]}
+echo "built $(basename "$deb") ($(stat -c %s "$deb") bytes)"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = starkindle ] || { echo "FAIL: Package is $(field Package)"; exit 1; }
+[ "$(field Version)" = "$version" ] || { echo "FAIL: Version is $(field Version)"; exit 1; }
+# Read off the binary by dpkg-shlibdeps; without them the package would
+# install on a machine that cannot run it.
+depends=$(field Depends)
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+    grep -q "\\b$lib\\b" <<<"$depends" || { echo "FAIL: Depends lacks $lib: $depends"; exit 1; }
+done
+echo "ok: starkindle $version, Depends: $depends"
+
+expected=(
+    ./usr/bin/starkindle
+    "./usr/share/applications/$app_id.desktop"
+    "./usr/share/metainfo/$app_id.metainfo.xml"
+    ./usr/share/icons/hicolor/scalable/apps/starkindle.svg
+)
+for size in 16 24 32 48 64 128 256; do
+    expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/starkindle.png")
+done
+# Exactly these files, nothing more: a test program or a header that slips
+# into the install rules shows up here.
+if ! diff <(printf '%s\n' "${expected[@]}" | sort) \
+          <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort); then
+    echo "FAIL: the package's files differ from the expected list (< expected, > packaged)"
+    exit 1
+fi
+echo "ok: ${#expected[@]} files as expected"
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+[ -x "$root/usr/bin/starkindle" ] || { echo "FAIL: the binary is not executable"; exit 1; }
+
+# A private settings folder (so no earlier run changes what starts up) and a
+# private runtime folder (so another running copy's single-instance lock does
+# not stop this one). xvfb-run -a picks a free display, searching from a
+# random number rather than from 99 where every other xvfb-run starts, which
+# makes a clash with another test's display unlikely; a display that does not
+# start or cannot be reached is tried again.
+mkdir -p "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
+for attempt in 1 2 3; do
+    rm -f "$work/started"
+    rc=0
+    env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u DISPLAY \
+        XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+        xvfb-run -a -n $((200 + RANDOM % 400)) -s "-screen 0 1024x768x24" \
+        "$0" --inside-x "$root/usr/bin/starkindle" "Starkindle v$version" "$work/started" || rc=$?
+    [ -e "$work/started" ] && exit $rc
+    echo "the virtual display did not start or could not be reached (attempt $attempt)"
+    sleep $((attempt * 2))
+done
+echo "FAIL: no virtual display"
+exit 1
