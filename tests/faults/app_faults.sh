@@ -1,0 +1,319 @@
+#!/usr/bin/env bash
+# Drives the real application on an X display through crashes, simultaneous
+# starts and damaged or unusual settings, and checks that it still comes up
+# and that the settings file keeps what it held.
+#
+# Usage (inside an X session, e.g. under xvfb-run):
+#   app_faults.sh APP CASE
+# Every run gets its own configuration, runtime and home folders.
+set -euo pipefail
+
+app=$1
+case_name=$2
+
+MainTitle='Starkindle v1.15'
+BoxTitle='Starkindle'
+Timeout=20 # seconds for a window to appear; generous for sanitizer builds
+
+for tool in xwininfo xdotool setpriv cmp; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
+done
+[ -n "${DISPLAY:-}" ] || { echo "FAIL: no X display; run under xvfb-run" >&2; exit 1; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/starkindle-faults.XXXXXX")
+mkdir -p "$work/config" "$work/run" "$work/home" "$work/tmp"
+chmod 700 "$work/run"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" HOME="$work/home" TMPDIR="$work/tmp"
+# Real windows on this display, whatever the caller's environment says.
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME SESSION_MANAGER
+# No session bus: without an address, D-Bus would autolaunch a bus daemon on
+# this display (with dbus-x11 installed), slowing starts unpredictably and
+# outliving the test.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-session-bus"
+log="$work/app.log"
+ini="$XDG_CONFIG_HOME/starkindle/starkindle.ini"
+
+pids=()
+cleanup() {
+    local p
+    for p in "${pids[@]}"; do
+        kill -KILL "$p" 2>/dev/null || true
+        wait "$p" 2>/dev/null || true
+    done
+    chmod -R u+rwx "$work" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL [$case_name] after ${SECONDS}s: $*" >&2
+    echo "--- windows:" >&2
+    xwininfo -root -tree 2>&1 | grep -i starkindle >&2 || true
+    if [ -n "${STARKINDLE_XVFB_LOG:-}" ]; then
+        echo "--- X server on $DISPLAY:" >&2
+        cat "$STARKINDLE_XVFB_LOG" >&2 2>/dev/null || true
+    fi
+    echo "--- application output:" >&2
+    cat "$log" >&2 2>/dev/null || true
+    exit 1
+}
+
+# Starts the application (optionally through a wrapper command) and records
+# its process id in $started.
+start_app() {
+    "$@" "$app" >>"$log" 2>&1 &
+    started=$!
+    pids+=("$started")
+}
+
+# "id WxH" for each mapped top-level window titled exactly $1.
+visible_windows() {
+    local id geometry
+    xwininfo -root -tree 2>/dev/null | awk -v t="\"$1\": (" 'index($0, t) { print $1, $(NF - 1) }' |
+        while read -r id geometry; do
+            if xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable'; then
+                echo "$id ${geometry%%[+-]*}"
+            fi
+        done
+}
+
+# Windows titled $1 whose size lies within $2..$3 wide and $4..$5 high.
+count_windows() {
+    visible_windows "$1" | awk -v a="$2" -v b="$3" -v c="$4" -v d="$5" '
+        { split($2, s, "x"); if (s[1] >= a && s[1] <= b && s[2] >= c && s[2] <= d) n++ }
+        END { print n + 0 }'
+}
+main_windows() { count_windows "$MainTitle" 484 484 354 354; }
+# The "already running" box is about 250x80, the update question about 370x90.
+small_boxes() { count_windows "$BoxTitle" 150 500 50 200; }
+box_id() { visible_windows "$BoxTitle" | awk 'NR == 1 { print $1 }'; }
+
+# Polls "$@" until it succeeds or $Timeout seconds pass.
+wait_until() {
+    local deadline=$((SECONDS + Timeout))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+alive() { kill -0 "$1" 2>/dev/null; }
+dead() { ! kill -0 "$1" 2>/dev/null; }
+have_main() { [ "$(main_windows)" -eq "$1" ]; }
+have_box() { [ "$(small_boxes)" -eq "$1" ]; }
+
+# Ends a process that must still be running with SIGTERM; any other end
+# (a crash, an early exit) fails the case.
+stop_app() {
+    local pid=$1 rc=0
+    alive "$pid" || { wait "$pid" || rc=$?; fail "process $pid ended on its own (status $rc) before it was stopped"; }
+    kill -TERM "$pid"
+    wait "$pid" || rc=$?
+    [ "$rc" -eq 143 ] || fail "process $pid ended with status $rc instead of by SIGTERM"
+}
+
+# Presses a key in a box until the box goes away: a key that arrives before
+# the box is ready for it is lost, as it would be for a user.
+answer_box() {
+    local id=$1 key=$2 attempt deadline
+    [ -n "$id" ] || fail "no box to press $key in"
+    for attempt in 1 2 3 4 5; do
+        timeout 10 xdotool windowfocus --sync "$id" key "$key" 2>/dev/null || true
+        deadline=$((SECONDS + 3))
+        while [ "$SECONDS" -lt "$deadline" ]; do
+            xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' || return 0
+            sleep 0.05
+        done
+    done
+    fail "the box $id stayed after $key was pressed 5 times"
+}
+
+# One start with the settings as they are: the main window appears and no
+# box asks anything; then the application is stopped.
+start_to_main_window() {
+    start_app "$@"
+    local pid=$started
+    wait_until have_main 1 || fail "no main window appeared"
+    [ "$(small_boxes)" -eq 0 ] || fail "a message box appeared beside the main window"
+    stop_app "$pid"
+}
+
+today_is_one_of() { # $1: the value found; $2, $3: the local dates before and after the run
+    [ "$1" = "$2" ] || [ "$1" = "$3" ]
+}
+
+# Writes $2 bytes of a fixed pseudo-random sequence (seed $1) to stdout.
+garbage() {
+    LC_ALL=C awk -v seed="$1" -v n="$2" 'BEGIN { srand(seed); for (i = 0; i < n; i++) printf "%c", int(rand() * 256) }'
+}
+
+seed_ini() { # seeds the settings file from stdin and keeps a copy to compare with
+    mkdir -p "$(dirname "$ini")"
+    cat >"$ini"
+    cp "$ini" "$work/before.ini"
+}
+ini_unchanged() {
+    cmp -s "$ini" "$work/before.ini" || fail "the settings file changed: $(cmp "$ini" "$work/before.ini" 2>&1 | head -1)"
+}
+
+case "$case_name" in
+
+crash_restart)
+    # kill -9 leaves the lock file behind; the next start must not mind.
+    start_app
+    first=$started
+    wait_until have_main 1 || fail "no main window on the first start"
+    kill -KILL "$first"
+    rc=0
+    { wait "$first"; } 2>/dev/null || rc=$? # quiet: bash would report "Killed"
+    [ "$rc" -eq 137 ] || fail "the first instance ended with status $rc, not by SIGKILL"
+    [ -e "$XDG_RUNTIME_DIR/starkindle.lock" ] || fail "no lock file was left behind; the case tests nothing"
+    wait_until have_main 0 || fail "the killed instance's window stayed"
+    for attempt in 1 2; do
+        start_to_main_window
+    done
+    ;;
+
+simultaneous_starts)
+    for round in $(seq 1 20); do
+        start_app
+        a=$started
+        start_app
+        b=$started
+        wait_until eval 'have_main 1 && have_box 1' ||
+            fail "round $round: expected one main window and one box, saw $(main_windows) and $(small_boxes)"
+        sleep 0.2 # a late second main window would show up by now
+        have_main 1 || fail "round $round: $(main_windows) main windows"
+        have_box 1 || fail "round $round: $(small_boxes) boxes"
+        alive "$a" && alive "$b" || fail "round $round: an instance ended while the box waited for OK"
+        # OK on the box ends the second instance cleanly; the first stays.
+        answer_box "$(box_id)" Return
+        wait_until eval 'dead $a || dead $b' || fail "round $round: the refused instance did not end after OK"
+        if dead "$a"; then loser=$a winner=$b; else loser=$b winner=$a; fi
+        rc=0
+        wait "$loser" || rc=$?
+        [ "$rc" -eq 0 ] || fail "round $round: the refused instance ended with status $rc"
+        have_main 1 || fail "round $round: the main window went away with the refused instance"
+        stop_app "$winner"
+        wait_until have_main 0 || fail "round $round: the main window stayed after its instance ended"
+        echo "round $round: one main window and one box; OK ended the second instance (${SECONDS}s)"
+    done
+    ;;
+
+settings_garbage)
+    for variant in 1 2 3; do
+        case $variant in
+        1) garbage 1 65536 | seed_ini ;;
+        2) { printf '[Settings]\nUpdateReminderDate='; garbage 2 4096; } | seed_ini ;;
+        3) { garbage 3 512; printf '\0\0[Settings]\0UpdateReminderDate=2000-01-01\n\xff\xfe=[\n'; } | seed_ini ;;
+        esac
+        start_to_main_window
+        ini_unchanged
+    done
+    ;;
+
+settings_empty)
+    seed_ini </dev/null
+    before=$(date +%F)
+    start_to_main_window
+    after=$(date +%F)
+    content=$(cat "$ini")
+    today_is_one_of "$content" "[Settings]
+UpdateReminderDate=$before" "[Settings]
+UpdateReminderDate=$after" || fail "expected today's date to be stored, found: $content"
+    ;;
+
+settings_large)
+    # Several megabytes of settings with a recent date, then as much garbage.
+    recent=$(date -d '-3 days' +%F)
+    awk -v d="$recent" 'BEGIN {
+        for (s = 0; s < 2000; s++) {
+            printf "[Section%d]\n", s
+            for (k = 0; k < 40; k++) printf "key%d=value %d of section %d, kept as it is\n", k, k, s
+        }
+        printf "[Settings]\nUpdateReminderDate=%s\n", d
+    }' | seed_ini
+    [ "$(stat -c %s "$ini")" -gt 3000000 ] || fail "the seeded file is smaller than intended"
+    start_to_main_window
+    ini_unchanged
+    garbage 4 4000000 | seed_ini
+    start_to_main_window
+    ini_unchanged
+    ;;
+
+settings_other_date_form)
+    for form in 12/07/2026 07.12.2026 2026/12/07 "7 Dec 2026" 20261207 2026-12-07T00:00:00; do
+        printf '[Settings]\nUpdateReminderDate=%s\n' "$form" | seed_ini
+        start_to_main_window
+        ini_unchanged
+    done
+    ;;
+
+settings_readonly_dir)
+    # Without a date the reminder wants to store one, and cannot.
+    printf '[General]\nkept=1\n' | seed_ini
+    dir=$(dirname "$ini")
+    chmod 444 "$ini"
+    chmod 555 "$dir"
+    # Root writes anywhere; without these capabilities the modes apply to it too.
+    wrap=()
+    [ "$(id -u)" -ne 0 ] || wrap=(setpriv --bounding-set -dac_override,-dac_read_search --inh-caps -dac_override,-dac_read_search)
+    if "${wrap[@]}" touch "$dir/probe" 2>/dev/null; then fail "the folder is writable after all; the case tests nothing"; fi
+    start_to_main_window "${wrap[@]}"
+    ini_unchanged
+    [ "$(ls -A "$dir")" = starkindle.ini ] || fail "something was added to the read-only folder: $(ls -A "$dir")"
+    # The same with no file at all in the read-only folder.
+    chmod 755 "$dir"
+    rm -f "$ini"
+    chmod 555 "$dir"
+    start_to_main_window "${wrap[@]}"
+    [ -z "$(ls -A "$dir")" ] || fail "a file appeared in the read-only folder: $(ls -A "$dir")"
+    ;;
+
+no_home)
+    # No HOME at all: the configuration folder named by XDG_CONFIG_HOME is used.
+    before=$(date +%F)
+    start_to_main_window env -u HOME
+    after=$(date +%F)
+    value=$(sed -n 's/^UpdateReminderDate=//p' "$ini" 2>/dev/null || true)
+    today_is_one_of "$value" "$before" "$after" || fail "no date stored without HOME (found '$value')"
+    # A HOME that does not exist, and no XDG_CONFIG_HOME: the folders are made.
+    rm -rf "$XDG_CONFIG_HOME"
+    start_to_main_window env -u XDG_CONFIG_HOME HOME="$work/missing-home"
+    value=$(sed -n 's/^UpdateReminderDate=//p' "$work/missing-home/.config/starkindle/starkindle.ini" 2>/dev/null || true)
+    today_is_one_of "$value" "$before" "$(date +%F)" || fail "no date stored under a missing HOME (found '$value')"
+    ;;
+
+reminder_due)
+    printf '[Other]\nkeep=this & that\n\n[Settings]\nUpdateReminderDate=2000-01-01\n' | seed_ini
+    # The question comes before the main window; ended there, nothing is lost.
+    start_app
+    pid=$started
+    wait_until have_box 1 || fail "no question box appeared"
+    sleep 0.3
+    have_main 0 || fail "the main window appeared before the question was answered"
+    stop_app "$pid"
+    ini_unchanged
+    # Answered No (Escape): today's date is stored, the rest kept, and the main
+    # window follows.
+    start_app
+    pid=$started
+    wait_until have_box 1 || fail "no question box appeared on the second start"
+    have_main 0 || fail "the main window appeared before the question was answered"
+    before=$(date +%F)
+    answer_box "$(box_id)" Escape
+    wait_until have_main 1 || fail "no main window after the question was answered"
+    after=$(date +%F)
+    stop_app "$pid"
+    value=$(sed -n 's/^UpdateReminderDate=//p' "$ini")
+    today_is_one_of "$value" "$before" "$after" || fail "the answer did not store today's date (found '$value')"
+    grep -qx 'keep=this & that' "$ini" || fail "another setting was lost: $(cat "$ini")"
+    ;;
+
+*)
+    echo "unknown case: $case_name" >&2
+    exit 2
+    ;;
+esac
+
+echo "PASS [$case_name]"
