@@ -3,13 +3,26 @@
 # starts and damaged or unusual settings, and checks that it still comes up
 # and that the settings file keeps what it held.
 #
-# Usage (inside an X session, e.g. under xvfb-run):
-#   app_faults.sh APP CASE
+# Usage: app_faults.sh APP CASE [FIRST_DISPLAY]
+# Runs itself on a virtual X display of its own (xvfb-run -a, searching from
+# FIRST_DISPLAY, so cases run side by side rarely contend for a number).
 # Every run gets its own configuration, runtime and home folders.
 set -euo pipefail
 
 app=$1
 case_name=$2
+
+if [ -z "${STARKINDLE_FAULTS_IN_X:-}" ]; then
+    command -v xvfb-run >/dev/null || { echo "FAIL: xvfb-run is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
+    xlog=$(mktemp "${TMPDIR:-/tmp}/starkindle-xvfb.XXXXXX")
+    rc=0
+    # -noreset: by default the server resets whenever its last client goes,
+    # and a start that connects during the reset fails.
+    STARKINDLE_FAULTS_IN_X=1 STARKINDLE_XVFB_LOG=$xlog \
+        xvfb-run -a -n "${3:-99}" -s "-screen 0 1024x768x24 -noreset" -e "$xlog" bash "$0" "$app" "$case_name" || rc=$?
+    rm -f "$xlog"
+    exit "$rc"
+fi
 
 MainTitle='Starkindle v1.15'
 BoxTitle='Starkindle'
@@ -18,7 +31,6 @@ Timeout=20 # seconds for a window to appear; generous for sanitizer builds
 for tool in xwininfo xdotool setpriv cmp; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
 done
-[ -n "${DISPLAY:-}" ] || { echo "FAIL: no X display; run under xvfb-run" >&2; exit 1; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/starkindle-faults.XXXXXX")
 mkdir -p "$work/config" "$work/run" "$work/home" "$work/tmp"
@@ -45,6 +57,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 143' TERM INT HUP # so a timed-out run still tidies up
 
 fail() {
     echo "FAIL [$case_name] after ${SECONDS}s: $*" >&2

@@ -3,8 +3,8 @@
 // The parent run starts this program once per (locale, time zone) pair with
 // LANG, LC_ALL and TZ set, so that the C library, Qt's system locale and the
 // local clock all see them from the start; each child runs the checks below.
-// Locales the system lacks are built with localedef into a private folder
-// named by LOCPATH.
+// The German and Turkish locales are built with localedef into a private
+// folder named by LOCPATH, so the system needs none of them generated.
 
 #include "platform/Clock.h"
 #include "platform/Settings.h"
@@ -39,6 +39,7 @@ QString iso(const QDate &d)
 // The local calendar date according to the C library, independent of Qt.
 QDate LibcToday()
 {
+    tzset(); // localtime_r need not read TZ itself
     const std::time_t now = std::time(nullptr);
     std::tm local {};
     if (!localtime_r(&now, &local))
