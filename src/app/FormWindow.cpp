@@ -110,8 +110,8 @@ QString FormWindow::FullBrandText()
 
 QString FormWindow::CoBrandText()
 {
-    return tr("Co-brand this software for your site: your name and links on every copy your visitors take home. "
-              "See the Help for details. Click Here for more info on co-branding.");
+    return tr("Co-brand this software for your site. Your name and links go on every copy your visitors take home; "
+              "see the Help for details. Click Here for more info on co-branding.");
 }
 
 QAction *FormWindow::addMenuItem(QWidget *menu, const char *name, const QString &caption)

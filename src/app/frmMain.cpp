@@ -11,9 +11,11 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include <optional>
@@ -187,9 +189,35 @@ void frmMain::txtName_KeyPress(char16_t &keyAscii)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != txtName || event->type() != QEvent::KeyPress)
+    if (watched != txtName)
         return FormWindow::eventFilter(watched, event);
-    const auto &key = static_cast<const QKeyEvent &>(*event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return filterKey(static_cast<const QKeyEvent &>(*event));
+    case QEvent::InputMethod:
+        // Dead keys and Compose sequences arrive as a committed text.
+        filterCommitted(static_cast<const QInputMethodEvent &>(*event).commitString());
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease: {
+        // The middle button pastes the X selection: refused like the paste keys.
+        const auto &mouse = static_cast<const QMouseEvent &>(*event);
+        if (mouse.button() != Qt::MiddleButton)
+            return false;
+        if (event->type() == QEvent::MouseButtonRelease) {
+            char16_t paste = 22;
+            txtName_KeyPress(paste);
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool frmMain::filterKey(const QKeyEvent &key)
+{
     // Access keys and menus have had their turn before the key press; what
     // is left of an Alt combination types nothing.
     if (key.modifiers() & (Qt::AltModifier | Qt::MetaModifier))
@@ -205,6 +233,17 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         return false;
     txtName->insert(QString(QChar(code)));
     return true;
+}
+
+void frmMain::filterCommitted(const QString &text)
+{
+    for (const QChar c : text) {
+        // Half of a pair of surrogates is no letter either.
+        char16_t code = c.unicode();
+        txtName_KeyPress(code);
+        if (code != 0 && code != 13)
+            txtName->insert(QString(QChar(code)));
+    }
 }
 
 bool frmMain::ValidateEntry()

@@ -3,6 +3,7 @@
 #include "app/FormWindow.h"
 
 class QAction;
+class QKeyEvent;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -40,6 +41,9 @@ protected:
 
 private:
     void Form_Load();
+    // The name box's input, each character through the name filter.
+    bool filterKey(const QKeyEvent &key);
+    void filterCommitted(const QString &text);
     void buildMenus();
     void cmdExit_Click();
     void mnuExit_Click();

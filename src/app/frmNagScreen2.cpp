@@ -125,10 +125,15 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
     setTabOrder(txtMessage, cmdSubmit);
     setTabOrder(cmdSubmit, Check1);
     setTabOrder(Check1, cmdClose);
+    // Enter in a one-line box and Esc anywhere leave through Exit; the
+    // message box keeps Enter for its new lines.
+    setDefaultAndCancel(cmdClose);
 
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
-    connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
+    // toggled, not clicked: a screen reader's toggle action ticks the box
+    // without a click.
+    connect(Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
     connect(lblGoToHome, &ClickLabel::clicked, this, &modHelp::OpenSoftwaresPage);
 
     Form_Load();

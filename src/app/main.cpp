@@ -1,4 +1,5 @@
 #include "app/AppIcon.h"
+#include "app/NoDisplay.h"
 #include "app/StartUp.h"
 #include "platform/QtMessageBox.h"
 #include "platform/SingleInstance.h"
@@ -12,7 +13,9 @@ int main(int argc, char *argv[])
     platform::InstanceGuard instance;
     const bool anotherInstanceRunning = !instance.tryAcquire();
 
+    NoDisplayGuard noDisplay;
     QApplication app(argc, argv);
+    noDisplay.release();
     QApplication::setWindowIcon(AppIcon());
     // Lets the desktop match the windows to the installed desktop file (and
     // its icon), on Wayland in particular.

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QLocale>
 
 namespace modHelp {
 
@@ -14,6 +15,16 @@ namespace {
 const QString DateFormat = QStringLiteral("yyyy-MM-dd");
 
 constexpr qint64 QuietDays = 14;
+
+// Our own form first; then the short date form of the user's locale, which
+// earlier versions of the program wrote to the same place.
+QDate ReadDate(const QString &stored)
+{
+    const QDate date = QDate::fromString(stored, DateFormat);
+    if (date.isValid())
+        return date;
+    return QLocale().toDate(stored, QLocale::ShortFormat);
+}
 } // namespace
 
 QString ReminderSection()
@@ -38,7 +49,7 @@ void CheckUpdateReminder()
         return;
     }
 
-    const QDate last = QDate::fromString(stored.value, DateFormat);
+    const QDate last = ReadDate(stored.value);
     if (!last.isValid())
         return; // not a date: nothing shown, nothing written
 

@@ -206,6 +206,10 @@ void TestFrmDisplay::linksOpenTheirPages()
     ShellRecorder shell;
     frmDisplay *display = lookUp();
     if (auto *label = display->findChild<QLabel *>(control)) {
+        if (control == u"lblCobrand") {
+            QVERIFY(label->text().startsWith(u"Co-brand this software for your site."));
+            QVERIFY(label->text().endsWith(u"Click Here for more info on co-branding."));
+        }
         label->raise();
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
     } else {

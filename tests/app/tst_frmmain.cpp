@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -130,17 +131,22 @@ void TestFrmMain::nameFilter_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("messages");
+    QTest::addColumn<bool>("composed"); // committed at once, as a dead key or Compose gives it
 
-    QTest::newRow("letters come out in capitals, a digit is refused") << "ab1 c" << "AB C" << 1;
-    QTest::newRow("capitals stay") << "XyZ" << "XYZ" << 0;
-    QTest::newRow("spaces pass") << "   " << "   " << 0;
-    QTest::newRow("punctuation between Z and a") << "[\\]^_`" << "" << 6;
-    QTest::newRow("brace after z") << "a{" << "A" << 1;
-    QTest::newRow("accented letter") << QStringLiteral("Ren\u00e9e") << "RENE" << 1;
-    QTest::newRow("hyphen and apostrophe") << "o'neil-x" << "ONEILX" << 2;
-    QTest::newRow("letter outside Latin") << QStringLiteral("a\u0416b") << "AB" << 1;
+    QTest::newRow("letters come out in capitals, a digit is refused") << "ab1 c" << "AB C" << 1 << false;
+    QTest::newRow("capitals stay") << "XyZ" << "XYZ" << 0 << false;
+    QTest::newRow("spaces pass") << "   " << "   " << 0 << false;
+    QTest::newRow("punctuation between Z and a") << "[\\]^_`" << "" << 6 << false;
+    QTest::newRow("brace after z") << "a{" << "A" << 1 << false;
+    QTest::newRow("accented letter") << QStringLiteral("Ren\u00e9e") << "RENE" << 1 << false;
+    QTest::newRow("hyphen and apostrophe") << "o'neil-x" << "ONEILX" << 2 << false;
+    QTest::newRow("letter outside Latin") << QStringLiteral("a\u0416b") << "AB" << 1 << false;
     QTest::newRow("emoji, two code units, one refusal each")
-        << QStringLiteral("a\U0001F600") << "A" << 2;
+        << QStringLiteral("a\U0001F600") << "A" << 2 << false;
+    QTest::newRow("composed accented letter") << QStringLiteral("\u00e9") << "" << 1 << true;
+    QTest::newRow("composed fraction") << QStringLiteral("\u00bd") << "" << 1 << true;
+    QTest::newRow("composed plain letter") << "a" << "A" << 0 << true;
+    QTest::newRow("several characters in one commit") << "ab1" << "AB" << 1 << true;
 }
 
 void TestFrmMain::nameFilter()
@@ -148,11 +154,18 @@ void TestFrmMain::nameFilter()
     QFETCH(QString, typed);
     QFETCH(QString, text);
     QFETCH(int, messages);
+    QFETCH(bool, composed);
 
     MessageRecorder boxes;
     frmMain *main = showMain();
     auto *name = Child<QLineEdit>(main, "txtName");
-    type(name, typed);
+    if (composed) {
+        QInputMethodEvent commit;
+        commit.setCommitString(typed);
+        QApplication::sendEvent(name, &commit);
+    } else {
+        type(name, typed);
+    }
     QCOMPARE(name->text(), text);
     QCOMPARE(boxes.shown().size(), messages);
     for (const platform::MessageRequest &box : boxes.shown()) {
@@ -181,8 +194,11 @@ void TestFrmMain::pasteAndAltKeysAddNothing()
     QTest::keyClick(name, Qt::Key_Insert, Qt::ShiftModifier);
     // An Alt combination that is no access key types nothing, silently.
     QTest::keyClick(name, Qt::Key_Q, Qt::AltModifier);
+    // So does the middle button, which pastes the X selection.
+    QGuiApplication::clipboard()->setText(QStringLiteral("x\ny"), QClipboard::Selection);
+    QTest::mouseClick(name, Qt::MiddleButton);
     QCOMPARE(name->text(), QStringLiteral("ANN"));
-    QCOMPARE(boxes.texts(), QStringList(2, QStringLiteral("Please Enter only Letters")));
+    QCOMPARE(boxes.texts(), QStringList(3, QStringLiteral("Please Enter only Letters")));
     QCOMPARE(name->contextMenuPolicy(), Qt::NoContextMenu);
 }
 
@@ -331,9 +347,13 @@ void TestFrmMain::menusAndLabelsOpenTheirPages_data()
     QTest::newRow("Update") << "mnuUpdate" << "Check for Software &Update"
                             << web + "/starkindle/download-starkindle.html";
     QTest::newRow("Donate") << "mnuDonate" << "&Donate" << help + "/donate.html";
-    QTest::newRow("banner") << "Label61" << "" << web;
-    QTest::newRow("full brand") << "lblFullBrand" << "" << help + "/fully-branded.html";
-    QTest::newRow("co-brand") << "lblCobrand" << "" << help + "/co-brand.html";
+    // For a label: how its caption begins and, after "|", how it ends.
+    QTest::newRow("banner") << "Label61" << "Talk it over" << web;
+    QTest::newRow("full brand") << "lblFullBrand" << "Home Business Opportunity. |Click here for more details."
+                                << help + "/fully-branded.html";
+    QTest::newRow("co-brand") << "lblCobrand"
+                              << "Co-brand this software for your site. |Click Here for more info on co-branding."
+                              << help + "/co-brand.html";
 }
 
 void TestFrmMain::menusAndLabelsOpenTheirPages()
@@ -344,8 +364,10 @@ void TestFrmMain::menusAndLabelsOpenTheirPages()
 
     ShellRecorder shell;
     frmMain *main = showMain();
-    if (caption.isEmpty()) {
+    if (!control.startsWith(u"mnu")) {
         auto *label = main->findChild<QLabel *>(control);
+        QVERIFY(label->text().startsWith(caption.section(u'|', 0, 0)));
+        QVERIFY(label->text().endsWith(caption.section(u'|', 1)));
         label->raise(); // the two promotional labels share one place
         QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(label->font().underline());

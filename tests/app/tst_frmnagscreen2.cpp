@@ -6,6 +6,7 @@
 #include "web/modHelp.h"
 #include "web/modTellAFriend.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,9 +69,11 @@ private Q_SLOTS:
     void spaceInAddress();
     void placeholders_data();
     void placeholders();
+    void webLinks_data();
     void webLinks();
     void exitRoutes_data();
     void exitRoutes();
+    void enterStaysWhereUsersExpectIt();
 };
 
 void TestFrmNagScreen2::cleanup()
@@ -282,22 +285,38 @@ void TestFrmNagScreen2::placeholders()
     QCOMPARE(textOf(edit), left);
 }
 
+void TestFrmNagScreen2::webLinks_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("mouse") << "mouse";
+    QTest::newRow("Space") << "Space";
+    QTest::newRow("screen reader toggle") << "toggle";
+}
+
 void TestFrmNagScreen2::webLinks()
 {
+    QFETCH(QString, how);
     ShellRecorder shell;
     frmNagScreen2 *w = showExit();
     auto *visit = Child<QCheckBox>(w, "Check1");
     QVERIFY(visit->text().contains(QStringLiteral("www.corvanesoftwares.com")));
 
-    QTest::mouseClick(visit, Qt::LeftButton);
-    QVERIFY(!visit->isChecked());
-    QCOMPARE(shell.opened(), QStringList{modHelp::WebSite()});
-
-    // A click that clears the box opens nothing.
-    visit->setChecked(true);
-    QTest::mouseClick(visit, Qt::LeftButton);
-    QVERIFY(!visit->isChecked());
-    QCOMPARE(shell.opened().size(), 1);
+    // However it gets ticked, the box opens the home page once and unticks;
+    // so a second go opens it again.
+    for (int round = 1; round <= 2; ++round) {
+        if (how == u"mouse") {
+            QTest::mouseClick(visit, Qt::LeftButton);
+        } else if (how == u"Space") {
+            visit->setFocus();
+            QTest::keyClick(visit, Qt::Key_Space);
+        } else {
+            QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(visit);
+            QVERIFY(reader && reader->actionInterface());
+            reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        }
+        QVERIFY(!visit->isChecked());
+        QCOMPARE(shell.opened(), QStringList(round, modHelp::WebSite()));
+    }
 
     shell.clear();
     QTest::mouseClick(Child<QLabel>(w, "lblGoToHome"), Qt::LeftButton, {}, QPoint(5, 5));
@@ -306,27 +325,67 @@ void TestFrmNagScreen2::webLinks()
 
 void TestFrmNagScreen2::exitRoutes_data()
 {
-    QTest::addColumn<bool>("closeBox");
-    QTest::newRow("Exit button") << false;
-    QTest::newRow("close box") << true;
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QByteArray>("focus"); // where the key is pressed
+    QTest::newRow("Exit button") << "click" << QByteArray();
+    QTest::newRow("close box") << "close" << QByteArray();
+    QTest::newRow("Esc in a name box") << "Esc" << QByteArray("txtName");
+    QTest::newRow("Esc in the message") << "Esc" << QByteArray("txtMessage");
+    QTest::newRow("Esc on the check box") << "Esc" << QByteArray("Check1");
+    QTest::newRow("Enter in an address box") << "Enter" << QByteArray("txtFriendEmail");
+    QTest::newRow("Enter on Exit") << "Enter" << QByteArray("cmdClose");
 }
 
 void TestFrmNagScreen2::exitRoutes()
 {
-    QFETCH(bool, closeBox);
+    QFETCH(QString, route);
+    QFETCH(QByteArray, focus);
 
+    MessageRecorder boxes;
     forms::Main()->hide(); // the main window loaded but hidden, as after its own exit
     QPointer<frmNagScreen2> w = showExit();
     const int before = forms::ExitCount();
-    if (closeBox)
+    if (route == u"close") {
         w->close();
-    else
+    } else if (route == u"click") {
         QTest::mouseClick(Child<QPushButton>(w, "cmdClose"), Qt::LeftButton);
+    } else {
+        QWidget *target = Child<QWidget>(w, focus.constData());
+        target->setFocus();
+        QTest::keyClick(target, route == u"Esc" ? Qt::Key_Escape : Qt::Key_Return);
+    }
+    QVERIFY(boxes.shown().isEmpty()); // no referral was tried on the way
     QCOMPARE(forms::ExitCount(), before + 1);
     QVERIFY(!forms::IsExitWindowLoaded());
     QVERIFY(!forms::IsMainLoaded());
     QCOMPARE(LeftoverWindows(), QStringList());
     QVERIFY(w.isNull());
+}
+
+void TestFrmNagScreen2::enterStaysWhereUsersExpectIt()
+{
+    MessageRecorder boxes;
+    ShellRecorder shell;
+    frmNagScreen2 *w = showExit();
+    const int before = forms::ExitCount();
+
+    // In the message Enter starts a new line.
+    auto *message = Child<QPlainTextEdit>(w, "txtMessage");
+    message->setFocus();
+    QTest::keyClicks(message, QStringLiteral("Hi"));
+    QTest::keyClick(message, Qt::Key_Return);
+    QTest::keyClicks(message, QStringLiteral("there"));
+    QCOMPARE(message->toPlainText(), QStringLiteral("Hi\nthere"));
+
+    // On the submit button Enter submits (here refused: both addresses are
+    // still placeholders).
+    auto *submit = Child<QPushButton>(w, "cmdSubmit");
+    submit->setFocus();
+    QTest::keyClick(submit, Qt::Key_Return);
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Please Enter Proper Email Address")});
+    QCOMPARE(forms::ExitCount(), before);
+    QVERIFY(w->isVisible());
+    QVERIFY(shell.opened().isEmpty());
 }
 
 QTEST_MAIN(TestFrmNagScreen2)

@@ -36,6 +36,8 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/starkindle-faults.XXXXXX")
 mkdir -p "$work/config" "$work/run" "$work/home" "$work/tmp"
 chmod 700 "$work/run"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" HOME="$work/home" TMPDIR="$work/tmp"
+# A known locale: its short date form is one the reminder reads.
+export LC_ALL=C.UTF-8
 # Real windows on this display, whatever the caller's environment says.
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME SESSION_MANAGER
@@ -255,7 +257,9 @@ settings_large)
     ;;
 
 settings_other_date_form)
-    for form in 12/07/2026 07.12.2026 2026/12/07 "7 Dec 2026" 20261207 2026-12-07T00:00:00; do
+    # None of these is our own form or the short date form of the C locale
+    # ("7 Dec 2026"), which is read as a date.
+    for form in 12/07/2026 07.12.2026 2026/12/07 "Dec 7 2026" 20261207 2026-12-07T00:00:00; do
         printf '[Settings]\nUpdateReminderDate=%s\n' "$form" | seed_ini
         start_to_main_window
         ini_unchanged
@@ -321,6 +325,23 @@ reminder_due)
     value=$(sed -n 's/^UpdateReminderDate=//p' "$ini")
     today_is_one_of "$value" "$before" "$after" || fail "the answer did not store today's date (found '$value')"
     grep -qx 'keep=this & that' "$ini" || fail "another setting was lost: $(cat "$ini")"
+    ;;
+
+no_display)
+    # No display named, and one nobody serves: one line that says so, status
+    # 1, no abort.
+    for display in "" ":$((4000 + RANDOM % 1000))"; do
+        rc=0
+        if [ -z "$display" ]; then
+            timeout 20 env -u DISPLAY "$app" >"$work/out" 2>"$work/err" || rc=$?
+        else
+            timeout 20 env DISPLAY="$display" "$app" >"$work/out" 2>"$work/err" || rc=$?
+        fi
+        [ "$rc" -eq 1 ] || fail "DISPLAY='$display': status $rc instead of 1; said: $(cat "$work/err")"
+        [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q 'no display could be opened' "$work/err" ||
+            fail "DISPLAY='$display': expected one line about the display, got: $(cat "$work/err")"
+        [ ! -s "$work/out" ] || fail "DISPLAY='$display': printed on standard output: $(cat "$work/out")"
+    done
     ;;
 
 *)

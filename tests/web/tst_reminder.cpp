@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -50,10 +51,14 @@ void TestReminder::initTestCase()
 void TestReminder::init()
 {
     platform::SetTodayOverride([] { return Today; });
+    // A locale whose short date form is day/month/four-digit year, as on
+    // many Windows systems.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
 }
 
 void TestReminder::cleanup()
 {
+    QLocale::setDefault(QLocale::system());
     platform::SetTodayOverride({});
     platform::SetSettingsStore(nullptr);
 }
@@ -78,7 +83,13 @@ void TestReminder::reminder_data()
     QTest::newRow("a year ago, Yes") << daysAway(-365) << Answer::Yes << true << today << true;
     QTest::newRow("today: quiet") << today << Answer::Yes << false << today << false;
     QTest::newRow("not a date") << "soon" << Answer::Yes << false << "soon" << false;
-    QTest::newRow("a date in another form") << "12/7/2026" << Answer::Yes << false << "12/7/2026" << false;
+    QTest::newRow("a date in another form") << "Dec 7 2026" << Answer::Yes << false << "Dec 7 2026" << false;
+    // Written by earlier versions in the short date form: read, and replaced
+    // by our own form only when the reminder comes.
+    QTest::newRow("short form, 3 days ago: quiet") << "04/12/2026" << Answer::Yes << false << "04/12/2026" << false;
+    QTest::newRow("short form, 20 days ago, No") << "17/11/2026" << Answer::No << true << today << false;
+    QTest::newRow("short form, a month ahead, Yes") << "07/01/2027" << Answer::Yes << true << today << true;
+    QTest::newRow("short form, impossible") << "31/11/2026" << Answer::Yes << false << "31/11/2026" << false;
     QTest::newRow("an impossible date") << "2026-02-30" << Answer::Yes << false << "2026-02-30" << false;
 }
 
