@@ -327,6 +327,61 @@ reminder_due)
     grep -qx 'keep=this & that' "$ini" || fail "another setting was lost: $(cat "$ini")"
     ;;
 
+settings_lock_stuck)
+    # A lock beside the settings file that cannot be taken: a folder, a
+    # read-only file, a fresh empty file. The first run wants to store the
+    # date; the main window must still come at once and the file stay whole.
+    mkdir -p "$(dirname "$ini")"
+    for variant in folder read-only fresh; do
+        rm -rf "$ini.lock"
+        printf '[General]\nkept=1\n' | seed_ini
+        case $variant in
+        folder) mkdir "$ini.lock" ;;
+        read-only) : >"$ini.lock" && chmod 444 "$ini.lock" ;;
+        fresh) : >"$ini.lock" ;;
+        esac
+        started_at=$(date +%s%N)
+        start_app
+        pid=$started
+        wait_until have_main 1 || fail "$variant lock: no main window"
+        waited=$((($(date +%s%N) - started_at) / 1000000))
+        [ "$waited" -lt 4000 ] || fail "$variant lock: the main window took $waited ms"
+        stop_app "$pid"
+        ini_unchanged
+        echo "$variant lock: main window after $waited ms, settings kept"
+    done
+    ;;
+
+settings_disk_full)
+    # Every write fails: past a file-size limit of 0, then on a full file
+    # system. The main window comes, no empty or partial file is left, and
+    # an existing file stays whole.
+    dir=$(dirname "$ini")
+    mkdir -p "$dir"
+    limited=(bash -c 'ulimit -f 0 && exec "$0"')
+    start_to_main_window "${limited[@]}"
+    [ -z "$(ls -A "$dir")" ] || fail "with ulimit -f 0, files were left: $(ls -A "$dir")"
+    printf '[General]\nkept=1\n' | seed_ini
+    start_to_main_window "${limited[@]}"
+    ini_unchanged
+    [ "$(ls -A "$dir")" = starkindle.ini ] || fail "with ulimit -f 0, files were added: $(ls -A "$dir")"
+    rm -f "$ini"
+    if mount -t tmpfs -o size=16k,mode=700 tmpfs "$dir" 2>/dev/null; then
+        mounted=$dir
+        trap 'umount "$mounted" 2>/dev/null; cleanup' EXIT
+        printf '[General]\nkept=1\n' | seed_ini
+        dd if=/dev/zero of="$dir/filler" bs=1k 2>/dev/null || true # until the file system is full
+        [ "$(df --output=avail "$dir" | tail -1)" -eq 0 ] || fail "the file system is not full"
+        start_to_main_window
+        ini_unchanged
+        rm -f "$ini"
+        start_to_main_window
+        [ "$(ls -A "$dir")" = filler ] || fail "on a full disk, files were left: $(ls -A "$dir")"
+    else
+        echo "note: no tmpfs could be mounted here; the full file system was not tried"
+    fi
+    ;;
+
 no_display)
     # No display named, and one nobody serves: one line that says so, status
     # 1, no abort.
