@@ -14,7 +14,7 @@ mkdir -p "$out"
 work=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -m 700 "$work/runtime"
-XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime "$app" >/dev/null 2>&1 &
+XDG_CONFIG_HOME=$work/config STARKINDLE_INSTANCE_DIR=$work/runtime "$app" >/dev/null 2>&1 &
 pid=$!
 
 # The newest visible window of the application with the given size.

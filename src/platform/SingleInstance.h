@@ -26,9 +26,21 @@ public:
     // True once tryAcquire has actually taken the claim.
     bool isHeld() const;
 
-    // The per-user lock location: the user's runtime folder where there is
-    // one, else a private folder of the user's in the temporary folder.
+    // The per-user lock location. It depends on the user id alone, never on
+    // the environment, so every start of the same user finds it: the user's
+    // runtime folder /run/user/<uid> when it is theirs, else a private
+    // folder of theirs in /tmp. STARKINDLE_INSTANCE_DIR, which no desktop
+    // sets, names another folder for tests that run isolated copies side by
+    // side; it too is used only when it is the user's own.
     static QString DefaultInstanceLockPath();
+
+#ifndef Q_OS_WIN
+    // The choice itself: runtimeFolder when it is trusted, else a private
+    // folder made in tempRoot; empty when neither will do. A folder is
+    // trusted when it is a real folder (no link) owned by this user, which
+    // the user may write to and nobody else may.
+    static QString ChooseLockPath(const QString &runtimeFolder, const QString &tempRoot);
+#endif
 
 private:
     QString m_path;

@@ -1,9 +1,7 @@
 #include "platform/SingleInstance.h"
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -24,43 +22,38 @@ namespace {
 
 const auto LockFileName = QLatin1String("starkindle.lock");
 
-// The user's runtime folder when the environment names a usable one.
-QString RuntimeFolder()
+// Checked through an open descriptor so that what is checked is what is used;
+// O_NOFOLLOW refuses a symbolic link planted under the name. With
+// makePrivate, a folder of ours that was opened up is closed again.
+bool TrustedFolder(const QString &dir, bool makePrivate)
 {
-    const QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (dir.isEmpty())
-        return {};
-    const QFileInfo info(dir);
-    if (!info.isAbsolute() || !info.isDir())
-        return {};
-    return dir;
+        return false;
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    bool trusted = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid();
+    if (trusted && makePrivate && (st.st_mode & 07777) != 0700) {
+        // mkdir's mode is narrowed by the umask, and an older folder may have
+        // been opened up since; either way it must end up exactly 0700.
+        trusted = ::fchmod(fd, 0700) == 0;
+        st.st_mode = (st.st_mode & ~07777) | 0700;
+    }
+    ::close(fd);
+    // Writable by the user (root's writes ignore the mode, so it is read
+    // here) and by no one else, who could otherwise hold or swap the lock.
+    return trusted && (st.st_mode & S_IWUSR) && !(st.st_mode & (S_IWGRP | S_IWOTH));
 }
 
-// A folder of this user's own in the temporary folder, made if missing.
-// Empty when the name is taken by something that is not this user's own
-// directory: a folder others can write to would let them hold the lock.
-QString PrivateTempFolder()
+// A folder of this user's own in tempRoot, made if missing; empty when the
+// name is taken by anything else.
+QString PrivateTempFolder(const QString &tempRoot)
 {
-    const uid_t uid = ::geteuid();
-    const QString dir = QDir::tempPath() + QLatin1String("/starkindle-") + QString::number(uid);
-    const QByteArray native = QFile::encodeName(dir);
-
-    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
+    const QString dir = tempRoot + QLatin1String("/starkindle-") + QString::number(::geteuid());
+    if (::mkdir(QFile::encodeName(dir).constData(), 0700) != 0 && errno != EEXIST)
         return {};
-
-    // Checked through an open descriptor so that what is checked is what is
-    // used; O_NOFOLLOW refuses a symbolic link planted under the name.
-    const int fd = ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return {};
-    struct stat st {};
-    bool usable = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid;
-    // mkdir's mode is narrowed by the umask, and an older folder may have been
-    // opened up since; either way it must end up exactly 0700.
-    if (usable && (st.st_mode & 07777) != 0700)
-        usable = ::fchmod(fd, 0700) == 0;
-    ::close(fd);
-    return usable ? dir : QString();
+    return TrustedFolder(dir, true) ? dir : QString();
 }
 
 } // namespace
@@ -92,9 +85,19 @@ bool InstanceGuard::tryAcquire()
     if (m_fd < 0) {
         // O_CLOEXEC: programs this process starts (a browser, say) must not
         // inherit the descriptor, or they would keep the lock after we exit.
-        m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        // O_NOFOLLOW: a link planted under the name is not followed.
+        m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY,
+                      0600);
         if (m_fd < 0)
             return true;
+        // Only a lock file of our own counts: someone else's could be held
+        // by them to keep us from starting.
+        struct stat st {};
+        if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
+            ::close(m_fd);
+            m_fd = -1;
+            return true;
+        }
     }
 
     int rc;
@@ -118,11 +121,16 @@ bool InstanceGuard::isHeld() const
 
 QString InstanceGuard::DefaultInstanceLockPath()
 {
-    // Needs no QCoreApplication and prints nothing, which is why the runtime
-    // folder is read from the environment rather than from QStandardPaths.
-    QString dir = RuntimeFolder();
-    if (dir.isEmpty())
-        dir = PrivateTempFolder();
+    // Needs no QCoreApplication and prints nothing: it runs before either.
+    const QString own = qEnvironmentVariable("STARKINDLE_INSTANCE_DIR");
+    if (TrustedFolder(own, false))
+        return own + QLatin1Char('/') + LockFileName;
+    return ChooseLockPath(QLatin1String("/run/user/") + QString::number(::geteuid()), QStringLiteral("/tmp"));
+}
+
+QString InstanceGuard::ChooseLockPath(const QString &runtimeFolder, const QString &tempRoot)
+{
+    QString dir = TrustedFolder(runtimeFolder, false) ? runtimeFolder : PrivateTempFolder(tempRoot);
     if (dir.isEmpty())
         return {}; // no guard possible; tryAcquire lets the start go ahead
     return dir + QLatin1Char('/') + LockFileName;

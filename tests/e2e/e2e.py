@@ -105,6 +105,7 @@ class Session:
         self.env.update({
             "XDG_CONFIG_HOME": self.config,
             "XDG_RUNTIME_DIR": self.runtime,
+            "STARKINDLE_INSTANCE_DIR": self.runtime,
             "PATH": self.bin + os.pathsep + os.environ["PATH"],
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
             "QT_ACCESSIBILITY": "1",

@@ -36,6 +36,8 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/starkindle-faults.XXXXXX")
 mkdir -p "$work/config" "$work/run" "$work/home" "$work/tmp"
 chmod 700 "$work/run"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" HOME="$work/home" TMPDIR="$work/tmp"
+# The instance lock of this run's copies, apart from any other run's.
+export STARKINDLE_INSTANCE_DIR="$work/run"
 # A known locale: its short date form is one the reminder reads.
 export LC_ALL=C.UTF-8
 # Real windows on this display, whatever the caller's environment says.
@@ -182,7 +184,7 @@ crash_restart)
     rc=0
     { wait "$first"; } 2>/dev/null || rc=$? # quiet: bash would report "Killed"
     [ "$rc" -eq 137 ] || fail "the first instance ended with status $rc, not by SIGKILL"
-    [ -e "$XDG_RUNTIME_DIR/starkindle.lock" ] || fail "no lock file was left behind; the case tests nothing"
+    [ -e "$STARKINDLE_INSTANCE_DIR/starkindle.lock" ] || fail "no lock file was left behind; the case tests nothing"
     wait_until have_main 0 || fail "the killed instance's window stayed"
     for attempt in 1 2; do
         start_to_main_window
@@ -380,6 +382,61 @@ settings_disk_full)
     else
         echo "note: no tmpfs could be mounted here; the full file system was not tried"
     fi
+    ;;
+
+instance_lock_place)
+    # The lock's place follows the user, not the environment, and nobody
+    # else's folder or file is trusted. Run as an ordinary user (root would
+    # pass every permission), without our own variable, so the real places
+    # are used; root plays the other user.
+    [ "$(id -u)" -eq 0 ] || { echo "note: not root; the other user's part needs root"; echo "PASS [$case_name]"; exit 0; }
+    nb=$work/nobody
+    chmod 711 "$work"
+    mkdir -p "$nb/home" "$nb/config" "$nb/run" "$nb/tmp" "$nb/read-only" "$nb/victim" "$work/shared"
+    cp "$app" "$nb/starkindle" # wherever the build is, this user can run it
+    cp "${XAUTHORITY:?xvfb-run sets it}" "$nb/xauth"
+    chown -R 65534:65534 "$nb"
+    chmod 700 "$nb/run" "$nb/victim"
+    chmod 500 "$nb/read-only"
+    chmod 1777 "$work/shared"
+    app=$nb/starkindle
+    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups env -u STARKINDLE_INSTANCE_DIR
+        HOME="$nb/home" XDG_CONFIG_HOME="$nb/config" XAUTHORITY="$nb/xauth" TMPDIR="$nb/tmp")
+
+    # Two starts in different environments: the second is refused.
+    second_refused() { # $1, $2: the runtime folder each start is told of ("" for none)
+        local first second
+        start_app "${as_user[@]}" ${1:+XDG_RUNTIME_DIR="$1"}
+        first=$started
+        wait_until have_main 1 || fail "runtime '$1': no main window"
+        start_app "${as_user[@]}" ${2:+XDG_RUNTIME_DIR="$2"}
+        second=$started
+        wait_until have_box 1 || fail "runtime '$1' then '$2': the second start was not refused ($(main_windows) main windows)"
+        answer_box "$(box_id)" Return
+        wait_until dead "$second" || fail "the refused start did not end"
+        have_main 1 || fail "runtime '$1' then '$2': $(main_windows) main windows"
+        stop_app "$first"
+        wait_until have_main 0 || fail "the main window stayed"
+        echo "runtime '$1' then '$2': second start refused"
+    }
+    second_refused "$nb/run" ""
+    second_refused "$nb/read-only" "$nb/read-only"
+
+    # In a shared sticky folder: a link another user planted at the lock's
+    # name, then a world-writable lock file another user holds.
+    ln -s "$nb/victim/planted" "$work/shared/starkindle.lock"
+    start_to_main_window "${as_user[@]}" XDG_RUNTIME_DIR="$work/shared"
+    start_to_main_window "${as_user[@]}" STARKINDLE_INSTANCE_DIR="$work/shared"
+    [ ! -e "$nb/victim/planted" ] || fail "the planted link was followed"
+    rm "$work/shared/starkindle.lock"
+    : >"$work/shared/starkindle.lock"
+    chmod 666 "$work/shared/starkindle.lock"
+    # Held by root through a descriptor of a sleep that replaces the subshell.
+    (exec 9<>"$work/shared/starkindle.lock" && flock 9 && exec sleep 600) >/dev/null 2>&1 &
+    pids+=($!)
+    wait_until eval '! flock -n "$work/shared/starkindle.lock" true' || fail "the other user's lock was not taken"
+    start_to_main_window "${as_user[@]}" XDG_RUNTIME_DIR="$work/shared"
+    start_to_main_window "${as_user[@]}" STARKINDLE_INSTANCE_DIR="$work/shared"
     ;;
 
 no_display)

@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -173,59 +175,141 @@ private Q_SLOTS:
         }
     }
 
-    void defaultPathUsesRuntimeFolder()
+    void defaultPathIsTheUsersWhateverTheEnvironment()
     {
-        EnvOverride xdg("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.path()));
+        // Starts from a desktop, a terminal and a cron job see different
+        // environments, and must still find each other.
+        QString path;
+        {
+            EnvOverride own("STARKINDLE_INSTANCE_DIR", std::nullopt);
+            EnvOverride xdg("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.path()));
+            EnvOverride tmpdir("TMPDIR", QFile::encodeName(m_dir.path()));
+            path = InstanceGuard::DefaultInstanceLockPath();
+        }
+        const QString uid = QString::number(::geteuid());
+        QVERIFY2(path == QStringLiteral("/run/user/%1/starkindle.lock").arg(uid)
+                     || path == QStringLiteral("/tmp/starkindle-%1/starkindle.lock").arg(uid),
+                 qPrintable(path));
+        EnvOverride own("STARKINDLE_INSTANCE_DIR", std::nullopt);
+        EnvOverride xdg("XDG_RUNTIME_DIR", std::nullopt);
+        EnvOverride tmpdir("TMPDIR", std::nullopt);
+        QCOMPARE(InstanceGuard::DefaultInstanceLockPath(), path);
+
+        // Our own variable moves it, but only to a folder of the user's own.
+        EnvOverride isolated("STARKINDLE_INSTANCE_DIR", QFile::encodeName(m_dir.path()));
         QCOMPARE(InstanceGuard::DefaultInstanceLockPath(), m_dir.filePath(QStringLiteral("starkindle.lock")));
+        QVERIFY(::chmod(QFile::encodeName(m_dir.path()).constData(), 01777) == 0);
+        const QString shared = InstanceGuard::DefaultInstanceLockPath();
+        QVERIFY(::chmod(QFile::encodeName(m_dir.path()).constData(), 0700) == 0);
+        QCOMPARE(shared, path);
     }
 
-    void defaultPathFallsBackToPrivateFolder_data()
+    void chooseLockPath_data()
     {
-        QTest::addColumn<std::optional<QByteArray>>("runtimeDir");
-        QTest::addColumn<bool>("openedUp");
-        QTest::newRow("unset") << std::optional<QByteArray>() << false;
-        QTest::newRow("unset, folder opened up") << std::optional<QByteArray>() << true;
-        QTest::newRow("relative") << std::optional<QByteArray>(".") << false;
-        QTest::newRow("missing") << std::optional<QByteArray>("/nonexistent/starkindle/run") << true;
+        QTest::addColumn<QString>("runtime"); // how the runtime folder is found
+        QTest::addColumn<bool>("used");
+        QTest::newRow("the user's own") << "own" << true;
+        QTest::newRow("missing") << "missing" << false;
+        QTest::newRow("no name") << "" << false;
+        QTest::newRow("shared and sticky") << "1777" << false;
+        QTest::newRow("group-writable") << "0770" << false;
+        QTest::newRow("not writable") << "0500" << false;
+        QTest::newRow("a link to a folder of ours") << "link" << false;
+        QTest::newRow("someone else's") << "foreign" << false;
+        QTest::newRow("ours; private folder opened up") << "opened-up" << false;
     }
-    void defaultPathFallsBackToPrivateFolder()
+    void chooseLockPath()
     {
-        QFETCH(std::optional<QByteArray>, runtimeDir);
-        QFETCH(bool, openedUp);
+        QFETCH(QString, runtime);
+        QFETCH(bool, used);
+        if (runtime == u"foreign" && ::geteuid() != 0)
+            QSKIP("giving a folder to another user needs root");
         QTemporaryDir tmp;
         QVERIFY(tmp.isValid());
-        EnvOverride xdg("XDG_RUNTIME_DIR", runtimeDir);
-        EnvOverride tmpdir("TMPDIR", QFile::encodeName(tmp.path()));
-        const QString folder = PrivateFolderIn(QDir::tempPath());
-        QCOMPARE(QDir::tempPath(), QDir(tmp.path()).canonicalPath());
-        if (openedUp) { // an earlier folder of ours, since opened up, is closed again
-            QVERIFY(QDir().mkdir(folder));
-            QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0755) == 0);
+        const QByteArray run = QFile::encodeName(tmp.filePath(QStringLiteral("run")));
+        const QString privateFolder = PrivateFolderIn(tmp.path());
+        QString candidate = QFile::decodeName(run);
+        if (runtime == u"link") {
+            QVERIFY(QDir().mkdir(tmp.filePath(QStringLiteral("real"))));
+            QVERIFY(QFile::link(tmp.filePath(QStringLiteral("real")), candidate));
+        } else if (runtime == u"") {
+            candidate.clear();
+        } else if (runtime != u"missing") {
+            QVERIFY(::mkdir(run.constData(), 0700) == 0);
+            bool ok = false;
+            const uint mode = runtime.toUInt(&ok, 8);
+            if (ok)
+                QVERIFY(::chmod(run.constData(), mode) == 0);
+            if (runtime == u"foreign")
+                QVERIFY(::chown(run.constData(), 65534, 65534) == 0);
+            if (runtime == u"opened-up") {
+                ::rmdir(run.constData());
+                QVERIFY(QDir().mkdir(privateFolder));
+                QVERIFY(::chmod(QFile::encodeName(privateFolder).constData(), 0755) == 0);
+            }
         }
 
-        QCOMPARE(InstanceGuard::DefaultInstanceLockPath(), folder + QStringLiteral("/starkindle.lock"));
-        struct stat st {};
-        QVERIFY(::lstat(QFile::encodeName(folder).constData(), &st) == 0);
-        QVERIFY(S_ISDIR(st.st_mode));
-        QCOMPARE(st.st_uid, ::geteuid());
-        QCOMPARE(st.st_mode & 07777, mode_t(0700));
+        const QString path = InstanceGuard::ChooseLockPath(candidate, tmp.path());
+        QCOMPARE(path, (used ? candidate : privateFolder) + QStringLiteral("/starkindle.lock"));
+        if (!used) {
+            struct stat st {};
+            QVERIFY(::lstat(QFile::encodeName(privateFolder).constData(), &st) == 0);
+            QVERIFY(S_ISDIR(st.st_mode));
+            QCOMPARE(st.st_uid, ::geteuid());
+            QCOMPARE(st.st_mode & 07777, mode_t(0700));
+        }
     }
 
-    void defaultPathRefusesForeignFolder()
+    void privateFolderNameTakenByALink()
     {
         QTemporaryDir tmp;
         QVERIFY(tmp.isValid());
-        EnvOverride xdg("XDG_RUNTIME_DIR", std::nullopt);
-        EnvOverride tmpdir("TMPDIR", QFile::encodeName(tmp.path()));
         // Someone else's directory planted under the name, via a link.
         QVERIFY(QDir().mkdir(tmp.filePath(QStringLiteral("elsewhere"))));
-        QVERIFY(QFile::link(tmp.filePath(QStringLiteral("elsewhere")), PrivateFolderIn(QDir::tempPath())));
+        QVERIFY(QFile::link(tmp.filePath(QStringLiteral("elsewhere")), PrivateFolderIn(tmp.path())));
 
-        const QString path = InstanceGuard::DefaultInstanceLockPath();
+        const QString path = InstanceGuard::ChooseLockPath(QString(), tmp.path());
         QVERIFY2(path.isEmpty(), qPrintable(path));
         InstanceGuard guard(path);
         QVERIFY(guard.tryAcquire());
         QVERIFY(!guard.isHeld());
+    }
+
+    void lockFileNotOursIsNotUsed_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a link to elsewhere") << "link";
+        QTest::newRow("a FIFO") << "fifo";
+        QTest::newRow("someone else's file, held by them") << "foreign";
+    }
+    void lockFileNotOursIsNotUsed()
+    {
+        QFETCH(QString, kind);
+        if (kind == u"foreign" && ::geteuid() != 0)
+            QSKIP("making a file of another user's needs root");
+        const QString path = m_dir.filePath(QStringLiteral("planted.lock"));
+        const QString target = m_dir.filePath(QStringLiteral("victim-file"));
+        QFile::remove(path);
+        QFile::remove(target);
+        int theirs = -1;
+        if (kind == u"link") {
+            QVERIFY(QFile::link(target, path));
+        } else if (kind == u"fifo") {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        } else {
+            theirs = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+            QVERIFY(theirs >= 0);
+            QVERIFY(::fchown(theirs, 65534, 65534) == 0 && ::fchmod(theirs, 0666) == 0);
+            QVERIFY(::flock(theirs, LOCK_EX | LOCK_NB) == 0);
+        }
+
+        // The start goes ahead, unguarded, and nothing is made through the link.
+        InstanceGuard guard(path);
+        QVERIFY(guard.tryAcquire());
+        QVERIFY(!guard.isHeld());
+        QVERIFY(!QFile::exists(target));
+        if (theirs >= 0)
+            ::close(theirs);
     }
 
     void defaultPathNeedsNoApplication()
@@ -234,16 +318,14 @@ private Q_SLOTS:
         QTemporaryDir tmp;
         QVERIFY(tmp.isValid());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        env.insert(QStringLiteral("TMPDIR"), tmp.path());
+        env.insert(QStringLiteral("STARKINDLE_INSTANCE_DIR"), tmp.path());
         QProcess child;
         child.setProcessEnvironment(env);
         child.start(QStringLiteral(INSTANCE_HOLDER), {QStringLiteral("default-path")});
         QVERIFY(child.waitForFinished(5000));
         QCOMPARE(child.exitCode(), 0);
         QCOMPARE(child.readAllStandardError(), QByteArray());
-        const QString expected = PrivateFolderIn(QDir(tmp.path()).canonicalPath()) + QStringLiteral("/starkindle.lock");
-        QCOMPARE(QFile::decodeName(child.readAllStandardOutput().trimmed()), expected);
+        QCOMPARE(QFile::decodeName(child.readAllStandardOutput().trimmed()), tmp.filePath(QStringLiteral("starkindle.lock")));
     }
 
     void unusableLockLocationAllowsStart_data()
