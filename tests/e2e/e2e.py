@@ -212,11 +212,11 @@ def combos(window):
     return [a for a in walk(window) if a.getRoleName() == "combo box"]
 
 
-def click(acc):
+def click(acc, button=1):
     """A real mouse click in the middle of an accessible's area on screen."""
     x, y, w, h = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     subprocess.run(["xdotool", "mousemove", "--sync", str(x + min(w // 2, 20)), str(y + h // 2),
-                    "click", "1"], check=True)
+                    "click", str(button)], check=True)
     time.sleep(0.3)
 
 
@@ -256,6 +256,15 @@ class EndToEnd(unittest.TestCase):
         self.assertTrue(name_box.getState().contains(pyatspi.STATE_FOCUSED))
 
         type_text("ann1")
+        self.dismiss_box(process, app, "Please Enter only Letters")
+        # A dead key, a Compose sequence and a middle-button paste of the X
+        # selection meet the same filter as typed keys.
+        for composed in (["dead_acute", "e"], ["Multi_key", "1", "2"]):
+            keys(*composed)
+            self.dismiss_box(process, app, "Please Enter only Letters")
+        subprocess.run(["xclip", "-selection", "primary"], input=b"line one\nline two", check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        click(name_box, button=2)
         self.dismiss_box(process, app, "Please Enter only Letters")
         type_text("a")
         self.assertEqual(name_box.queryText().getText(0, -1), "ANNA")
