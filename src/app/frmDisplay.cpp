@@ -1,5 +1,6 @@
 #include "app/frmDisplay.h"
 
+#include "app/Accessible.h"
 #include "app/ClickLabel.h"
 #include "app/Forms.h"
 #include "app/Look.h"
@@ -38,9 +39,15 @@ frmDisplay::frmDisplay(QWidget *parent)
     lblSignDesc = look::label(frame, "lblSignDesc", astro::Reading(astro::Sign::Virgo),
                               twips::rect(180, 1440, 8055, 2415), look::font(8.25, look::Bold), look::Caption,
                               Qt::AlignHCenter | Qt::AlignTop);
-    // What a screen reader says the two results are.
+    // What a screen reader says the two results are. Both can be selected
+    // and copied with the mouse; neither becomes a tab stop, so the focus
+    // stays on Exit.
     lblSexualitySign->setAccessibleDescription(tr("Your sexual astrology sign"));
     lblSignDesc->setAccessibleDescription(tr("The reading for your sign"));
+    accessible::InstallInterfaces();
+    for (QLabel *result : {lblSexualitySign, lblSignDesc})
+        result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    describeResult();
 
     cmdBack = new QPushButton(tr("&Back"), client());
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
@@ -60,11 +67,17 @@ frmDisplay::frmDisplay(QWidget *parent)
     ClickLabel *coBrand = look::link(bottom, "lblCobrand", CoBrandText(), twips::rect(120, 240, 8145, 615), promo,
                                      look::Text, Qt::AlignLeft | Qt::AlignTop, true);
     connectLinks(banner, fullBrand, coBrand);
+    // The links come after the two buttons.
+    setTabOrder(cmdBack, banner);
+    setTabOrder(banner, fullBrand);
+    setTabOrder(fullBrand, coBrand);
 
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(addMenuItem(file, "mnuFileBack", tr("&Back")), &QAction::triggered, this, &frmDisplay::cmdBack_Click);
-    connect(addMenuItem(file, "mnuExit", tr("E&xit")), &QAction::triggered, this, &frmDisplay::cmdExit_Click);
+    connect(addMenuItem(file, "mnuFileBack", tr("&Back")), &QAction::triggered, this, &frmDisplay::cmdBack_Click,
+            Qt::QueuedConnection);
+    connect(addMenuItem(file, "mnuExit", tr("E&xit")), &QAction::triggered, this, &frmDisplay::cmdExit_Click,
+            Qt::QueuedConnection);
     addWebMenus(tr("&Check for Software Update"), "mnuFileSep1", "mnuFileSep2");
 
     connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
@@ -77,11 +90,21 @@ void frmDisplay::setSignName(const QString &name)
 {
     lblSexualitySign->setText(name);
     look::fitToText(lblSexualitySign);
+    describeResult();
 }
 
 void frmDisplay::setReading(const QString &reading)
 {
     lblSignDesc->setText(reading);
+    describeResult();
+}
+
+void frmDisplay::describeResult()
+{
+    // A screen reader speaks the window's description when the window comes
+    // up, although the focus is on Exit.
+    setAccessibleDescription(tr("Eros in your Chart is Placed in %1. %2").arg(lblSexualitySign->text(),
+                                                                              lblSignDesc->text()));
 }
 
 void frmDisplay::cmdBack_Click()

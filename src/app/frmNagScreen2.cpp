@@ -125,6 +125,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
     setTabOrder(txtMessage, cmdSubmit);
     setTabOrder(cmdSubmit, Check1);
     setTabOrder(Check1, cmdClose);
+    setTabOrder(cmdClose, lblGoToHome); // the link comes last
 
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
