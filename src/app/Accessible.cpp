@@ -65,8 +65,8 @@ private:
     ClickLabel *label() const { return static_cast<ClickLabel *>(widget()); }
 };
 
-// A plain panel that holds links: a link covered by another is left out of
-// its children, as it is out of sight.
+// A plain panel: a link covered by another is left out of its children, as
+// it is out of sight.
 class PanelInterface : public QAccessibleWidget
 {
 public:
@@ -186,8 +186,9 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
             return new SelectableLabelInterface(label);
         return nullptr;
     }
-    if (className == QLatin1String("QWidget")
-        && object->findChild<ClickLabel *>(QString(), Qt::FindDirectChildrenOnly))
+    // Every plain panel, whether or not its links exist yet: for panels
+    // without links it behaves as Qt's own.
+    if (className == QLatin1String("QWidget"))
         return new PanelInterface(static_cast<QWidget *>(object));
     return nullptr;
 }

@@ -1,6 +1,5 @@
 #include "app/frmDisplay.h"
 
-#include "app/Accessible.h"
 #include "app/ClickLabel.h"
 #include "app/Forms.h"
 #include "app/Look.h"
@@ -33,20 +32,18 @@ frmDisplay::frmDisplay(QWidget *parent)
     look::fitToText(look::label(frame, "Label12", tr("Eros in your Chart is Placed in"),
                                 twips::rect(2722, 720, 2970, 210), heading, look::Caption));
     // Until a lookup fills them, the labels show what they were made with.
-    lblSexualitySign = look::label(frame, "lblSexualitySign", QStringLiteral("lblSexualitySign"),
-                                   twips::rect(3397, 1080, 1620, 210), heading, look::Text, Qt::AlignHCenter);
+    // Both results can be selected and copied with the mouse; neither is a
+    // tab stop, so the focus stays on Exit.
+    lblSexualitySign = look::selectableLabel(frame, "lblSexualitySign", QStringLiteral("lblSexualitySign"),
+                                             twips::rect(3397, 1080, 1620, 210), heading, look::Text,
+                                             Qt::AlignHCenter);
     look::fitToText(lblSexualitySign);
-    lblSignDesc = look::label(frame, "lblSignDesc", astro::Reading(astro::Sign::Virgo),
-                              twips::rect(180, 1440, 8055, 2415), look::font(8.25, look::Bold), look::Caption,
-                              Qt::AlignHCenter | Qt::AlignTop);
-    // What a screen reader says the two results are. Both can be selected
-    // and copied with the mouse; neither becomes a tab stop, so the focus
-    // stays on Exit.
+    lblSignDesc = look::selectableLabel(frame, "lblSignDesc", astro::Reading(astro::Sign::Virgo),
+                                        twips::rect(180, 1440, 8055, 2415), look::font(8.25, look::Bold),
+                                        look::Caption, Qt::AlignHCenter | Qt::AlignTop);
+    // What a screen reader says the two results are.
     lblSexualitySign->setAccessibleDescription(tr("Your sexual astrology sign"));
     lblSignDesc->setAccessibleDescription(tr("The reading for your sign"));
-    accessible::InstallInterfaces();
-    for (QLabel *result : {lblSexualitySign, lblSignDesc})
-        result->setTextInteractionFlags(Qt::TextSelectableByMouse);
     describeResult();
 
     cmdBack = new QPushButton(tr("&Back"), client());
