@@ -16,6 +16,45 @@ ClickLabel::ClickLabel(QWidget *parent)
     setFocusPolicy(Qt::TabFocus);
 }
 
+namespace {
+
+// QLabel lays out and draws the text of a focusable label through a
+// rich-text document: more memory at start-up and another layout than a
+// plain label. Where QLabel decides on it, the link shows itself as not
+// focusable for the moment, so it keeps the plain drawing.
+class NotFocusableMeanwhile
+{
+public:
+    explicit NotFocusableMeanwhile(QWidget *widget)
+        : m_widget(widget)
+        , m_policy(widget->focusPolicy())
+    {
+        widget->setFocusPolicy(Qt::NoFocus);
+    }
+    ~NotFocusableMeanwhile() { m_widget->setFocusPolicy(m_policy); }
+    NotFocusableMeanwhile(const NotFocusableMeanwhile &) = delete;
+    NotFocusableMeanwhile &operator=(const NotFocusableMeanwhile &) = delete;
+
+private:
+    QWidget *m_widget;
+    Qt::FocusPolicy m_policy;
+};
+
+} // namespace
+
+void ClickLabel::setText(const QString &text)
+{
+    NotFocusableMeanwhile plain(this);
+    QLabel::setText(text);
+}
+
+void ClickLabel::focusInEvent(QFocusEvent *event)
+{
+    // Past QLabel, which would make the document now; the focus mark is
+    // drawn here.
+    QWidget::focusInEvent(event);
+}
+
 bool ClickLabel::isCovered() const
 {
     const QWidget *parent = parentWidget();
@@ -41,6 +80,10 @@ bool ClickLabel::event(QEvent *event)
     case QEvent::Resize:
         restack();
         break;
+    case QEvent::Polish: {
+        NotFocusableMeanwhile plain(this);
+        return QLabel::event(event);
+    }
     default:
         break;
     }

@@ -16,11 +16,15 @@ public:
     // True while a sibling stacked in front of this label hides all of it.
     bool isCovered() const;
 
+    // Hides QLabel::setText: see there.
+    void setText(const QString &text);
+
 Q_SIGNALS:
     void clicked();
 
 protected:
     bool event(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
