@@ -9,13 +9,12 @@ namespace accessible {
 
 namespace {
 
-// A link label: the role link, its caption as its name, and a press action
-// that opens the page after the caller has had its answer.
-class LinkInterface : public QAccessibleWidget
+// A label named by its text unless it has a name of its own.
+class LabelInterface : public QAccessibleWidget
 {
 public:
-    explicit LinkInterface(ClickLabel *label)
-        : QAccessibleWidget(label, QAccessible::Link)
+    LabelInterface(QLabel *label, QAccessible::Role role)
+        : QAccessibleWidget(label, role)
     {
     }
 
@@ -26,11 +25,25 @@ public:
         return QAccessibleWidget::text(t);
     }
 
+protected:
+    QLabel *label() const { return static_cast<QLabel *>(widget()); }
+};
+
+// A link label: the role link, its caption as its name, and a press action
+// that opens the page after the caller has had its answer.
+class LinkInterface : public LabelInterface
+{
+public:
+    explicit LinkInterface(ClickLabel *link)
+        : LabelInterface(link, QAccessible::Link)
+    {
+    }
+
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
         s.linked = true;
-        if (label()->isCovered())
+        if (link()->isCovered())
             s.invisible = true;
         return s;
     }
@@ -51,7 +64,7 @@ public:
         }
         // Queued: the screen reader gets its answer before anything opens.
         if (widget()->isEnabled())
-            QMetaObject::invokeMethod(label(), &ClickLabel::clicked, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(link(), &ClickLabel::clicked, Qt::QueuedConnection);
     }
 
     QStringList keyBindingsForAction(const QString &actionName) const override
@@ -62,7 +75,7 @@ public:
     }
 
 private:
-    ClickLabel *label() const { return static_cast<ClickLabel *>(widget()); }
+    ClickLabel *link() const { return static_cast<ClickLabel *>(widget()); }
 };
 
 // A plain panel: a link covered by another is left out of its children, as
@@ -102,11 +115,11 @@ private:
 
 // A label whose text the user may select: besides its name, the text
 // interface, so a screen reader can read and select it by word or line.
-class SelectableLabelInterface : public QAccessibleWidget, public QAccessibleTextInterface
+class SelectableLabelInterface : public LabelInterface, public QAccessibleTextInterface
 {
 public:
     explicit SelectableLabelInterface(QLabel *label)
-        : QAccessibleWidget(label, QAccessible::StaticText)
+        : LabelInterface(label, QAccessible::StaticText)
     {
     }
 
@@ -114,15 +127,10 @@ public:
     {
         if (t == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(t);
+        return LabelInterface::interface_cast(t);
     }
 
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return label()->text();
-        return QAccessibleWidget::text(t);
-    }
+    using LabelInterface::text;
 
     QAccessible::State state() const override
     {
@@ -169,9 +177,6 @@ public:
         *endOffset = characterCount();
         return {};
     }
-
-private:
-    QLabel *label() const { return static_cast<QLabel *>(widget()); }
 };
 
 QAccessibleInterface *factory(const QString &className, QObject *object)

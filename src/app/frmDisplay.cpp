@@ -98,8 +98,8 @@ void frmDisplay::setReading(const QString &reading)
 
 void frmDisplay::describeResult()
 {
-    // A screen reader speaks the window's description when the window comes
-    // up, although the focus is on Exit.
+    // The focus is on Exit; a screen reader finds the result in the window's
+    // description.
     setAccessibleDescription(tr("Eros in your Chart is Placed in %1. %2").arg(lblSexualitySign->text(),
                                                                               lblSignDesc->text()));
 }

@@ -94,8 +94,8 @@ void TestFrmNagScreen2::loadingDoesNotShow()
     // Reading order through the form, then send, the invitation, the way out
     // and the catalogue link.
     QWidget *stop = Child<QWidget>(w, "txtName");
-    for (const char *next : {"txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage", "cmdSubmit", "Check1", "cmdClose",
-                             "lblGoToHome", "txtName"}) {
+    for (const char *next : {"txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage", "cmdSubmit", "Check1",
+                             "cmdClose", "lblGoToHome", "txtName"}) {
         stop = NextTabStop(stop);
         QCOMPARE(stop->objectName(), QString::fromLatin1(next));
     }

@@ -152,7 +152,7 @@ void TestCoBrand::drawnLabelStaysInFront()
 
     // Only the one in front is a tab stop and shown to a screen reader, whose
     // press action opens its page once the action has returned.
-    for (QWidget *label : {static_cast<QWidget *>(main->fullBrandLabel()), static_cast<QWidget *>(main->coBrandLabel())})
+    for (ClickLabel *label : {main->fullBrandLabel(), main->coBrandLabel()})
         QCOMPARE(label->focusPolicy() == Qt::TabFocus, label == target);
     QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(target->parentWidget());
     QList<QAccessibleInterface *> links;
