@@ -127,18 +127,23 @@ void FormWindow::addWebMenus(const QString &updateCaption, const char *firstSepa
     QMenuBar *bar = menuBar();
     QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addMenuItem(help, "mnuOnline", tr("&Online Help")), &QAction::triggered, this, &modHelp::OpenHelpPage);
-    connect(addMenuItem(help, "mnuVisit", tr("&Visit Us Online")), &QAction::triggered, this, &modHelp::OpenHomePage);
+    connect(addMenuItem(help, "mnuOnline", tr("&Online Help")), &QAction::triggered, this, &modHelp::OpenHelpPage,
+            Qt::QueuedConnection);
+    connect(addMenuItem(help, "mnuVisit", tr("&Visit Us Online")), &QAction::triggered, this, &modHelp::OpenHomePage,
+            Qt::QueuedConnection);
     help->addSeparator()->setObjectName(QString::fromLatin1(firstSeparator));
-    connect(addMenuItem(help, "mnuUpdate", updateCaption), &QAction::triggered, this, &modHelp::OpenDownloadPage);
+    connect(addMenuItem(help, "mnuUpdate", updateCaption), &QAction::triggered, this, &modHelp::OpenDownloadPage,
+            Qt::QueuedConnection);
     help->addSeparator()->setObjectName(QString::fromLatin1(secondSeparator));
-    connect(addMenuItem(help, "mnuAbout", tr("&About Software")), &QAction::triggered, this, &frmAbout::ShowModal);
+    connect(addMenuItem(help, "mnuAbout", tr("&About Software")), &QAction::triggered, this, &frmAbout::ShowModal,
+            Qt::QueuedConnection);
 
-    connect(addMenuItem(bar, "mnuDonate", tr("&Donate")), &QAction::triggered, this, &modHelp::OpenDonateInfoPage);
+    connect(addMenuItem(bar, "mnuDonate", tr("&Donate")), &QAction::triggered, this, &modHelp::OpenDonateInfoPage,
+            Qt::QueuedConnection);
     // Kept for branded builds; never offered to the user here.
     QAction *makeMoney = addMenuItem(bar, "mnuMakeMoneyOnline", tr("Make Money &Online"));
     makeMoney->setVisible(false);
-    connect(makeMoney, &QAction::triggered, this, &modHelp::OpenFullBrandPage);
+    connect(makeMoney, &QAction::triggered, this, &modHelp::OpenFullBrandPage, Qt::QueuedConnection);
 }
 
 void FormWindow::connectLinks(ClickLabel *banner, ClickLabel *fullBrand, ClickLabel *coBrand)

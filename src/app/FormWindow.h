@@ -29,7 +29,9 @@ protected:
     static QString FullBrandText();
     static QString CoBrandText();
 
-    // A menu item (or a command on the menu bar) named as its control.
+    // A menu item (or a command on the menu bar) named as its control. Its
+    // command is connected queued: whoever triggered it (the menu, a screen
+    // reader's action) gets its answer before a window or box opens modally.
     QAction *addMenuItem(QWidget *menu, const char *name, const QString &caption);
 
     // Help, Donate and the never-offered Make Money Online command, which the

@@ -1,5 +1,6 @@
 #include "app/Look.h"
 
+#include "app/Accessible.h"
 #include "app/ClickLabel.h"
 
 #include <QAbstractButton>
@@ -62,6 +63,17 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, const QRec
               const QColor &colour, Qt::Alignment alignment, bool opaque)
 {
     return setUp(new QLabel(parent), name, text, geometry, font, colour, alignment, opaque);
+}
+
+QLabel *selectableLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                        const QFont &font, const QColor &colour, Qt::Alignment alignment)
+{
+    auto *l = new QLabel(parent);
+    // Before the text: a screen reader's view of the label follows the flags
+    // it had when first asked for, and setting the text asks.
+    accessible::InstallInterfaces();
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return setUp(l, name, text, geometry, font, colour, alignment, false);
 }
 
 ClickLabel *link(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QFont &font,

@@ -32,6 +32,12 @@ QWidget *panel(QWidget *parent, const QRect &geometry);
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QFont &font,
               const QColor &colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool opaque = false);
 
+// The same for text the user may select and copy with the mouse (no tab
+// stop).
+QLabel *selectableLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                        const QFont &font, const QColor &colour,
+                        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
 // The same for a click target: underlined by its font, with a hand pointer.
 ClickLabel *link(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QFont &font,
                  const QColor &colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool opaque = false);

@@ -60,6 +60,9 @@ frmAbout::frmAbout(QWidget *parent)
     look::styleButton(cmdOK, look::font(8.25, look::Bold));
     cmdOK->setDefault(true);
     cmdOK->setFocus();
+    // The links come after OK.
+    setTabOrder(cmdOK, lblHomePage);
+    setTabOrder(lblHomePage, Label5);
 
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(lblHomePage, &ClickLabel::clicked, this, &modHelp::OpenHomePage);

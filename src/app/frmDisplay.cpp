@@ -32,15 +32,19 @@ frmDisplay::frmDisplay(QWidget *parent)
     look::fitToText(look::label(frame, "Label12", tr("Eros in your Chart is Placed in"),
                                 twips::rect(2722, 720, 2970, 210), heading, look::Caption));
     // Until a lookup fills them, the labels show what they were made with.
-    lblSexualitySign = look::label(frame, "lblSexualitySign", QStringLiteral("lblSexualitySign"),
-                                   twips::rect(3397, 1080, 1620, 210), heading, look::Text, Qt::AlignHCenter);
+    // Both results can be selected and copied with the mouse; neither is a
+    // tab stop, so the focus stays on Exit.
+    lblSexualitySign = look::selectableLabel(frame, "lblSexualitySign", QStringLiteral("lblSexualitySign"),
+                                             twips::rect(3397, 1080, 1620, 210), heading, look::Text,
+                                             Qt::AlignHCenter);
     look::fitToText(lblSexualitySign);
-    lblSignDesc = look::label(frame, "lblSignDesc", astro::Reading(astro::Sign::Virgo),
-                              twips::rect(180, 1440, 8055, 2415), look::font(8.25, look::Bold), look::Caption,
-                              Qt::AlignHCenter | Qt::AlignTop);
+    lblSignDesc = look::selectableLabel(frame, "lblSignDesc", astro::Reading(astro::Sign::Virgo),
+                                        twips::rect(180, 1440, 8055, 2415), look::font(8.25, look::Bold),
+                                        look::Caption, Qt::AlignHCenter | Qt::AlignTop);
     // What a screen reader says the two results are.
     lblSexualitySign->setAccessibleDescription(tr("Your sexual astrology sign"));
     lblSignDesc->setAccessibleDescription(tr("The reading for your sign"));
+    describeResult();
 
     cmdBack = new QPushButton(tr("&Back"), client());
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
@@ -60,11 +64,17 @@ frmDisplay::frmDisplay(QWidget *parent)
     ClickLabel *coBrand = look::link(bottom, "lblCobrand", CoBrandText(), twips::rect(120, 240, 8145, 615), promo,
                                      look::Text, Qt::AlignLeft | Qt::AlignTop, true);
     connectLinks(banner, fullBrand, coBrand);
+    // The links come after the two buttons.
+    setTabOrder(cmdBack, banner);
+    setTabOrder(banner, fullBrand);
+    setTabOrder(fullBrand, coBrand);
 
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(addMenuItem(file, "mnuFileBack", tr("&Back")), &QAction::triggered, this, &frmDisplay::cmdBack_Click);
-    connect(addMenuItem(file, "mnuExit", tr("E&xit")), &QAction::triggered, this, &frmDisplay::cmdExit_Click);
+    connect(addMenuItem(file, "mnuFileBack", tr("&Back")), &QAction::triggered, this, &frmDisplay::cmdBack_Click,
+            Qt::QueuedConnection);
+    connect(addMenuItem(file, "mnuExit", tr("E&xit")), &QAction::triggered, this, &frmDisplay::cmdExit_Click,
+            Qt::QueuedConnection);
     addWebMenus(tr("&Check for Software Update"), "mnuFileSep1", "mnuFileSep2");
 
     connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
@@ -77,11 +87,21 @@ void frmDisplay::setSignName(const QString &name)
 {
     lblSexualitySign->setText(name);
     look::fitToText(lblSexualitySign);
+    describeResult();
 }
 
 void frmDisplay::setReading(const QString &reading)
 {
     lblSignDesc->setText(reading);
+    describeResult();
+}
+
+void frmDisplay::describeResult()
+{
+    // The focus is on Exit; a screen reader finds the result in the window's
+    // description.
+    setAccessibleDescription(tr("Eros in your Chart is Placed in %1. %2").arg(lblSexualitySign->text(),
+                                                                              lblSignDesc->text()));
 }
 
 void frmDisplay::cmdBack_Click()

@@ -23,6 +23,9 @@ protected:
     void Form_Unload() override;
 
 private:
+    // Puts the sign and the reading into the window's accessible description.
+    void describeResult();
+
     QLabel *lblSexualitySign = nullptr;
     QLabel *lblSignDesc = nullptr;
     QPushButton *cmdBack = nullptr;

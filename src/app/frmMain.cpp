@@ -137,6 +137,10 @@ frmMain::frmMain(QWidget *parent)
     setTabOrder(cboMonth, cboYear);
     setTabOrder(cboYear, cmdNext);
     setTabOrder(cmdNext, cmdExit);
+    // The links come after the entry and its buttons.
+    setTabOrder(cmdExit, Label61);
+    setTabOrder(Label61, lblFullBrand);
+    setTabOrder(lblFullBrand, lblCobrand);
 
     buildMenus();
 
@@ -153,8 +157,9 @@ void frmMain::buildMenus()
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     connect(addMenuItem(file, "mnuFindSexualitySign", tr("Find My &Sexual Astrology Sign")), &QAction::triggered, this,
-            &frmMain::cmdNext_Click);
-    connect(addMenuItem(file, "mnuExit", tr("E&xit")), &QAction::triggered, this, &frmMain::mnuExit_Click);
+            &frmMain::cmdNext_Click, Qt::QueuedConnection);
+    connect(addMenuItem(file, "mnuExit", tr("E&xit")), &QAction::triggered, this, &frmMain::mnuExit_Click,
+            Qt::QueuedConnection);
     addWebMenus(tr("Check for Software &Update"), "mnuHelp1", "mnuHelp2");
 }
 

@@ -125,6 +125,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
     setTabOrder(txtMessage, cmdSubmit);
     setTabOrder(cmdSubmit, Check1);
     setTabOrder(Check1, cmdClose);
+    setTabOrder(cmdClose, lblGoToHome); // the link comes last
     // Enter in a one-line box and Esc anywhere leave through Exit; the
     // message box keeps Enter for its new lines.
     setDefaultAndCancel(cmdClose);

@@ -64,6 +64,10 @@ void TestFrmAbout::content()
     auto *ok = about.findChild<QPushButton *>(QStringLiteral("cmdOK"));
     QCOMPARE(ok->text(), QStringLiteral("&OK"));
     QVERIFY(ok->isDefault());
+    // Tab goes from OK through the two links and round again.
+    QCOMPARE(NextTabStop(ok), label(&about, "lblHomePage"));
+    QCOMPARE(NextTabStop(label(&about, "lblHomePage")), label(&about, "Label5"));
+    QCOMPARE(NextTabStop(label(&about, "Label5")), ok);
     QCOMPARE(about.findChild<QWidget *>(QStringLiteral("Line2"))->geometry(), QRect(-4, 224, 429, 1));
 }
 
@@ -127,6 +131,10 @@ void TestFrmAbout::openedModallyFromBothWindows()
         QTest::keyClick(about->focusWidget(), Qt::Key_Escape);
     });
     opener->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+    // The menu (or a screen reader) gets its answer first; then the window.
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(modality, Qt::NonModal);
+    RunQueuedCommands();
     QCOMPARE(modality, Qt::ApplicationModal);
     QCOMPARE(owner, nullptr);
     QVERIFY(opener->isVisible()); // back where it was opened from

@@ -132,7 +132,19 @@ void TestFrmDisplay::resultFocusAndKeys()
     auto *back = Child<QPushButton>(display, "cmdBack");
     QCOMPARE(display->focusWidget(), exit);
     QCOMPARE(NextTabStop(exit), back);
-    QCOMPARE(NextTabStop(back), exit);
+    // Then the links: the banner and the promotional label in front.
+    QCOMPARE(NextTabStop(back)->objectName(), QStringLiteral("Label61"));
+    QCOMPARE(NextTabStop(NextTabStop(back))->objectName(), QStringLiteral("lblCobrand"));
+    QCOMPARE(NextTabStop(NextTabStop(NextTabStop(back))), exit);
+
+    // The result can be selected and copied, and a screen reader finds it in
+    // the window's description; neither label is a tab stop.
+    for (const char *name : {"lblSexualitySign", "lblSignDesc"}) {
+        auto *result = Child<QLabel>(display, name);
+        QVERIFY(result->textInteractionFlags() & Qt::TextSelectableByMouse);
+        QVERIFY(!(result->focusPolicy() & Qt::TabFocus));
+        QVERIFY(display->accessibleDescription().contains(result->text()));
+    }
 
     // Enter on Back goes back; the main window comes up again.
     back->setFocus();
@@ -176,6 +188,8 @@ void TestFrmDisplay::menuItemsMatchButtons()
     QAction *action = display->findChild<QAction *>(item);
     QCOMPARE(action->text(), caption);
     action->trigger();
+    QVERIFY(forms::IsDisplayLoaded()); // not before the trigger has returned
+    RunQueuedCommands();
     QVERIFY(!forms::IsDisplayLoaded());
     QCOMPARE(forms::Main()->isVisible(), mainShownAfter);
     QCOMPARE(Child<QLineEdit>(forms::Main(), "txtName")->text(), QStringLiteral("ANNA"));
@@ -214,6 +228,7 @@ void TestFrmDisplay::linksOpenTheirPages()
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
     } else {
         display->findChild<QAction *>(control)->trigger();
+        RunQueuedCommands();
     }
     QCOMPARE(shell.opened(), QStringList{address});
     QVERIFY(display->isVisible());

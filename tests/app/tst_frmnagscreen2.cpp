@@ -94,9 +94,11 @@ void TestFrmNagScreen2::loadingDoesNotShow()
         QCOMPARE(textOf(Child<QWidget>(w, b.box)), QString::fromLatin1(b.placeholder));
     QVERIFY(Child<QLineEdit>(w, "txtFriendEmail")->placeholderText().isEmpty());
 
-    // Reading order through the form, then send, the invitation and the way out.
+    // Reading order through the form, then send, the invitation, the way out
+    // and the catalogue link.
     QWidget *stop = Child<QWidget>(w, "txtName");
-    for (const char *next : {"txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage", "cmdSubmit", "Check1", "cmdClose"}) {
+    for (const char *next : {"txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage", "cmdSubmit", "Check1",
+                             "cmdClose", "lblGoToHome", "txtName"}) {
         stop = NextTabStop(stop);
         QCOMPARE(stop->objectName(), QString::fromLatin1(next));
     }

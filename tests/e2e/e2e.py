@@ -181,6 +181,10 @@ def is_exit_window(w):
     return w.name == TITLE and "Refer A Friend Now" in [a.name for a in walk(w)]
 
 
+def is_about(w):
+    return w.name == TITLE and "Click here for more details" in [a.name for a in walk(w)]
+
+
 def is_box(w):
     return w.name == "Starkindle" and w.getRoleName() in ("alert", "dialog")
 
@@ -210,6 +214,23 @@ def tab_to(acc, limit=8):
 
 def combos(window):
     return [a for a in walk(window) if a.getRoleName() == "combo box"]
+
+
+def links(window):
+    return [a for a in walk(window) if a.getRoleName() == "link"]
+
+
+def focused_in(window):
+    return next(a for a in walk(window) if a.getState().contains(pyatspi.STATE_FOCUSED)
+                and a.getRoleName() not in ("frame", "dialog"))
+
+
+def press(acc):
+    """A screen reader's press action; answers how long the call took."""
+    action = acc.queryAction()
+    start = time.monotonic()
+    action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
+    return time.monotonic() - start
 
 
 def click(acc, button=1):
@@ -323,17 +344,75 @@ class EndToEnd(unittest.TestCase):
         keys("alt+d")  # Donate
         self.assertEqual(self.session.wait_opened(2)[1], HELP + "/donate.html")
         keys("alt+h", "a")  # Help > About Software
-        about = self.session.window(
-            app, lambda w: "Click here for more details" in texts(w), "the About window", process)
+        about = self.session.window(app, is_about, "the About window", process)
         self.assertEqual(about.name, TITLE)
-        click(child_named(about, "Click here to visit www.corvanesoftwares.com", "label"))
-        click(child_named(about, "Click here for more details", "label"))
+        click(child_named(about, "Click here to visit www.corvanesoftwares.com", "link"))
+        click(child_named(about, "Click here for more details", "link"))
         self.assertEqual(self.session.wait_opened(4)[2:], [WEB, HELP + "/fully-branded.html"])
         self.assertTrue(about.getState().contains(pyatspi.STATE_SHOWING))  # links leave it open
         keys("Escape")
-        wait_for("the About window to close", lambda: not any(
-            "Click here for more details" in texts(w) for w in self.session.windows(app)))
+        wait_for("the About window to close", lambda: not any(is_about(w) for w in self.session.windows(app)))
         self.assertIsNone(process.poll())
+
+    def test_every_link_by_tab_and_by_action(self):
+        """In each window the links follow the other controls in the tab
+        order and open their pages with Enter or Space, and by a screen
+        reader's press action, which answers at once; so do menu commands
+        that open a modal window or box. Of the two promotional labels only
+        the one in front is there at all."""
+        promotions = {"Home Business Opportunity.": HELP + "/fully-branded.html",
+                      "Co-brand this software for your site": HELP + "/co-brand.html"}
+        banner = ("Talk it over in the Corvane forum at www.corvanesoftwares.com", WEB)
+        pages = []
+
+        def check_links(process, window, tabs_to_first, expected):
+            found = links(window)
+            self.assertEqual([a.name for a in found], [name for name, _ in expected])
+            keys(*["Tab"] * tabs_to_first)
+            for link, (_, page), key in zip(found, expected, ["Return", "space"] * 2):
+                self.assertEqual(focused_in(window).name, link.name)
+                keys(key)
+                pages.append(page)
+                self.assertEqual(self.session.wait_opened(len(pages)), pages)
+                keys("Tab")
+            self.assertNotEqual(focused_in(window).getRoleName(), "link")  # round to the first control
+            for link, (_, page) in zip(found, expected):
+                self.assertLess(press(link), 3)
+                pages.append(page)
+                self.assertEqual(self.session.wait_opened(len(pages)), pages)
+
+        def front_promotion(window):
+            shown = [(a.name, page) for a in walk(window) for prefix, page in promotions.items()
+                     if a.name.startswith(prefix)]
+            self.assertEqual(len(shown), 1)
+            return shown[0]
+
+        process, app, main = self.start_main()
+        self.assertLess(press(child_named(main, "Find My Sexual Astrology Sign", "menu item")), 3)
+        self.dismiss_box(process, app, "Please Enter Your Name")
+        check_links(process, main, 6, [banner, front_promotion(main)])  # after name, lists, Find, Exit
+
+        type_text("ann")
+        keys("alt+s")
+        result = self.session.window(app, is_result, "the result window", process)
+        reading = described(result, "The reading for your sign")
+        self.assertEqual(result.description, "Eros in your Chart is Placed in Scorpio. " + reading.name)
+        self.assertEqual(reading.queryText().getText(0, -1), reading.name)
+        self.assertEqual(focused_in(result).name, "Exit")
+        check_links(process, result, 2, [banner, front_promotion(result)])  # after Exit, Back
+
+        self.assertLess(press(child_named(result, "About Software", "menu item")), 3)
+        about = self.session.window(app, is_about, "the About window", process)
+        check_links(process, about, 1, [("Click here to visit www.corvanesoftwares.com", WEB),
+                                        ("Click here for more details", HELP + "/fully-branded.html")])
+        keys("Escape")
+        focus(process, self.session.window(app, is_result, "the result window again"))
+
+        keys("alt+e")
+        exit_window = self.session.window(app, is_exit_window, "the exit window", process)
+        check_links(process, exit_window, 1, [("Click Here To Visit Corvane Softwares", WEB + "/corvanesoftwares")])
+        keys("alt+x")
+        self.assertEqual(process.wait(timeout=10), 0)
 
     def test_update_reminder_before_main_window(self):
         self.session.close()

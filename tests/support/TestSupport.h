@@ -61,6 +61,13 @@ private:
 // The next widget Tab moves to from w.
 QWidget *NextTabStop(QWidget *w);
 
+// Runs what menu commands and screen-reader actions have queued; they start
+// only after their trigger has returned.
+inline void RunQueuedCommands()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+}
+
 // A settings store in memory that counts its use and can be made to fail.
 class MemorySettings : public platform::SettingsStore
 {

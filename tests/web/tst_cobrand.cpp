@@ -8,7 +8,9 @@
 #include "web/CoBrand.h"
 #include "web/modHelp.h"
 
+#include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -147,6 +149,24 @@ void TestCoBrand::drawnLabelStaysInFront()
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(10, 10));
     QCOMPARE(shell.opened(), QStringList{page});
     QVERIFY(boxes.shown().isEmpty());
+
+    // Only the one in front is a tab stop and shown to a screen reader, whose
+    // press action opens its page once the action has returned.
+    for (ClickLabel *label : {main->fullBrandLabel(), main->coBrandLabel()})
+        QCOMPARE(label->focusPolicy() == Qt::TabFocus, label == target);
+    QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(target->parentWidget());
+    QList<QAccessibleInterface *> links;
+    for (int i = 0; i < panel->childCount(); ++i) {
+        if (panel->child(i)->role() == QAccessible::Link)
+            links.append(panel->child(i));
+    }
+    QCOMPARE(links.size(), 1);
+    QCOMPARE(links.at(0)->object(), target);
+    QCOMPARE(links.at(0)->text(QAccessible::Name), static_cast<QLabel *>(target)->text());
+    links.at(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(shell.opened().size(), 1);
+    RunQueuedCommands();
+    QCOMPARE(shell.opened(), QStringList({page, page}));
 }
 
 QTEST_MAIN(TestCoBrand)

@@ -1,0 +1,212 @@
+#include "app/Accessible.h"
+
+#include "app/ClickLabel.h"
+
+#include <QAccessibleWidget>
+#include <QMetaObject>
+
+namespace accessible {
+
+namespace {
+
+// A label named by its text unless it has a name of its own.
+class LabelInterface : public QAccessibleWidget
+{
+public:
+    LabelInterface(QLabel *label, QAccessible::Role role)
+        : QAccessibleWidget(label, role)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return label()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+protected:
+    QLabel *label() const { return static_cast<QLabel *>(widget()); }
+};
+
+// A link label: the role link, its caption as its name, and a press action
+// that opens the page after the caller has had its answer.
+class LinkInterface : public LabelInterface
+{
+public:
+    explicit LinkInterface(ClickLabel *link)
+        : LabelInterface(link, QAccessible::Link)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.linked = true;
+        if (link()->isCovered())
+            s.invisible = true;
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (widget()->isEnabled())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName != pressAction()) {
+            QAccessibleWidget::doAction(actionName);
+            return;
+        }
+        // Queued: the screen reader gets its answer before anything opens.
+        if (widget()->isEnabled())
+            QMetaObject::invokeMethod(link(), &ClickLabel::clicked, Qt::QueuedConnection);
+    }
+
+    QStringList keyBindingsForAction(const QString &actionName) const override
+    {
+        if (actionName == pressAction())
+            return {QStringLiteral("Return"), QStringLiteral("Space")};
+        return QAccessibleWidget::keyBindingsForAction(actionName);
+    }
+
+private:
+    ClickLabel *link() const { return static_cast<ClickLabel *>(widget()); }
+};
+
+// A plain panel: a link covered by another is left out of its children, as
+// it is out of sight.
+class PanelInterface : public QAccessibleWidget
+{
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    int childCount() const override { return int(shown().size()); }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QAccessibleInterface *> children = shown();
+        return index >= 0 && index < children.size() ? children.at(index) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return int(shown().indexOf(const_cast<QAccessibleInterface *>(child)));
+    }
+
+private:
+    QList<QAccessibleInterface *> shown() const
+    {
+        QList<QAccessibleInterface *> children;
+        const int all = QAccessibleWidget::childCount();
+        for (int i = 0; i < all; ++i) {
+            QAccessibleInterface *c = QAccessibleWidget::child(i);
+            const auto *link = c ? qobject_cast<const ClickLabel *>(c->object()) : nullptr;
+            if (c && !(link && link->isCovered()))
+                children.append(c);
+        }
+        return children;
+    }
+};
+
+// A label whose text the user may select: besides its name, the text
+// interface, so a screen reader can read and select it by word or line.
+class SelectableLabelInterface : public LabelInterface, public QAccessibleTextInterface
+{
+public:
+    explicit SelectableLabelInterface(QLabel *label)
+        : LabelInterface(label, QAccessible::StaticText)
+    {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return LabelInterface::interface_cast(t);
+    }
+
+    using LabelInterface::text;
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        s.selectableText = true;
+        return s;
+    }
+
+    // QAccessibleTextInterface
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        if (selectionIndex == 0 && label()->hasSelectedText()) {
+            *startOffset = label()->selectionStart();
+            *endOffset = *startOffset + int(label()->selectedText().size());
+        }
+    }
+    int selectionCount() const override { return label()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+    void removeSelection(int) override { label()->setSelection(0, 0); }
+    void setSelection(int, int startOffset, int endOffset) override
+    {
+        const int start = qBound(0, qMin(startOffset, endOffset), characterCount());
+        const int end = qBound(0, qMax(startOffset, endOffset), characterCount());
+        label()->setSelection(start, end - start);
+    }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString all = label()->text();
+        const int start = qBound(0, startOffset, int(all.size()));
+        const int end = endOffset < 0 ? int(all.size()) : qBound(start, endOffset, int(all.size()));
+        return all.mid(start, end - start);
+    }
+    int characterCount() const override { return int(label()->text().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+};
+
+QAccessibleInterface *factory(const QString &className, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("ClickLabel"))
+        return new LinkInterface(static_cast<ClickLabel *>(object));
+    if (className == QLatin1String("QLabel")) {
+        auto *label = static_cast<QLabel *>(object);
+        if (label->textInteractionFlags() & Qt::TextSelectableByMouse)
+            return new SelectableLabelInterface(label);
+        return nullptr;
+    }
+    // Every plain panel, whether or not its links exist yet: for panels
+    // without links it behaves as Qt's own.
+    if (className == QLatin1String("QWidget"))
+        return new PanelInterface(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void InstallInterfaces()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&factory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace accessible
