@@ -8,7 +8,8 @@ if(MINGW)
     foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
         execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
                         OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
-        if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
+        get_filename_component(path "${path}" ABSOLUTE)
+        if(NOT EXISTS "${path}")
             # winpthread lives with the target's libraries, not the compiler's.
             find_file(path_${dll} ${dll} PATHS /usr/${MINGW_TRIPLE}/lib /usr/${MINGW_TRIPLE}/bin NO_DEFAULT_PATH)
             set(path "${path_${dll}}")
@@ -29,11 +30,13 @@ get_filename_component(STARKINDLE_QT_PLUGIN_DIR "${STARKINDLE_QT_BIN_DIR}/../plu
 
 if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
     # Every test program runs under Wine, in a prefix of this build's own.
-    set(dll_dirs "${STARKINDLE_QT_BIN_DIR}")
+    set(dirs "${STARKINDLE_QT_BIN_DIR}")
     foreach(dll IN LISTS STARKINDLE_MINGW_RUNTIME_DLLS)
         get_filename_component(dir "${dll}" DIRECTORY)
-        string(APPEND dll_dirs ":${dir}")
+        list(APPEND dirs "${dir}")
     endforeach()
+    list(REMOVE_DUPLICATES dirs)
+    string(REPLACE ";" ":" dll_dirs "${dirs}")
     set(STARKINDLE_WINE_DLL_DIRS "${dll_dirs}")
     set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh ${dll_dirs})
 endif()
@@ -46,6 +49,15 @@ foreach(module Core Gui Widgets)
     install(FILES "${STARKINDLE_QT_BIN_DIR}/Qt6${module}.dll" DESTINATION .)
 endforeach()
 install(FILES "${STARKINDLE_QT_PLUGIN_DIR}/platforms/qwindows.dll" DESTINATION platforms)
+# CPack strips only the program; the copied DLLs carry their symbols (the
+# C++ runtime's make it ten times larger).
+if(CMAKE_STRIP)
+    install(CODE "
+        file(GLOB_RECURSE dlls \"\${CMAKE_INSTALL_PREFIX}/*.dll\")
+        foreach(dll IN LISTS dlls)
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\")
+        endforeach()")
+endif()
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME starkindle)
 set(CPACK_PACKAGE_VENDOR "Corvane Softwares")
