@@ -55,7 +55,7 @@ deps:
 WIN_BUILD_DIR ?= build-windows
 windows:
 	@scripts/install-deps.sh --windows
-	qt=$$(scripts/build-cross-qt.sh | tail -n1) && \
+	qt=$$(scripts/build-cross-qt.sh) && \
 	cmake -S . -B $(WIN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTARKINDLE_WERROR=ON \
 		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DCMAKE_PREFIX_PATH="$$qt" \
 		-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake

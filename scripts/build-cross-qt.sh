@@ -3,8 +3,11 @@
 # same version as the host's qt6-base-dev, and installs it into a cache
 # folder outside the tree. A stamp file records the version: a present and
 # matching build is reused, anything else is built again.
-# Prints the install prefix on its last line.
+# Prints the install prefix on its last line, and only that on stdout: the
+# build's own output goes to stderr, so it is seen while the prefix is
+# captured.
 set -euo pipefail
+exec 3>&1 1>&2
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
 version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
@@ -16,7 +19,7 @@ jobs="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
 
 if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$version" ] && [ -f "$prefix/bin/Qt6Core.dll" ]; then
     echo "Cross Qt $version found in $prefix"
-    echo "$prefix"
+    echo "$prefix" >&3
     exit 0
 fi
 
@@ -28,6 +31,9 @@ srclist=/etc/apt/sources.list.d/starkindle-src.sources
 if ! apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -q '^Sources$'; then
     printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
         'Suites: bookworm bookworm-updates' 'Components: main' \
+        'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' '' \
+        'Types: deb-src' 'URIs: http://deb.debian.org/debian-security' \
+        'Suites: bookworm-security' 'Components: main' \
         'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' \
         | $sudo tee "$srclist" >/dev/null
     $sudo apt-get update -q
@@ -63,4 +69,4 @@ echo "$version" > "$stamp"
 echo "Cross Qt built in $(( $(date +%s) - started )) s"
 cd "$cache"
 rm -rf "$work"
-echo "$prefix"
+echo "$prefix" >&3

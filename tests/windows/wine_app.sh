@@ -99,8 +99,12 @@ app)
     box=$(wait_window "Starkindle" 60) || fail "the second start showed no message box"
     # Qt's message box copies its caption and text with Ctrl+C on Windows;
     # Wine hands the clipboard to X.
-    keys "$box" ctrl+c
-    copied=$(timeout 10 xclip -o -selection clipboard 2>/dev/null || true)
+    copied=""
+    for _ in $(seq 10); do
+        keys "$box" ctrl+c
+        copied=$(timeout 10 xclip -o -selection clipboard 2>/dev/null || true)
+        [ -n "$copied" ] && break
+    done
     grep -qx "Application is already running" <<<"$copied" || fail "the message box said: $copied"
     [ "$(grep -c '^Starkindle v1.15$' <<<"$(xdotool search --name . getwindowname %@ 2>/dev/null)")" -le 1 ] \
         || fail "the second start showed a main window"
