@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and `make run` need,
-# and only when something is missing.
+# and only when something is missing. With --windows: what the Windows cross
+# build, its tests under Wine and the zip need instead.
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,15 @@ packages=(
     g++-mingw-w64-x86-64
     clang-14 libclang-rt-14-dev locales tzdata
 )
+if [ "${1:-}" = "--windows" ]; then
+    # dpkg-dev unpacks Qt's source package; Qt's own build runs on ninja.
+    packages=(
+        build-essential cmake ninja-build perl python3 dpkg-dev
+        qt6-base-dev qt6-base-dev-tools
+        g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+        wine wine64 xvfb xauth x11-utils xdotool xclip imagemagick zip unzip
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

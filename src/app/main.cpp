@@ -16,6 +16,9 @@ int main(int argc, char *argv[])
     NoDisplayGuard noDisplay;
     QApplication app(argc, argv);
     noDisplay.release();
+    // One look everywhere: the panels and buttons set their own colours, which
+    // the native Windows style ignores (grey on grey there).
+    QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(AppIcon());
     // Lets the desktop match the windows to the installed desktop file (and
     // its icon), on Wayland in particular.

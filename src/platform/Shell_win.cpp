@@ -1,10 +1,18 @@
 #include "platform/Shell.h"
 
 #ifdef Q_OS_WIN
-#include <qt_windows.h>
-#include <shellapi.h>
+#include "platform/Shell_win.h"
 
 namespace platform::detail {
+
+namespace {
+ShellExecuteFunction shellExecute = &ShellExecuteA;
+} // namespace
+
+void SetShellExecute(ShellExecuteFunction function)
+{
+    shellExecute = function ? function : &ShellExecuteA;
+}
 
 void NativeShellOpen(const QString &address)
 {
@@ -12,7 +20,7 @@ void NativeShellOpen(const QString &address)
     // parameters, a fixed working directory, shown normally. The result is
     // deliberately ignored: a link that cannot be opened is not an error.
     const QByteArray file = address.toLocal8Bit();
-    ShellExecuteA(nullptr, "Open", file.constData(), nullptr, "C:\\", SW_SHOWNORMAL);
+    shellExecute(nullptr, "Open", file.constData(), nullptr, "C:\\", SW_SHOWNORMAL);
 }
 
 } // namespace platform::detail

@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "app/frmNagScreen2.h"
 #include "platform/Clock.h"
+#include "platform/TopMost.h"
 #include "support/TestSupport.h"
 #include "web/modHelp.h"
 
@@ -195,7 +196,7 @@ void TestLifecycle::exitRoutes()
     QVERIFY(forms::IsExitWindowLoaded());
     frmNagScreen2 *exitWindow = forms::ExitWindow();
     QVERIFY(exitWindow->isVisible());
-    QVERIFY(exitWindow->windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(platform::IsTopMost(exitWindow));
     QCOMPARE(fromResult ? !forms::IsDisplayLoaded() : !forms::IsMainLoaded(), true);
     if (fromResult)
         QVERIFY(forms::IsMainLoaded() && !forms::Main()->isVisible());

@@ -155,8 +155,12 @@ std::string CheckReferral(const std::uint8_t *data, std::size_t size)
     const modTellAFriend::ReferralFields fields{f[0], f[1], f[2], f[3], f[4]};
     const auto where = [&] {
         std::string s = " for fields";
-        for (const QString &v : f)
-            s += " " + show(v);
+        for (const QString &v : f) {
+            // Appended piece by piece: GCC 12 warns falsely (-Wrestrict)
+            // about " " + std::string when building for Windows.
+            s += ' ';
+            s += show(v);
+        }
         return s;
     };
 

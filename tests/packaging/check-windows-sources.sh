@@ -37,7 +37,7 @@ check() {
     local own
     own=$("$cxx" "${flags[@]/-fsyntax-only/-E}" "$src/$file" \
         | awk -v f="\"$src/$file\"" '/^# [0-9]+ "/ { own = ($3 == f); next } own')
-    if ! grep -q "\\b$call(" <<<"$own"; then
+    if ! grep -q "\\b$call\\b" <<<"$own"; then
         echo "FAIL: $file compiled without its $call call (Q_OS_WIN not set?)"
         status=1
         return

@@ -7,6 +7,10 @@
 
 #include <functional>
 
+#ifdef Q_OS_WIN
+#include "platform/Shell_win.h"
+#endif
+
 using LinkOperation = void (*)();
 Q_DECLARE_METATYPE(LinkOperation)
 
@@ -79,19 +83,58 @@ void capture(QtMsgType, const QMessageLogContext &, const QString &message)
 }
 } // namespace
 
+#ifdef Q_OS_WIN
+namespace {
+// What the real shell passed to ShellExecuteA, in order.
+struct ShellCall {
+    HWND owner;
+    QByteArray verb, file;
+    bool noParameters;
+    QByteArray directory;
+    INT show;
+};
+QList<ShellCall> shellCalls;
+HINSTANCE WINAPI recordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show)
+{
+    shellCalls.append({owner, verb, file, parameters == nullptr, directory, show});
+    return reinterpret_cast<HINSTANCE>(SE_ERR_NOASSOC); // as with no browser registered
+}
+} // namespace
+#endif
+
 void TestLinks::realShellStaysSilentWithoutBrowser()
 {
-    // No browser and no opener on the path: the call returns and says nothing,
-    // and the address (which may carry what the user typed) is not printed.
+    // No browser: the call returns and says nothing, and the address (which
+    // may carry what the user typed) is not printed.
+    const QString address = modHelp::WebSite() + QStringLiteral("/?taf1=private");
+#ifdef Q_OS_WIN
+    // The shell itself answers "no association"; every argument is checked.
+    shellCalls.clear();
+    platform::detail::SetShellExecute(&recordShellExecute);
+#else
+    // No browser and no opener on the path.
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "/nonexistent");
     qunsetenv("BROWSER");
+#endif
     captured.clear();
     const QtMessageHandler previous = qInstallMessageHandler(capture);
-    platform::ShellOpen(modHelp::WebSite() + QStringLiteral("/?taf1=private"));
+    platform::ShellOpen(address);
     qWarning("after");
     qInstallMessageHandler(previous);
+#ifdef Q_OS_WIN
+    platform::detail::SetShellExecute(nullptr);
+    QCOMPARE(shellCalls.size(), 1);
+    const ShellCall &call = shellCalls.first();
+    QVERIFY(call.owner == nullptr);
+    QCOMPARE(call.verb, QByteArray("Open"));
+    QCOMPARE(call.file, address.toLocal8Bit());
+    QVERIFY2(call.noParameters, "parameters must be a null pointer, not an empty string");
+    QCOMPARE(call.directory, QByteArray("C:\\"));
+    QCOMPARE(call.show, SW_SHOWNORMAL);
+#else
     qputenv("PATH", path);
+#endif
     // Our handler is back in place afterwards, and heard nothing else.
     QCOMPARE(captured, QStringList{QStringLiteral("after")});
 }

@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 namespace {
 const QDate Today(2026, 12, 7);
 const QString Question = QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?");
@@ -18,6 +22,36 @@ QString iso(const QDate &d)
 {
     return d.toString(Qt::ISODate);
 }
+
+#ifdef Q_OS_WIN
+// The registry store, read and cleared without the code under test. The
+// application name is the test's own, so the user's settings stay untouched.
+const QString RegistryApp = QStringLiteral("starkindle-test-%1").arg(QCoreApplication::applicationPid());
+
+std::wstring RegistryPath(const QString &below = {})
+{
+    return (QStringLiteral("Software\\VB and VBA Program Settings\\") + RegistryApp + below).toStdWString();
+}
+
+// The value as stored, "(absent)" when there is none.
+QString RegistryValue(const QString &key)
+{
+    wchar_t data[256] = {};
+    DWORD size = sizeof data;
+    const LSTATUS status = RegGetValueW(HKEY_CURRENT_USER, RegistryPath(QStringLiteral("\\Settings")).c_str(),
+                                        key.toStdWString().c_str(), RRF_RT_REG_SZ, nullptr, data, &size);
+    return status == ERROR_SUCCESS ? QString::fromWCharArray(data) : QStringLiteral("(absent)");
+}
+
+bool RegistryAppExists()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, RegistryPath().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+#endif
 } // namespace
 
 class TestReminder : public QObject
@@ -61,6 +95,10 @@ void TestReminder::cleanup()
     QLocale::setDefault(QLocale::system());
     platform::SetTodayOverride({});
     platform::SetSettingsStore(nullptr);
+#ifdef Q_OS_WIN
+    RegDeleteTreeW(HKEY_CURRENT_USER, RegistryPath().c_str());
+    QVERIFY2(!RegistryAppExists(), "the test's registry key must not be left behind");
+#endif
 }
 
 void TestReminder::reminder_data()
@@ -175,19 +213,29 @@ void TestReminder::storeThatCannotBeWritten()
 
 void TestReminder::nativeStoreKeepsALocaleFreeDate()
 {
-    platform::SetSettingsStore(platform::NativeSettingsStore(QStringLiteral("reminder-roundtrip")));
+#ifdef Q_OS_WIN
+    const QString app = RegistryApp;
+#else
+    const QString app = QStringLiteral("reminder-roundtrip");
+#endif
+    platform::SetSettingsStore(platform::NativeSettingsStore(app));
     MessageRecorder boxes;
     modHelp::CheckUpdateReminder();
     QVERIFY(boxes.shown().isEmpty());
 
+#ifdef Q_OS_WIN
+    // A string value under the application's name, section "Settings".
+    QCOMPARE(RegistryValue(modHelp::ReminderKey()), QStringLiteral("2026-12-07"));
+#else
     QFile file(m_config.filePath(QStringLiteral("reminder-roundtrip/reminder-roundtrip.ini")));
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
     const QByteArray content = file.readAll();
     QVERIFY(content.contains("[Settings]"));
     QVERIFY(content.contains(modHelp::ReminderKey().toLatin1() + "=2026-12-07"));
+#endif
 
     // Read back on a later start as the same calendar date.
-    platform::SetSettingsStore(platform::NativeSettingsStore(QStringLiteral("reminder-roundtrip")));
+    platform::SetSettingsStore(platform::NativeSettingsStore(app));
     platform::SetTodayOverride([] { return Today.addDays(15); });
     modHelp::CheckUpdateReminder();
     QCOMPARE(boxes.shown().size(), 1);
@@ -195,6 +243,32 @@ void TestReminder::nativeStoreKeepsALocaleFreeDate()
 
 void TestReminder::nativeStoreLeavesADamagedFileAlone()
 {
+#ifdef Q_OS_WIN
+    // The registry's counterpart of a damaged file: binary data where the
+    // date should be.
+    HKEY key = nullptr;
+    QCOMPARE(RegCreateKeyExW(HKEY_CURRENT_USER, RegistryPath(QStringLiteral("\\Settings")).c_str(), 0, nullptr, 0,
+                             KEY_WRITE, nullptr, &key, nullptr),
+             LSTATUS(ERROR_SUCCESS));
+    const BYTE garbage[] = {0x01, 0xff, 0x00, 0x7f, 0x80, 0x00, 0x00, 0x0a};
+    const std::wstring name = modHelp::ReminderKey().toStdWString();
+    QCOMPARE(RegSetValueExW(key, name.c_str(), 0, REG_BINARY, garbage, sizeof garbage), LSTATUS(ERROR_SUCCESS));
+    RegCloseKey(key);
+
+    platform::SetSettingsStore(platform::NativeSettingsStore(RegistryApp));
+    MessageRecorder boxes;
+    modHelp::CheckUpdateReminder(); // must simply return
+    QVERIFY(boxes.shown().isEmpty());
+    BYTE after[64] = {};
+    DWORD type = 0;
+    DWORD size = sizeof after;
+    QCOMPARE(RegGetValueW(HKEY_CURRENT_USER, RegistryPath(QStringLiteral("\\Settings")).c_str(), name.c_str(),
+                          RRF_RT_ANY, &type, after, &size),
+             LSTATUS(ERROR_SUCCESS));
+    QCOMPARE(type, DWORD(REG_BINARY));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(after), size),
+             QByteArray(reinterpret_cast<const char *>(garbage), sizeof garbage));
+#else
     const QString dir = m_config.filePath(QStringLiteral("reminder-damaged"));
     QVERIFY(QDir().mkpath(dir));
     QFile file(dir + QStringLiteral("/reminder-damaged.ini"));
@@ -211,6 +285,7 @@ void TestReminder::nativeStoreLeavesADamagedFileAlone()
     QVERIFY(boxes.shown().isEmpty());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), garbage);
+#endif
 }
 
 QTEST_MAIN(TestReminder)

@@ -1,0 +1,68 @@
+# Windows builds: the runtime DLLs the program needs beside it, the zip, and,
+# when cross-building, Wine to run the tests.
+
+# The compiler's own runtime (libstdc++, libgcc, winpthread) is not part of
+# Windows; with MinGW it ships beside the program.
+set(STARKINDLE_MINGW_RUNTIME_DLLS)
+if(MINGW)
+    foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                        OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+        get_filename_component(path "${path}" ABSOLUTE)
+        if(NOT EXISTS "${path}")
+            # winpthread lives with the target's libraries, not the compiler's.
+            find_file(path_${dll} ${dll} PATHS /usr/${MINGW_TRIPLE}/lib /usr/${MINGW_TRIPLE}/bin NO_DEFAULT_PATH)
+            set(path "${path_${dll}}")
+        endif()
+        if(NOT EXISTS "${path}")
+            message(FATAL_ERROR "${dll} not found beside ${CMAKE_CXX_COMPILER}")
+        endif()
+        list(APPEND STARKINDLE_MINGW_RUNTIME_DLLS "${path}")
+    endforeach()
+endif()
+
+get_target_property(qt_core_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
+if(NOT qt_core_dll)
+    get_target_property(qt_core_dll Qt6::Core LOCATION)
+endif()
+get_filename_component(STARKINDLE_QT_BIN_DIR "${qt_core_dll}" DIRECTORY)
+get_filename_component(STARKINDLE_QT_PLUGIN_DIR "${STARKINDLE_QT_BIN_DIR}/../plugins" ABSOLUTE)
+
+if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
+    # Every test program runs under Wine, in a prefix of this build's own.
+    set(dirs "${STARKINDLE_QT_BIN_DIR}")
+    foreach(dll IN LISTS STARKINDLE_MINGW_RUNTIME_DLLS)
+        get_filename_component(dir "${dll}" DIRECTORY)
+        list(APPEND dirs "${dir}")
+    endforeach()
+    list(REMOVE_DUPLICATES dirs)
+    string(REPLACE ";" ":" dll_dirs "${dirs}")
+    set(STARKINDLE_WINE_DLL_DIRS "${dll_dirs}")
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh ${dll_dirs})
+endif()
+set(STARKINDLE_WINEPREFIX "${PROJECT_BINARY_DIR}/wineprefix")
+
+# The zip: the program at the top with everything it loads beside it, as
+# Qt looks for its plugins in folders next to the program.
+install(FILES ${STARKINDLE_MINGW_RUNTIME_DLLS} DESTINATION .)
+foreach(module Core Gui Widgets)
+    install(FILES "${STARKINDLE_QT_BIN_DIR}/Qt6${module}.dll" DESTINATION .)
+endforeach()
+install(FILES "${STARKINDLE_QT_PLUGIN_DIR}/platforms/qwindows.dll" DESTINATION platforms)
+# CPack strips only the program; the copied DLLs carry their symbols (the
+# C++ runtime's make it ten times larger).
+if(CMAKE_STRIP)
+    install(CODE "
+        file(GLOB_RECURSE dlls \"\${CMAKE_INSTALL_PREFIX}/*.dll\")
+        foreach(dll IN LISTS dlls)
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\")
+        endforeach()")
+endif()
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME starkindle)
+set(CPACK_PACKAGE_VENDOR "Corvane Softwares")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME starkindle-${PROJECT_VERSION}-win64)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+set(CPACK_STRIP_FILES ON)
+include(CPack)

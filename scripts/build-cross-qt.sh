@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Builds Qt base for 64-bit Windows from Debian's own qt6-base source, the
+# same version as the host's qt6-base-dev, and installs it into a cache
+# folder outside the tree. A stamp file records the version: a present and
+# matching build is reused, anything else is built again.
+# Prints the install prefix on its last line, and only that on stdout: the
+# build's own output goes to stderr, so it is seen while the prefix is
+# captured.
+set -euo pipefail
+exec 3>&1 1>&2
+root="$(cd "$(dirname "$0")/.." && pwd)"
+
+version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
+upstream="${version%%-*}"; upstream="${upstream#*:}"; upstream="${upstream%%+*}"
+cache="${STARKINDLE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/starkindle}"
+prefix="$cache/qt-$upstream-mingw-w64"
+stamp="$prefix/.starkindle-qt-version"
+jobs="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
+
+if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$version" ] && [ -f "$prefix/bin/Qt6Core.dll" ]; then
+    echo "Cross Qt $version found in $prefix"
+    echo "$prefix" >&3
+    exit 0
+fi
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
+# apt-get source needs a deb-src entry for the suites the binaries come from.
+srclist=/etc/apt/sources.list.d/starkindle-src.sources
+if ! apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -q '^Sources$'; then
+    printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
+        'Suites: bookworm bookworm-updates' 'Components: main' \
+        'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' '' \
+        'Types: deb-src' 'URIs: http://deb.debian.org/debian-security' \
+        'Suites: bookworm-security' 'Components: main' \
+        'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' \
+        | $sudo tee "$srclist" >/dev/null
+    $sudo apt-get update -q
+fi
+
+work="$cache/qt-build"
+rm -rf "$work" "$prefix"
+mkdir -p "$work"
+cd "$work"
+apt-get source --download-only "qt6-base=$version"
+dpkg-source --no-check -x ./*.dsc src >/dev/null
+mkdir build
+cd build
+
+started=$(date +%s)
+# Only what the application uses: widgets, gui, core, with bundled image and
+# font libraries so the zip needs nothing from the system. Debian's source
+# lacks wintab.h (no tablet events), and 6.4 fails to link the windows
+# plugin with DirectWrite 3.
+../src/configure -prefix "$prefix" \
+    -platform linux-g++ -xplatform win32-g++ -release -shared \
+    -nomake examples -nomake tests -no-opengl -no-dbus -no-icu \
+    -no-feature-sql -no-feature-network -no-feature-xml -no-feature-concurrent \
+    -no-feature-printsupport -no-feature-vulkan -no-feature-direct2d \
+    -no-feature-tabletevent -no-feature-directwrite3 \
+    -qt-zlib -qt-libpng -no-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre \
+    -qt-host-path /usr -- \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"
+cmake --build . --parallel "$jobs"
+cmake --install .
+echo "$version" > "$stamp"
+echo "Cross Qt built in $(( $(date +%s) - started )) s"
+cd "$cache"
+rm -rf "$work"
+echo "$prefix" >&3

@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# The real starkindle.exe under Wine on a virtual X display, in a Wine prefix
+# of its own.
+#   wine_app.sh app EXE DLL_DIRS WEB_SITE [SCREENSHOT]
+#       the main window appears; a second start says "Application is already
+#       running", ends after OK and leaves the first alone; Help > Online
+#       Help hands the help page to the shell, which gives it to the browser
+#       (here a recorder); File > Exit and the exit window's Exit end it.
+#   wine_app.sh package ZIP
+#       unpacks the zip into a fresh folder and prefix, with no other DLLs
+#       on the path, starts the program and waits for its main window.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+wine_run="$here/../../scripts/wine-run.sh"
+mode=$1
+
+work=$(mktemp -d)
+export WINEPREFIX="$work/prefix"
+export STARKINDLE_WINE_DISPLAY=inherit
+xvfb_pid=""
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    /usr/lib/wine/wineserver -k 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+Xvfb -displayfd 5 -nolisten tcp -screen 0 1280x1024x24 5>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { cat "$work/xvfb.log"; fail "no virtual display"; }
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# The X window with exactly this title, waited for up to $2 seconds.
+wait_window() {
+    local title=$1 seconds=$2 id=""
+    for _ in $(seq $((seconds * 4))); do
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.25
+    done
+    return 1
+}
+# Waits up to $2 seconds for process $1 to end; its status in $ended_status.
+wait_end() {
+    local pid=$1 seconds=$2
+    for _ in $(seq $((seconds * 4))); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            ended_status=0
+            wait "$pid" || ended_status=$?
+            return 0
+        fi
+        sleep 0.25
+    done
+    return 1
+}
+keys() { # window, then keys, given one by one
+    local win=$1
+    shift
+    xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
+    sleep 0.5
+    for k in "$@"; do
+        xdotool key --clearmodifiers "$k"
+        sleep 0.4
+    done
+}
+
+case $mode in
+app)
+    exe=$2 dll_dirs=$3 web=$4 screenshot=${5:-}
+    # Made before the first start, so the first start is a first run (no
+    # reminder question) and the browser recorder is in place.
+    # The browser Wine's shell starts: one that notes the address it got.
+    urls="$work/urls"
+    : >"$urls"
+    printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s"\n' "$urls" >"$work/browser.sh"
+    chmod +x "$work/browser.sh"
+    "$wine_run" "$dll_dirs" reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$work/browser.sh" /f >/dev/null
+
+    "$wine_run" "$dll_dirs" "$exe" >"$work/first.log" 2>&1 &
+    first=$!
+    pids+=("$first")
+    main=$(wait_window "Starkindle v1.15" 90) || { cat "$work/first.log"; fail "the main window did not appear"; }
+    echo "ok: main window shown"
+    if [ -n "$screenshot" ]; then
+        sleep 2 # the first paint
+        import -window root -crop "$(xdotool getwindowgeometry --shell "$main" \
+            | awk -F= '/^WIDTH/{w=$2}/^HEIGHT/{h=$2}/^X=/{x=$2}/^Y=/{y=$2} END{print w "x" h "+" x "+" y}')" \
+            +repage "$screenshot"
+        echo "ok: screenshot in $screenshot"
+    fi
+
+    "$wine_run" "$dll_dirs" "$exe" >"$work/second.log" 2>&1 &
+    second=$!
+    pids+=("$second")
+    box=$(wait_window "Starkindle" 60) || fail "the second start showed no message box"
+    # Qt's message box copies its caption and text with Ctrl+C on Windows;
+    # Wine hands the clipboard to X.
+    copied=""
+    for _ in $(seq 10); do
+        keys "$box" ctrl+c
+        copied=$(timeout 10 xclip -o -selection clipboard 2>/dev/null || true)
+        [ -n "$copied" ] && break
+    done
+    grep -qx "Application is already running" <<<"$copied" || fail "the message box said: $copied"
+    [ "$(grep -c '^Starkindle v1.15$' <<<"$(xdotool search --name . getwindowname %@ 2>/dev/null)")" -le 1 ] \
+        || fail "the second start showed a main window"
+    keys "$box" Return
+    wait_end "$second" 30 || fail "the second start did not end after OK"
+    kill -0 "$first" 2>/dev/null || fail "the first instance ended too"
+    echo "ok: second start said \"Application is already running\" and ended (status $ended_status)"
+
+    keys "$main" alt+h o
+    for _ in $(seq 60); do [ -s "$urls" ] && break; sleep 0.5; done
+    expected="$web/starkindle/starkindle-help.html"
+    [ "$(cat "$urls")" = "$expected" ] \
+        || fail "the browser was given '$(cat "$urls")', expected '$expected'"
+    echo "ok: Help > Online Help handed $expected to the shell"
+
+    keys "$main" alt+f x
+    nag=$(wait_window "Starkindle v1.15" 30) || fail "no exit window after File > Exit"
+    keys "$nag" alt+x
+    wait_end "$first" 30 || fail "the application did not end from its exit window"
+    echo "ok: ended from the exit window (status $ended_status)"
+    ;;
+package)
+    zip=$2
+    unzip -q "$zip" -d "$work/app"
+    [ -f "$work/app/starkindle.exe" ] || fail "no starkindle.exe at the top of the zip"
+    # No DLL folders: everything must come from the zip.
+    "$wine_run" "" "$work/app/starkindle.exe" >"$work/app.log" 2>&1 &
+    pids+=("$!")
+    wait_window "Starkindle v1.15" 90 >/dev/null || { cat "$work/app.log"; fail "the unpacked program showed no main window"; }
+    echo "ok: the unpacked program shows its main window in a fresh prefix"
+    ;;
+*)
+    echo "usage: $0 app EXE DLL_DIRS WEB_SITE [SCREENSHOT] | package ZIP" >&2
+    exit 2
+    ;;
+esac
