@@ -5,6 +5,7 @@
 #include "app/FormWindow.h"
 #include "app/Look.h"
 #include "app/Twips.h"
+#include "platform/WindowIcon.h"
 #include "web/modHelp.h"
 
 #include <QLabel>
@@ -19,6 +20,7 @@ frmAbout::frmAbout(QWidget *parent)
     setFixedSize(twips::size(6345, 3960));
     setFont(look::font(8.25));
     look::paintPanel(this);
+    platform::SendWindowIconOnce(this);
 
     auto *picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));

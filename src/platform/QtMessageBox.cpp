@@ -1,5 +1,7 @@
 #include "platform/QtMessageBox.h"
 
+#include "platform/WindowIcon.h"
+
 #include <QMessageBox>
 
 namespace platform {
@@ -10,6 +12,7 @@ Answer ShowQtMessageBox(const MessageRequest &request)
     QMessageBox box(request.icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information,
                     request.caption, request.text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     box.setObjectName(QStringLiteral("messageBox"));
+    SendWindowIconOnce(&box);
     if (yesNo) {
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
