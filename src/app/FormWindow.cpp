@@ -40,7 +40,13 @@ FormWindow::FormWindow(const QSize &clientSize, QWidget *parent)
     look::paintPanel(m_client);
     setCentralWidget(m_client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    platform::SendWindowIconOnce(this);
+}
+
+void FormWindow::setVisible(bool visible)
+{
+    if (visible)
+        platform::SendWindowIconOnce(this);
+    QMainWindow::setVisible(visible);
 }
 
 void FormWindow::Unload()

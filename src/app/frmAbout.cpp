@@ -20,7 +20,6 @@ frmAbout::frmAbout(QWidget *parent)
     setFixedSize(twips::size(6345, 3960));
     setFont(look::font(8.25));
     look::paintPanel(this);
-    platform::SendWindowIconOnce(this);
 
     auto *picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -72,5 +71,6 @@ void frmAbout::ShowModal()
 {
     frmAbout about;
     CentreOnScreen(&about);
+    platform::SendWindowIconOnce(&about);
     about.exec();
 }

@@ -1,4 +1,5 @@
 #include "app/AppIcon.h"
+#include "app/DeferredIconStyle.h"
 #include "app/StartUp.h"
 #include "platform/QtMessageBox.h"
 #include "platform/SingleInstance.h"
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     const bool anotherInstanceRunning = !instance.tryAcquire();
 
     QApplication app(argc, argv);
+    QApplication::setStyle(new DeferredIconStyle);
     QApplication::setWindowIcon(AppIcon());
     // Lets the desktop match the windows to the installed desktop file (and
     // its icon), on Wayland in particular.

@@ -12,11 +12,11 @@ Answer ShowQtMessageBox(const MessageRequest &request)
     QMessageBox box(request.icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information,
                     request.caption, request.text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     box.setObjectName(QStringLiteral("messageBox"));
-    SendWindowIconOnce(&box);
     if (yesNo) {
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
     }
+    SendWindowIconOnce(&box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
