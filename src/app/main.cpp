@@ -14,10 +14,10 @@ int main(int argc, char *argv[])
     const bool anotherInstanceRunning = !instance.tryAcquire();
 
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(AppIcon());
     // The platform's style; a menu bar's hidden extension button loads its
     // icon (and with it the image plugins) only when it is shown.
     QApplication::setStyle(new DeferredIconStyle);
-    QApplication::setWindowIcon(AppIcon());
     // Lets the desktop match the windows to the installed desktop file (and
     // its icon), on Wayland in particular.
     QGuiApplication::setDesktopFileName(QStringLiteral(STARKINDLE_APP_ID));
