@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -162,8 +163,10 @@ RunEnvironment::RunEnvironment(const std::string &display, const ScratchFolder &
         "HOME=" + scratch.makeFolder("home"),
         "XDG_CONFIG_HOME=" + config,
         "XDG_CACHE_HOME=" + scratch.makeFolder("cache"),
-        // starkindle's single-instance lock lives here; Qt wants it 0700.
+        // Qt wants it 0700; starkindle's single-instance lock goes there too,
+        // apart from any copy the user is running.
         "XDG_RUNTIME_DIR=" + scratch.makeFolder("runtime", 0700),
+        "STARKINDLE_INSTANCE_DIR=" + scratch.makeFolder("instance", 0700),
     };
 }
 
@@ -413,7 +416,39 @@ Summary summarize(std::vector<double> values)
     // Nearest rank.
     const size_t rank = static_cast<size_t>(std::ceil(0.9 * static_cast<double>(n)));
     s.p90 = values[std::max<size_t>(rank, 1) - 1];
+    s.p10 = values[std::max<size_t>(static_cast<size_t>(std::ceil(0.1 * static_cast<double>(n))), 1) - 1];
     return s;
+}
+
+std::string logTail(const std::string &path)
+{
+    std::ifstream in(path);
+    std::stringstream all;
+    all << in.rdbuf();
+    const std::string s = all.str();
+    return s.size() > 2000 ? s.substr(s.size() - 2000) : s;
+}
+
+std::optional<StartResult> startOnce(const std::string &label, const std::string &program, const std::string &title,
+                                     WindowWatcher &watcher, const RunEnvironment &env, const std::string &logPath)
+{
+    ChildProcess child(program, env.variables, logPath);
+    const std::optional<MappedWindow> mapped = watcher.waitForMap(child, title, child.started() + std::chrono::seconds(20));
+    if (!mapped) {
+        std::fprintf(stderr, "%s: no window titled \"%s\" mapped%s\n%s", label.c_str(), title.c_str(),
+                     child.hasExited() ? " (the program ended)" : " within 20 s", logTail(logPath).c_str());
+        return std::nullopt;
+    }
+    const double ms = msBetween(child.started(), mapped->at);
+    child.waitUntilQuiet();
+    child.terminate();
+    const int status = child.waitStatus();
+    if (!WIFSIGNALED(status) || (WTERMSIG(status) != SIGTERM && WTERMSIG(status) != SIGKILL)) {
+        std::fprintf(stderr, "%s: ended on its own or crashed (wait status %d)\n%s", label.c_str(), status,
+                     logTail(logPath).c_str());
+        return std::nullopt;
+    }
+    return StartResult{ms, static_cast<double>(child.peakRssKiB()) / 1024.0};
 }
 
 std::string loadAverage()

@@ -161,10 +161,27 @@ struct Summary
 {
     double median = 0;
     double min = 0;
+    double p10 = 0;
     double p90 = 0;
     double max = 0;
 };
 Summary summarize(std::vector<double> values);
+
+// One start of a program until its window titled `title` maps: the time
+// from the spawn to the MapNotify, and the peak RSS once it has gone quiet
+// (its first frame painted) and been ended with SIGTERM. Nothing (after
+// saying why on stderr) when the window never came or the program did not
+// end by the signal.
+struct StartResult
+{
+    double ms = 0;
+    double rssMiB = 0;
+};
+std::optional<StartResult> startOnce(const std::string &label, const std::string &program, const std::string &title,
+                                     WindowWatcher &watcher, const RunEnvironment &env, const std::string &logPath);
+
+// The last 2000 characters of a log file.
+std::string logTail(const std::string &path);
 
 // The first line of /proc/loadavg, to show how quiet the machine was.
 std::string loadAverage();

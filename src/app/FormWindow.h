@@ -22,6 +22,8 @@ public:
     void Unload();
     bool isUnloaded() const { return m_unloaded; }
 
+    void setVisible(bool visible) override;
+
 protected:
     // Texts of the banner and the two promotional labels, shared by the main
     // and result windows.

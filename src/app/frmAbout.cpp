@@ -5,6 +5,7 @@
 #include "app/FormWindow.h"
 #include "app/Look.h"
 #include "app/Twips.h"
+#include "platform/WindowIcon.h"
 #include "web/modHelp.h"
 
 #include <QLabel>
@@ -73,5 +74,6 @@ void frmAbout::ShowModal()
 {
     frmAbout about;
     CentreOnScreen(&about);
+    platform::SendWindowIconOnce(&about);
     about.exec();
 }

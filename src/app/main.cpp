@@ -1,4 +1,5 @@
 #include "app/AppIcon.h"
+#include "app/DeferredIconStyle.h"
 #include "app/NoDisplay.h"
 #include "app/StartUp.h"
 #include "platform/QtMessageBox.h"
@@ -16,10 +17,12 @@ int main(int argc, char *argv[])
     NoDisplayGuard noDisplay;
     QApplication app(argc, argv);
     noDisplay.release();
-    // One look everywhere: the panels and buttons set their own colours, which
-    // the native Windows style ignores (grey on grey there).
-    QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(AppIcon());
+    // One look everywhere: the panels and buttons set their own colours, which
+    // the native Windows style ignores (grey on grey there). A menu bar's
+    // hidden extension button loads its icon (and with it the image plugins)
+    // only when it is shown.
+    QApplication::setStyle(new DeferredIconStyle(QStringLiteral("Fusion")));
     // Lets the desktop match the windows to the installed desktop file (and
     // its icon), on Wayland in particular.
     QGuiApplication::setDesktopFileName(QStringLiteral(STARKINDLE_APP_ID));

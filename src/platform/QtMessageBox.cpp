@@ -1,5 +1,7 @@
 #include "platform/QtMessageBox.h"
 
+#include "platform/WindowIcon.h"
+
 #include <QMessageBox>
 
 namespace platform {
@@ -14,6 +16,7 @@ Answer ShowQtMessageBox(const MessageRequest &request)
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
     }
+    SendWindowIconOnce(&box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

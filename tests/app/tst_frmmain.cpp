@@ -1,3 +1,4 @@
+#include "app/DeferredIconStyle.h"
 #include "app/Forms.h"
 #include "app/frmDisplay.h"
 #include "app/frmMain.h"
@@ -15,7 +16,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -77,6 +80,7 @@ private Q_SLOTS:
     void menusAndLabelsOpenTheirPages();
     void makeMoneyOnlineIsNotOffered();
     void lookupBackAndLookupAgain();
+    void menuBarExtensionButtonKeepsItsPicture();
 };
 
 void TestFrmMain::cleanup()
@@ -448,6 +452,39 @@ void TestFrmMain::lookupBackAndLookupAgain()
     QCOMPARE(Child<QLabel>(second, "lblSexualitySign")->text(), QStringLiteral("Scorpio"));
     QCOMPARE(Child<QLabel>(second, "lblSignDesc")->text(), astro::Reading(astro::Sign::Scorpio));
     QVERIFY(boxes.shown().isEmpty());
+}
+
+// The extension button of a menu bar too narrow for its menus, drawn with the
+// application style given; with `withIcon` false, drawn without its icon.
+static QImage extensionButton(QStyle *applicationStyle, bool withIcon = true)
+{
+    QApplication::setStyle(applicationStyle);
+    QMainWindow window;
+    for (const char *title : {"&File", "&Help", "&Donate", "&More", "&Other"})
+        window.menuBar()->addMenu(QString::fromLatin1(title));
+    auto *button = window.menuBar()->findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
+    if (!button)
+        return {};
+    if (!withIcon)
+        button->setIcon(QIcon());
+    window.setFixedWidth(80);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window) || !button->isVisible())
+        return {};
+    return button->grab().toImage();
+}
+
+// Its icon is loaded only when the button is first drawn, with the picture
+// it would have had from the start.
+void TestFrmMain::menuBarExtensionButtonKeepsItsPicture()
+{
+    const QString original = QApplication::style()->name();
+    const QImage deferred = extensionButton(new DeferredIconStyle(QStyleFactory::create(original)));
+    const QImage plain = extensionButton(QStyleFactory::create(original));
+    const QImage empty = extensionButton(QStyleFactory::create(original), false);
+    QVERIFY(!plain.isNull());
+    QVERIFY(plain != empty);
+    QCOMPARE(deferred, plain);
 }
 
 QTEST_MAIN(TestFrmMain)

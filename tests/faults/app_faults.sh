@@ -152,6 +152,8 @@ start_to_main_window() {
     local pid=$started
     wait_until have_main 1 || fail "no main window appeared"
     [ "$(small_boxes)" -eq 0 ] || fail "a message box appeared beside the main window"
+    # Nothing at start-up reads an image file, so no image format plugin is loaded.
+    ! grep -q '/imageformats/' "/proc/$pid/maps" || fail "an image format plugin was loaded at start-up"
     stop_app "$pid"
 }
 
