@@ -9,6 +9,9 @@ namespace accessible {
 
 namespace {
 
+// Set on labels whose text the user may select.
+const char *const SelectableProperty = "starkindleSelectable";
+
 // A label named by its text unless it has a name of its own.
 class LabelInterface : public QAccessibleWidget
 {
@@ -156,6 +159,9 @@ public:
     {
         const int start = qBound(0, qMin(startOffset, endOffset), characterCount());
         const int end = qBound(0, qMax(startOffset, endOffset), characterCount());
+        // Qt asks for this interface whenever the label changes, screen
+        // reader or not; the label is made selectable only once one selects.
+        label()->setTextInteractionFlags(Qt::TextSelectableByMouse);
         label()->setSelection(start, end - start);
     }
     int cursorPosition() const override { return 0; }
@@ -187,9 +193,9 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
         return new LinkInterface(static_cast<ClickLabel *>(object));
     if (className == QLatin1String("QLabel")) {
         auto *label = static_cast<QLabel *>(object);
-        if (label->textInteractionFlags() & Qt::TextSelectableByMouse)
-            return new SelectableLabelInterface(label);
-        return nullptr;
+        if (!label->property(SelectableProperty).toBool())
+            return nullptr;
+        return new SelectableLabelInterface(label);
     }
     // Every plain panel, whether or not its links exist yet: for panels
     // without links it behaves as Qt's own.
@@ -199,6 +205,11 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
 }
 
 } // namespace
+
+void MarkSelectable(QLabel *label)
+{
+    label->setProperty(SelectableProperty, true);
+}
 
 void InstallInterfaces()
 {

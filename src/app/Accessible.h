@@ -5,9 +5,16 @@
 // a link hidden behind another, and selectable labels whose text can be
 // read piece by piece. Qt asks for these only while a screen reader or
 // another assistive client is listening.
+class QLabel;
+
 namespace accessible {
 
 // Registers the interfaces with Qt; later calls do nothing.
 void InstallInterfaces();
+
+// Marks a label whose text the user may select. A screen reader sees it as
+// selectable text at once; the label itself becomes selectable when a
+// screen reader first selects in it, or on the caller's cue.
+void MarkSelectable(QLabel *label);
 
 } // namespace accessible

@@ -4,6 +4,7 @@
 #include "app/ClickLabel.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
@@ -57,6 +58,24 @@ L *setUp(L *l, const char *name, const QString &text, const QRect &geometry, con
     l->setAutoFillBackground(opaque);
     return l;
 }
+// Makes its label selectable by mouse when the pointer first enters it or
+// presses on it, before the label handles that event.
+class SelectableOnDemand : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Enter || event->type() == QEvent::MouseButtonPress) {
+            static_cast<QLabel *>(watched)->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QFont &font,
@@ -69,10 +88,15 @@ QLabel *selectableLabel(QWidget *parent, const char *name, const QString &text, 
                         const QFont &font, const QColor &colour, Qt::Alignment alignment)
 {
     auto *l = new QLabel(parent);
-    // Before the text: a screen reader's view of the label follows the flags
-    // it had when first asked for, and setting the text asks.
+    // Before the text: setting the text may already ask for the screen
+    // reader's view of the label.
     accessible::InstallInterfaces();
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    accessible::MarkSelectable(l);
+    // Laying the text out for selection costs about a tenth of the time the
+    // result window takes to appear, so it waits until the pointer comes
+    // over the label (or a screen reader selects, see MarkSelectable). The
+    // text looks the same either way.
+    l->installEventFilter(new SelectableOnDemand(l));
     return setUp(l, name, text, geometry, font, colour, alignment, false);
 }
 

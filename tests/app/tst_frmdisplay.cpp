@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QEnterEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -141,7 +143,14 @@ void TestFrmDisplay::resultFocusAndKeys()
     // the window's description; neither label is a tab stop.
     for (const char *name : {"lblSexualitySign", "lblSignDesc"}) {
         auto *result = Child<QLabel>(display, name);
+        // Selectable once the pointer comes over it, and looking the same.
+        const QImage before = result->grab().toImage();
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(result, &enter);
         QVERIFY(result->textInteractionFlags() & Qt::TextSelectableByMouse);
+        QCOMPARE(result->grab().toImage(), before);
+        result->setSelection(0, 3);
+        QCOMPARE(result->selectedText(), result->text().left(3));
         QVERIFY(!(result->focusPolicy() & Qt::TabFocus));
         QVERIFY(display->accessibleDescription().contains(result->text()));
     }

@@ -60,6 +60,7 @@ private Q_SLOTS:
     void reminderComesBeforeTheMainWindow();
     void failingReminderStillShowsTheMainWindow();
     void findingLoadsTheExitWindowHidden();
+    void leavingBeforeTheLateLoadKeepsTheExitWindow();
     void backLeavesNoExitWindow();
     void exitRoutes_data();
     void exitRoutes();
@@ -128,9 +129,21 @@ void TestLifecycle::findingLoadsTheExitWindowHidden()
     ShowCounter exitShows("frmNagScreen2");
     startWithName(QStringLiteral("ANNA"));
     forms::Main()->cmdNext_Click();
-    QVERIFY(forms::IsExitWindowLoaded());
     QVERIFY(forms::Display()->isVisible());
+    QTRY_VERIFY(forms::IsExitWindowLoaded()); // right after the result is up
+    QVERIFY(!forms::ExitWindow()->isVisible());
     QCOMPARE(exitShows.shows, 0); // no flash of the exit window
+
+}
+
+void TestLifecycle::leavingBeforeTheLateLoadKeepsTheExitWindow()
+{
+    startWithName(QStringLiteral("ANNA"));
+    forms::Main()->cmdNext_Click();
+    QVERIFY(!forms::IsExitWindowLoaded()); // else this tests nothing
+    Child<QPushButton>(forms::Display(), "cmdExit")->click();
+    QTest::qWait(20);
+    QVERIFY(forms::ExitWindow()->isVisible());
 }
 
 void TestLifecycle::backLeavesNoExitWindow()
