@@ -5,8 +5,8 @@
 #   wine-run.sh DLL_DIRS PROGRAM [ARGS...]
 # DLL_DIRS: the folders (colon-separated) that hold the Qt and compiler
 # runtime DLLs; they go on the program's PATH.
-# WINEPREFIX must be set. The prefix is made on first use, without a display
-# and without Wine's .NET and HTML engine installers. Parallel tests share it.
+# WINEPREFIX must be set. The prefix is made on first use, without a display.
+# Parallel tests share it.
 # With STARKINDLE_WINE_DISPLAY=1 the program runs on a virtual X display of
 # its own, in a copy of the prefix of its own: a Wine prefix has one desktop,
 # tied to the display of its first window. With =inherit it uses the
@@ -22,7 +22,9 @@ wineserver=/usr/lib/wine/wineserver
 [ -x "$wine" ] || { echo "wine-run: $wine missing (Debian package wine64)" >&2; exit 1; }
 export WINELOADER=$wine
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No .NET or HTML engine installers, and no menu entries or file
+# associations written for the desktop while a test runs.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # Made once, under a lock, headless.
 make_prefix() {
