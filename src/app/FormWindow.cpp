@@ -122,7 +122,7 @@ QString FormWindow::CoBrandText()
               "see the Help for details. Click Here for more info on co-branding.");
 }
 
-QAction *FormWindow::addMenuItem(QWidget *menu, const char *name, const QString &caption)
+QAction *FormWindow::newMenuItem(QWidget *menu, const char *name, const QString &caption)
 {
     auto *action = new QAction(caption, menu);
     action->setObjectName(QString::fromLatin1(name));
@@ -135,23 +135,17 @@ void FormWindow::addWebMenus(const QString &updateCaption, const char *firstSepa
     QMenuBar *bar = menuBar();
     QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addMenuItem(help, "mnuOnline", tr("&Online Help")), &QAction::triggered, this, &modHelp::OpenHelpPage,
-            Qt::QueuedConnection);
-    connect(addMenuItem(help, "mnuVisit", tr("&Visit Us Online")), &QAction::triggered, this, &modHelp::OpenHomePage,
-            Qt::QueuedConnection);
+    addMenuItem(help, "mnuOnline", tr("&Online Help"), this, &modHelp::OpenHelpPage);
+    addMenuItem(help, "mnuVisit", tr("&Visit Us Online"), this, &modHelp::OpenHomePage);
     help->addSeparator()->setObjectName(QString::fromLatin1(firstSeparator));
-    connect(addMenuItem(help, "mnuUpdate", updateCaption), &QAction::triggered, this, &modHelp::OpenDownloadPage,
-            Qt::QueuedConnection);
+    addMenuItem(help, "mnuUpdate", updateCaption, this, &modHelp::OpenDownloadPage);
     help->addSeparator()->setObjectName(QString::fromLatin1(secondSeparator));
-    connect(addMenuItem(help, "mnuAbout", tr("&About Software")), &QAction::triggered, this, &frmAbout::ShowModal,
-            Qt::QueuedConnection);
+    addMenuItem(help, "mnuAbout", tr("&About Software"), this, &frmAbout::ShowModal);
 
-    connect(addMenuItem(bar, "mnuDonate", tr("&Donate")), &QAction::triggered, this, &modHelp::OpenDonateInfoPage,
-            Qt::QueuedConnection);
+    addMenuItem(bar, "mnuDonate", tr("&Donate"), this, &modHelp::OpenDonateInfoPage);
     // Kept for branded builds; never offered to the user here.
-    QAction *makeMoney = addMenuItem(bar, "mnuMakeMoneyOnline", tr("Make Money &Online"));
-    makeMoney->setVisible(false);
-    connect(makeMoney, &QAction::triggered, this, &modHelp::OpenFullBrandPage, Qt::QueuedConnection);
+    addMenuItem(bar, "mnuMakeMoneyOnline", tr("Make Money &Online"), this, &modHelp::OpenFullBrandPage)
+        ->setVisible(false);
 }
 
 void FormWindow::connectLinks(ClickLabel *banner, ClickLabel *fullBrand, ClickLabel *coBrand)

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QAction>
 #include <QMainWindow>
 
 class QAbstractButton;
-class QAction;
 class ClickLabel;
 
 // Base of the application's top-level windows: a fixed client area centred on
@@ -32,9 +32,16 @@ protected:
     static QString CoBrandText();
 
     // A menu item (or a command on the menu bar) named as its control. Its
-    // command is connected queued: whoever triggered it (the menu, a screen
-    // reader's action) gets its answer before a window or box opens modally.
-    QAction *addMenuItem(QWidget *menu, const char *name, const QString &caption);
+    // command runs queued: whoever triggered it (the menu, a screen reader's
+    // action) gets its answer before a window or box opens modally.
+    template <class Receiver, class Handler>
+    QAction *addMenuItem(QWidget *menu, const char *name, const QString &caption, const Receiver *receiver,
+                         Handler handler)
+    {
+        QAction *action = newMenuItem(menu, name, caption);
+        connect(action, &QAction::triggered, receiver, handler, Qt::QueuedConnection);
+        return action;
+    }
 
     // Help, Donate and the never-offered Make Money Online command, which the
     // main and result windows share apart from a few names.
@@ -55,6 +62,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QAction *newMenuItem(QWidget *menu, const char *name, const QString &caption);
+
     QWidget *m_client;
     QAbstractButton *m_defaultAndCancel = nullptr;
     bool m_unloaded = false;

@@ -58,6 +58,7 @@ L *setUp(L *l, const char *name, const QString &text, const QRect &geometry, con
     l->setAutoFillBackground(opaque);
     return l;
 }
+
 // Makes its label selectable by mouse when the pointer first enters it or
 // presses on it, before the label handles that event.
 class SelectableOnDemand : public QObject

@@ -71,10 +71,8 @@ frmDisplay::frmDisplay(QWidget *parent)
 
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(addMenuItem(file, "mnuFileBack", tr("&Back")), &QAction::triggered, this, &frmDisplay::cmdBack_Click,
-            Qt::QueuedConnection);
-    connect(addMenuItem(file, "mnuExit", tr("E&xit")), &QAction::triggered, this, &frmDisplay::cmdExit_Click,
-            Qt::QueuedConnection);
+    addMenuItem(file, "mnuFileBack", tr("&Back"), this, &frmDisplay::cmdBack_Click);
+    addMenuItem(file, "mnuExit", tr("E&xit"), this, &frmDisplay::cmdExit_Click);
     addWebMenus(tr("&Check for Software Update"), "mnuFileSep1", "mnuFileSep2");
 
     connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);

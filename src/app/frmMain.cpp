@@ -156,10 +156,8 @@ void frmMain::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(addMenuItem(file, "mnuFindSexualitySign", tr("Find My &Sexual Astrology Sign")), &QAction::triggered, this,
-            &frmMain::cmdNext_Click, Qt::QueuedConnection);
-    connect(addMenuItem(file, "mnuExit", tr("E&xit")), &QAction::triggered, this, &frmMain::mnuExit_Click,
-            Qt::QueuedConnection);
+    addMenuItem(file, "mnuFindSexualitySign", tr("Find My &Sexual Astrology Sign"), this, &frmMain::cmdNext_Click);
+    addMenuItem(file, "mnuExit", tr("E&xit"), this, &frmMain::mnuExit_Click);
     addWebMenus(tr("Check for Software &Update"), "mnuHelp1", "mnuHelp2");
 }
 

@@ -22,6 +22,11 @@ namespace {
 
 const auto LockFileName = QLatin1String("starkindle.lock");
 
+QString LockIn(const QString &dir)
+{
+    return dir + QLatin1Char('/') + LockFileName;
+}
+
 // Checked through an open descriptor so that what is checked is what is used;
 // O_NOFOLLOW refuses a symbolic link planted under the name. With
 // makePrivate, a folder of ours that was opened up is closed again.
@@ -124,16 +129,16 @@ QString InstanceGuard::DefaultInstanceLockPath()
     // Needs no QCoreApplication and prints nothing: it runs before either.
     const QString own = qEnvironmentVariable("STARKINDLE_INSTANCE_DIR");
     if (TrustedFolder(own, false))
-        return own + QLatin1Char('/') + LockFileName;
+        return LockIn(own);
     return ChooseLockPath(QLatin1String("/run/user/") + QString::number(::geteuid()), QStringLiteral("/tmp"));
 }
 
 QString InstanceGuard::ChooseLockPath(const QString &runtimeFolder, const QString &tempRoot)
 {
-    QString dir = TrustedFolder(runtimeFolder, false) ? runtimeFolder : PrivateTempFolder(tempRoot);
+    const QString dir = TrustedFolder(runtimeFolder, false) ? runtimeFolder : PrivateTempFolder(tempRoot);
     if (dir.isEmpty())
         return {}; // no guard possible; tryAcquire lets the start go ahead
-    return dir + QLatin1Char('/') + LockFileName;
+    return LockIn(dir);
 }
 
 } // namespace platform
