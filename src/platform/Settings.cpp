@@ -14,7 +14,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -30,15 +33,13 @@ constexpr qint64 MaxStoreSize = 1024 * 1024;
 
 // The store's file, opened only once it is known to be a regular file of a
 // sane size: opening a FIFO waits for a writer, a device may never end or do
-// something on open. The descriptor stays open so that what was checked is
-// what QSettings reads.
+// something on open.
 class StoreFile
 {
 public:
     enum State { Absent, Usable, Unusable };
 
     explicit StoreFile(const QString &path)
-        : m_path(path)
     {
         const QByteArray name = QFile::encodeName(path);
         struct stat st {};
@@ -48,8 +49,8 @@ public:
         }
         if (!S_ISREG(st.st_mode))
             return;
-        // O_NONBLOCK: should the name be swapped for a FIFO after the check,
-        // the open still returns at once, and fstat below refuses it.
+        // O_NONBLOCK: should the name have become a FIFO since, the open
+        // still returns at once, and fstat refuses it.
         m_fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (m_fd < 0 || ::fstat(m_fd, &m_stat) != 0 || !S_ISREG(m_stat.st_mode) || m_stat.st_size > MaxStoreSize)
             return;
@@ -65,14 +66,6 @@ public:
 
     State state() const { return m_state; }
     const struct stat &status() const { return m_stat; }
-
-    // A name that opens this very file: the descriptor's, where the system
-    // has one.
-    QString name() const
-    {
-        const QString own = QStringLiteral("/proc/self/fd/") + QString::number(m_fd);
-        return QFileInfo::exists(own) ? own : m_path;
-    }
 
     bool readAll(QByteArray &out) const
     {
@@ -90,22 +83,51 @@ public:
     }
 
 private:
-    QString m_path;
     int m_fd = -1;
     struct stat m_stat {};
     State m_state = Unusable;
 };
 
-// A link at the store's name is followed only when the user made it: the
-// link is theirs, and so is the folder holding it, which nobody else can
-// write to. Anyone else could point it at one of the user's files.
-bool OwnLink(const QString &path)
+// The user's private group (same name, no other members), which a umask of
+// 002 lets write to the user's folders.
+bool PrivateGroup(gid_t gid)
 {
-    struct stat link {};
-    struct stat folder {};
-    return ::lstat(QFile::encodeName(path).constData(), &link) == 0 && link.st_uid == ::geteuid()
-        && ::stat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &folder) == 0
-        && S_ISDIR(folder.st_mode) && folder.st_uid == ::geteuid() && !(folder.st_mode & (S_IWGRP | S_IWOTH));
+    const struct passwd *user = ::getpwuid(::geteuid());
+    const struct group *group = ::getgrgid(gid);
+    if (!user || !group || user->pw_gid != gid || std::strcmp(user->pw_name, group->gr_name) != 0)
+        return false;
+    for (char **member = group->gr_mem; *member; ++member) {
+        if (std::strcmp(*member, user->pw_name) != 0)
+            return false;
+    }
+    return true;
+}
+
+// Nobody but the user (or root) can change what the folder holds.
+bool OwnFolder(const QString &dir)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(dir).constData(), &st) == 0 && S_ISDIR(st.st_mode)
+        && (st.st_uid == ::geteuid() || st.st_uid == 0) && !(st.st_mode & S_IWOTH)
+        && (!(st.st_mode & S_IWGRP) || PrivateGroup(st.st_gid));
+}
+
+// The file the store's name leads to, when nobody else can change where it
+// leads or swap what is there (a FIFO for QSettings to hang on, a link to one
+// of the user's files for it to rewrite): the name itself in a folder of the
+// user's own, or the target of a link the user made there. Empty otherwise.
+QString SettledPath(const QString &path)
+{
+    const QFileInfo info(path);
+    QString target = path;
+    if (info.isSymLink()) {
+        struct stat link {};
+        if (::lstat(QFile::encodeName(path).constData(), &link) != 0 || link.st_uid != ::geteuid()
+            || !OwnFolder(info.absolutePath()))
+            return {};
+        target = info.canonicalFilePath(); // empty when the link leads nowhere
+    }
+    return !target.isEmpty() && OwnFolder(QFileInfo(target).absolutePath()) ? target : QString();
 }
 
 // Files beside the store that a write killed halfway left behind: our own
@@ -149,9 +171,10 @@ public:
         const StoreFile file(iniPath());
         if (file.state() == StoreFile::Absent)
             return {true, {}};
-        if (file.state() != StoreFile::Usable)
+        const QString path = SettledPath(iniPath());
+        if (file.state() != StoreFile::Usable || path.isEmpty())
             return {false, {}};
-        QSettings settings(file.name(), QSettings::IniFormat);
+        QSettings settings(path, QSettings::IniFormat);
 #endif
         const QString value = settings.value(section + u'/' + key).toString();
         if (settings.status() != QSettings::NoError)
@@ -205,16 +228,12 @@ private:
     // replaces it only once complete.
     bool writeIni(const QString &name, const QString &value) const
     {
+        // A link the user made is kept: the file it points at is rewritten.
         QString path = iniPath();
-        if (QFileInfo(path).isSymLink()) {
-            // Kept as the user made it: the file it points at is rewritten.
-            if (!OwnLink(path))
-                return false;
-            path = QFileInfo(path).canonicalFilePath();
-            if (path.isEmpty())
-                return false;
-        }
         if (StoreFile(path).state() == StoreFile::Unusable || !QDir().mkpath(QFileInfo(path).absolutePath()))
+            return false;
+        path = SettledPath(path);
+        if (path.isEmpty())
             return false;
 
         QLockFile lock(path + QStringLiteral(".lock"));
@@ -231,7 +250,7 @@ private:
             if (!current.readAll(old))
                 return false;
             // A store we cannot parse is left as it is rather than rewritten.
-            QSettings parsed(current.name(), QSettings::IniFormat);
+            QSettings parsed(path, QSettings::IniFormat);
             (void)parsed.allKeys();
             if (parsed.status() != QSettings::NoError)
                 return false;
