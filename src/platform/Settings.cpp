@@ -168,10 +168,11 @@ public:
 #ifdef Q_OS_WIN
         QSettings settings(registryPath(), QSettings::NativeFormat);
 #else
-        const StoreFile file(iniPath());
+        const QString name = iniPath();
+        const StoreFile file(name);
         if (file.state() == StoreFile::Absent)
             return {true, {}};
-        const QString path = SettledPath(iniPath());
+        const QString path = SettledPath(name);
         if (file.state() != StoreFile::Usable || path.isEmpty())
             return {false, {}};
         QSettings settings(path, QSettings::IniFormat);
