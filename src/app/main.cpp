@@ -7,8 +7,16 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char *argv[])
 {
+#ifdef SIGXFSZ
+    // Past a file-size limit (ulimit -f) a write, even a warning to standard
+    // error redirected to a file, then fails instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+
     // Asked before anything else exists; the claim is held until the process
     // ends.
     platform::InstanceGuard instance;

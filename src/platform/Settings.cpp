@@ -5,19 +5,155 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 
 #ifndef Q_OS_WIN
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace platform {
 
 namespace {
+
+#ifndef Q_OS_WIN
+// The store holds one date; a file far larger than that is not ours to read
+// whole.
+constexpr qint64 MaxStoreSize = 1024 * 1024;
+
+// The store's file, opened only once it is known to be a regular file of a
+// sane size: opening a FIFO waits for a writer, a device may never end or do
+// something on open.
+class StoreFile
+{
+public:
+    enum State { Absent, Usable, Unusable };
+
+    explicit StoreFile(const QString &path)
+    {
+        const QByteArray name = QFile::encodeName(path);
+        struct stat st {};
+        if (::stat(name.constData(), &st) != 0) {
+            m_state = errno == ENOENT ? Absent : Unusable;
+            return;
+        }
+        if (!S_ISREG(st.st_mode))
+            return;
+        // O_NONBLOCK: should the name have become a FIFO since, the open
+        // still returns at once, and fstat refuses it.
+        m_fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (m_fd < 0 || ::fstat(m_fd, &m_stat) != 0 || !S_ISREG(m_stat.st_mode) || m_stat.st_size > MaxStoreSize)
+            return;
+        m_state = Usable;
+    }
+    ~StoreFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    StoreFile(const StoreFile &) = delete;
+    StoreFile &operator=(const StoreFile &) = delete;
+
+    State state() const { return m_state; }
+    const struct stat &status() const { return m_stat; }
+
+    bool readAll(QByteArray &out) const
+    {
+        out.resize(qsizetype(m_stat.st_size));
+        qsizetype done = 0;
+        while (done < out.size()) {
+            const ssize_t n = ::pread(m_fd, out.data() + done, size_t(out.size() - done), off_t(done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return false;
+            done += n;
+        }
+        return true;
+    }
+
+private:
+    int m_fd = -1;
+    struct stat m_stat {};
+    State m_state = Unusable;
+};
+
+// The user's private group (same name, no other members), which a umask of
+// 002 lets write to the user's folders.
+bool PrivateGroup(gid_t gid)
+{
+    const struct passwd *user = ::getpwuid(::geteuid());
+    const struct group *group = ::getgrgid(gid);
+    if (!user || !group || user->pw_gid != gid || std::strcmp(user->pw_name, group->gr_name) != 0)
+        return false;
+    for (char **member = group->gr_mem; *member; ++member) {
+        if (std::strcmp(*member, user->pw_name) != 0)
+            return false;
+    }
+    return true;
+}
+
+// Nobody but the user (or root) can change what the folder holds.
+bool OwnFolder(const QString &dir)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(dir).constData(), &st) == 0 && S_ISDIR(st.st_mode)
+        && (st.st_uid == ::geteuid() || st.st_uid == 0) && !(st.st_mode & S_IWOTH)
+        && (!(st.st_mode & S_IWGRP) || PrivateGroup(st.st_gid));
+}
+
+// The file the store's name leads to, when nobody else can change where it
+// leads or swap what is there (a FIFO for QSettings to hang on, a link to one
+// of the user's files for it to rewrite): the name itself in a folder of the
+// user's own, or the target of a link the user made there. Empty otherwise.
+QString SettledPath(const QString &path)
+{
+    const QFileInfo info(path);
+    QString target = path;
+    if (info.isSymLink()) {
+        struct stat link {};
+        if (::lstat(QFile::encodeName(path).constData(), &link) != 0 || link.st_uid != ::geteuid()
+            || !OwnFolder(info.absolutePath()))
+            return {};
+        target = info.canonicalFilePath(); // empty when the link leads nowhere
+    }
+    return !target.isEmpty() && OwnFolder(QFileInfo(target).absolutePath()) ? target : QString();
+}
+
+// Files beside the store that a write killed halfway left behind: our own
+// temporary copies (name.XXXXXX) and the lock and temporary files QSettings
+// made for them. Called with the store's lock held, so none is in use. Six
+// lower-case letters may be a word the user chose (name.backup), so a name
+// counts only with a capital or a digit among the six, as all but about one
+// in sixty random ones have.
+void RemoveLeftovers(const QString &path)
+{
+    const QFileInfo store(path);
+    const QRegularExpression leftover(QStringLiteral("^") + QRegularExpression::escape(store.fileName())
+                                      + QStringLiteral("\\.(?=[a-z]{0,5}[A-Z0-9])[A-Za-z0-9]{6}"
+                                                       "(\\.lock|\\.[A-Za-z0-9]{6})*$"));
+    const QDir dir = store.absoluteDir();
+    const QStringList names = dir.entryList({store.fileName() + QStringLiteral(".*")},
+                                            QDir::Files | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString &name : names) {
+        const QByteArray file = QFile::encodeName(dir.filePath(name));
+        struct stat st {};
+        if (leftover.match(name).hasMatch() && ::lstat(file.constData(), &st) == 0 && !S_ISDIR(st.st_mode)
+            && st.st_uid == ::geteuid())
+            ::unlink(file.constData());
+    }
+}
+#endif
 
 class QtSettingsStore : public SettingsStore
 {
@@ -29,14 +165,20 @@ public:
 
     SettingRead read(const QString &section, const QString &key) override
     {
-#ifndef Q_OS_WIN
-        // A FIFO or a device under the name would block the read, or never end.
-        if (!isRegularOrAbsent(iniPath()))
+#ifdef Q_OS_WIN
+        QSettings settings(registryPath(), QSettings::NativeFormat);
+#else
+        const QString name = iniPath();
+        const StoreFile file(name);
+        if (file.state() == StoreFile::Absent)
+            return {true, {}};
+        const QString path = SettledPath(name);
+        if (file.state() != StoreFile::Usable || path.isEmpty())
             return {false, {}};
+        QSettings settings(path, QSettings::IniFormat);
 #endif
-        const std::unique_ptr<QSettings> settings = open();
-        const QString value = settings->value(section + u'/' + key).toString();
-        if (settings->status() != QSettings::NoError)
+        const QString value = settings.value(section + u'/' + key).toString();
+        if (settings.status() != QSettings::NoError)
             return {false, {}};
         return {true, value};
     }
@@ -44,49 +186,40 @@ public:
     bool write(const QString &section, const QString &key, const QString &value) override
     {
 #ifdef Q_OS_WIN
-        const std::unique_ptr<QSettings> settings = open();
+        QSettings settings(registryPath(), QSettings::NativeFormat);
         // A store we cannot parse is left as it is rather than rewritten.
-        (void)settings->allKeys(); // parses the file now, so status() knows
-        if (settings->status() != QSettings::NoError || !settings->isWritable())
+        (void)settings.allKeys(); // parses the file now, so status() knows
+        if (settings.status() != QSettings::NoError || !settings.isWritable())
             return false;
-        settings->setValue(section + u'/' + key, value);
-        settings->sync();
-        return settings->status() == QSettings::NoError;
+        settings.setValue(section + u'/' + key, value);
+        settings.sync();
+        return settings.status() == QSettings::NoError;
 #else
         return writeIni(section + u'/' + key, value);
 #endif
     }
 
 private:
-    std::unique_ptr<QSettings> open() const
-    {
 #ifdef Q_OS_WIN
-        // Where per-user program settings of this application have always
-        // lived, so a stored date carries over.
-        return std::make_unique<QSettings>(
-            QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") + m_applicationName,
-            QSettings::NativeFormat);
-#else
-        return std::make_unique<QSettings>(iniPath(), QSettings::IniFormat);
-#endif
+    // Where per-user program settings of this application have always
+    // lived, so a stored date carries over.
+    QString registryPath() const
+    {
+        return QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") + m_applicationName;
     }
-
-#ifndef Q_OS_WIN
+#else
     // How long a write waits for another writer of the store. The store is
     // tiny: a lock held longer than this is stuck, not busy.
     static constexpr int LockTimeoutMs = 1000;
 
+    // Where QSettings keeps an IniFormat file of this name for the user,
+    // worked out without opening anything there.
     QString iniPath() const
     {
-        return QSettings(QSettings::IniFormat, QSettings::UserScope, m_applicationName, m_applicationName).fileName();
-    }
-
-    static bool isRegularOrAbsent(const QString &path)
-    {
-        struct stat st {};
-        if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-            return errno == ENOENT;
-        return S_ISREG(st.st_mode);
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        return QDir::cleanPath(QFileInfo(folder + u'/' + m_applicationName + u'/' + m_applicationName
+                                         + QStringLiteral(".ini"))
+                                   .absoluteFilePath());
     }
 
     // QSettings would wait without end for a lock file it cannot take (left
@@ -96,27 +229,26 @@ private:
     // replaces it only once complete.
     bool writeIni(const QString &name, const QString &value) const
     {
+        // A link the user made is kept: the file it points at is rewritten.
         QString path = iniPath();
-        const QFileInfo info(path);
-        if (info.isSymLink()) {
-            // Kept as the user made it: the file it points at is rewritten.
-            path = info.canonicalFilePath();
-            if (path.isEmpty())
-                return false;
-        }
-        if (!isRegularOrAbsent(path) || !QDir().mkpath(QFileInfo(path).absolutePath()))
+        if (StoreFile(path).state() == StoreFile::Unusable || !QDir().mkpath(QFileInfo(path).absolutePath()))
+            return false;
+        path = SettledPath(path);
+        if (path.isEmpty())
             return false;
 
         QLockFile lock(path + QStringLiteral(".lock"));
         if (!lock.tryLock(LockTimeoutMs))
             return false;
+        RemoveLeftovers(path);
 
+        // Read again under the lock: another writer may have replaced it.
+        const StoreFile current(path);
         QByteArray old;
-        if (QFile current(path); current.exists()) {
-            if (!current.open(QIODevice::ReadOnly))
-                return false;
-            old = current.readAll();
-            if (current.error() != QFileDevice::NoError)
+        if (current.state() == StoreFile::Unusable)
+            return false;
+        if (current.state() == StoreFile::Usable) {
+            if (!current.readAll(old))
                 return false;
             // A store we cannot parse is left as it is rather than rewritten.
             QSettings parsed(path, QSettings::IniFormat);
@@ -137,8 +269,8 @@ private:
                 return false;
         }
         // As private as the old file was; a new one is the user's alone.
-        if (QFile::exists(path))
-            QFile::setPermissions(next.fileName(), QFile::permissions(path));
+        if (current.state() == StoreFile::Usable)
+            ::chmod(QFile::encodeName(next.fileName()).constData(), current.status().st_mode & 0777);
         if (std::rename(QFile::encodeName(next.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
             return false;
         next.setAutoRemove(false);

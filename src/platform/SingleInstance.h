@@ -29,17 +29,19 @@ public:
     // The per-user lock location. It depends on the user id alone, never on
     // the environment, so every start of the same user finds it: the user's
     // runtime folder /run/user/<uid> when it is theirs, else a private
-    // folder of theirs in /tmp. STARKINDLE_INSTANCE_DIR, which no desktop
+    // folder of theirs in /tmp, else (when someone else took that name) a
+    // private folder in the cache folder of the home the system records for
+    // the user, ~/.cache/starkindle. STARKINDLE_INSTANCE_DIR, which no desktop
     // sets, names another folder for tests that run isolated copies side by
     // side; it too is used only when it is the user's own.
     static QString DefaultInstanceLockPath();
 
 #ifndef Q_OS_WIN
     // The choice itself: runtimeFolder when it is trusted, else a private
-    // folder made in tempRoot; empty when neither will do. A folder is
-    // trusted when it is a real folder (no link) owned by this user, which
-    // the user may write to and nobody else may.
-    static QString ChooseLockPath(const QString &runtimeFolder, const QString &tempRoot);
+    // folder made in tempRoot, else one made in home's .cache; empty when
+    // none will do. A folder is trusted when it is a real folder (no link)
+    // owned by this user, which the user may write to and nobody else may.
+    static QString ChooseLockPath(const QString &runtimeFolder, const QString &tempRoot, const QString &home);
 #endif
 
 private:

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -51,14 +52,34 @@ bool TrustedFolder(const QString &dir, bool makePrivate)
     return trusted && (st.st_mode & S_IWUSR) && !(st.st_mode & (S_IWGRP | S_IWOTH));
 }
 
-// A folder of this user's own in tempRoot, made if missing; empty when the
-// name is taken by anything else.
-QString PrivateTempFolder(const QString &tempRoot)
+// The folder dir of this user's own, made if missing; empty when the name is
+// taken by anything else.
+QString PrivateFolder(const QString &dir)
 {
-    const QString dir = tempRoot + QLatin1String("/starkindle-") + QString::number(::geteuid());
     if (::mkdir(QFile::encodeName(dir).constData(), 0700) != 0 && errno != EEXIST)
         return {};
     return TrustedFolder(dir, true) ? dir : QString();
+}
+
+// The user's home as the system records it; the environment's HOME may
+// differ from one start to the next.
+QString RecordedHome()
+{
+    const struct passwd *pw = ::getpwuid(::geteuid());
+    return pw && pw->pw_dir ? QFile::decodeName(pw->pw_dir) : QString();
+}
+
+// A folder in the home's cache folder, for when the temporary folder's name
+// has been taken by someone else. The cache folder is made if missing, as
+// private as the desktop makes it.
+QString HomeFolder(const QString &home)
+{
+    if (home.isEmpty() || !home.startsWith(QLatin1Char('/')))
+        return {};
+    const QString cache = home + QLatin1String("/.cache");
+    if (::mkdir(QFile::encodeName(cache).constData(), 0700) != 0 && errno != EEXIST)
+        return {};
+    return PrivateFolder(cache + QLatin1String("/starkindle"));
 }
 
 } // namespace
@@ -130,12 +151,17 @@ QString InstanceGuard::DefaultInstanceLockPath()
     const QString own = qEnvironmentVariable("STARKINDLE_INSTANCE_DIR");
     if (TrustedFolder(own, false))
         return LockIn(own);
-    return ChooseLockPath(QLatin1String("/run/user/") + QString::number(::geteuid()), QStringLiteral("/tmp"));
+    return ChooseLockPath(QLatin1String("/run/user/") + QString::number(::geteuid()), QStringLiteral("/tmp"),
+                          RecordedHome());
 }
 
-QString InstanceGuard::ChooseLockPath(const QString &runtimeFolder, const QString &tempRoot)
+QString InstanceGuard::ChooseLockPath(const QString &runtimeFolder, const QString &tempRoot, const QString &home)
 {
-    const QString dir = TrustedFolder(runtimeFolder, false) ? runtimeFolder : PrivateTempFolder(tempRoot);
+    QString dir = runtimeFolder;
+    if (!TrustedFolder(dir, false))
+        dir = PrivateFolder(tempRoot + QLatin1String("/starkindle-") + QString::number(::geteuid()));
+    if (dir.isEmpty())
+        dir = HomeFolder(home);
     if (dir.isEmpty())
         return {}; // no guard possible; tryAcquire lets the start go ahead
     return LockIn(dir);

@@ -29,6 +29,9 @@ bool missing(const QString &value, const QString &placeholder)
     return value.isEmpty() || value == placeholder;
 }
 
+const char *const TooLongMessage =
+    QT_TRANSLATE_NOOP("modTellAFriend", "Your referral is too long to be sent. Please shorten your message.");
+
 QString translated(const char *text)
 {
     return QCoreApplication::translate("modTellAFriend", text);
@@ -98,7 +101,13 @@ void SendReferral()
             return;
         }
     }
-    lastUrl() = BuildReferralUrl(f);
+    QString url = BuildReferralUrl(f);
+    if (url.size() > MaxReferralUrlLength) {
+        // The opener would fail to start and the text would be gone unseen.
+        platform::ShowMessage(translated(TooLongMessage), platform::MessageIcon::Stop);
+        return;
+    }
+    lastUrl() = std::move(url);
     OpenReferralPage();
 }
 

@@ -28,13 +28,24 @@ const ReferralFields &Placeholders();
 // The complete address of the last request sent; empty until one is.
 const QString &ReferralUrl();
 
+// The longest address a referral may have. The browser gets the address as
+// one program argument: Linux refuses one of 128 KiB or more, and a Windows
+// command line holds 32767 characters; some room is left for what the
+// opener puts around it.
+#ifdef Q_OS_WIN
+constexpr qsizetype MaxReferralUrlLength = 30 * 1024;
+#else
+constexpr qsizetype MaxReferralUrlLength = 120 * 1024;
+#endif
+
 // The address for the given fields: the script's path, the five values
 // percent-encoded as UTF-8 under taf1..taf5, and the product page as taf6.
 QString BuildReferralUrl(const ReferralFields &fields);
 
 // Checks the fields in order (empty or still the placeholder: a stop message
 // and nothing sent), then builds the address, keeps it in ReferralUrl() and
-// opens it.
+// opens it. An address longer than MaxReferralUrlLength is not opened
+// either: a stop message asks for a shorter text, and the form keeps it.
 void SendReferral();
 
 // Opens ReferralUrl() in the browser.

@@ -331,6 +331,41 @@ reminder_due)
     grep -qx 'keep=this & that' "$ini" || fail "another setting was lost: $(cat "$ini")"
     ;;
 
+settings_not_a_file)
+    # A FIFO, a socket or a device as the settings file: nothing is opened or
+    # written, and the main window comes at once.
+    mkdir -p "$(dirname "$ini")"
+    for kind in fifo socket device; do
+        rm -f "$ini"
+        case $kind in
+        fifo) mkfifo "$ini" ;;
+        socket) python3 -c 'import socket, sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])' "$ini" ;;
+        device) mknod "$ini" c 1 5 2>/dev/null || ln -s /dev/zero "$ini" ;; # /dev/zero never ends
+        esac
+        start_to_main_window
+        [ ! -f "$ini" ] && [ "$(ls -A "$(dirname "$ini")")" = starkindle.ini ] || fail "$kind: the settings were written"
+    done
+    ;;
+
+settings_planted_link)
+    # A link at the settings file's name is followed only when the user made
+    # it in a folder nobody else can write to. Ownership, not permission, is
+    # what counts, so root may be the user here.
+    printf '[user]\n\tname = Victim\n' | tee "$work/before.ini" >"$work/.gitconfig"
+    mkdir -p "$(dirname "$ini")"
+    for mode in 777 700; do # a folder others can write to; a link of another user's
+        chmod "$mode" "$(dirname "$ini")"
+        ln -sfn "$work/.gitconfig" "$ini"
+        [ "$mode" = 777 ] || chown -h 65534 "$ini" 2>/dev/null || continue
+        start_to_main_window
+        cmp -s "$work/.gitconfig" "$work/before.ini" && [ -L "$ini" ] || fail "$mode: the planted link was followed"
+    done
+    printf '[General]\nkept=1\n' >"$work/own.ini"
+    ln -sfn "$work/own.ini" "$ini"
+    start_to_main_window
+    grep -q '^UpdateReminderDate=' "$ini" && grep -qx 'kept=1' "$ini" || fail "the user's own link was not followed"
+    ;;
+
 settings_lock_stuck)
     # A lock beside the settings file that cannot be taken: a folder, a
     # read-only file, a fresh empty file. The first run wants to store the
@@ -369,6 +404,8 @@ settings_disk_full)
     start_to_main_window "${limited[@]}"
     ini_unchanged
     [ "$(ls -A "$dir")" = starkindle.ini ] || fail "with ulimit -f 0, files were added: $(ls -A "$dir")"
+    # Without a runtime folder, Qt warns into the log file at once.
+    start_to_main_window env -u XDG_RUNTIME_DIR "${limited[@]}"
     rm -f "$ini"
     if mount -t tmpfs -o size=16k,mode=700 tmpfs "$dir" 2>/dev/null; then
         mounted=$dir
@@ -439,6 +476,18 @@ instance_lock_place)
     wait_until eval '! flock -n "$work/shared/starkindle.lock" true' || fail "the other user's lock was not taken"
     start_to_main_window "${as_user[@]}" XDG_RUNTIME_DIR="$work/shared"
     start_to_main_window "${as_user[@]}" STARKINDLE_INSTANCE_DIR="$work/shared"
+
+    # /tmp/starkindle-65534 another user's folder (in a mount namespace of
+    # each start's own): the lock goes to the cache folder of the home the
+    # system records, whatever HOME says.
+    [ -d /tmp/starkindle-65534 ] || "${as_user[@]}" mkdir -m 700 /tmp/starkindle-65534
+    sed "s|^\([^:]*:[^:]*:65534:[^:]*:[^:]*:\)[^:]*:|\1$nb/home:|" /etc/passwd >"$work/passwd"
+    mkdir "$work/roots"
+    # shellcheck disable=SC2016 # expanded by the inner shell
+    as_user=(unshare --mount bash -c 'mount --bind "$0" /etc/passwd && mount --bind "$1" /tmp/starkindle-65534 &&
+        shift && exec "$@"' "$work/passwd" "$work/roots" "${as_user[@]}" HOME="$nb/tmp")
+    second_refused "" ""
+    [ -e "$nb/home/.cache/starkindle/starkindle.lock" ] || fail "the lock is not in the home's cache folder"
     ;;
 
 no_display)

@@ -297,7 +297,7 @@ private Q_SLOTS:
             }
         }
 
-        const QString path = InstanceGuard::ChooseLockPath(candidate, tmp.path());
+        const QString path = InstanceGuard::ChooseLockPath(candidate, tmp.path(), QString());
         QCOMPARE(path, (used ? candidate : privateFolder) + QStringLiteral("/starkindle.lock"));
         if (!used) {
             struct stat st {};
@@ -316,7 +316,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkdir(tmp.filePath(QStringLiteral("elsewhere"))));
         QVERIFY(QFile::link(tmp.filePath(QStringLiteral("elsewhere")), PrivateFolderIn(tmp.path())));
 
-        const QString path = InstanceGuard::ChooseLockPath(QString(), tmp.path());
+        const QString path = InstanceGuard::ChooseLockPath(QString(), tmp.path(), tmp.filePath(QStringLiteral("no-home")));
         QVERIFY2(path.isEmpty(), qPrintable(path));
         InstanceGuard guard(path);
         QVERIFY(guard.tryAcquire());

@@ -70,6 +70,14 @@ void TestReferral::checks_data()
     lastTwo.FriendName.clear();
     lastTwo.FriendEmail.clear();
     QTest::newRow("friend's name before friend's email") << lastTwo << "Please Enter Your Friend's Name";
+
+    // Past what the browser can be handed: refused, the form keeps the text.
+    ReferralFields longest = valid();
+    longest.ReferralMessage.clear();
+    longest.ReferralMessage.fill(u'a', modTellAFriend::MaxReferralUrlLength - modTellAFriend::BuildReferralUrl(longest).size());
+    QTest::newRow("longest address") << longest << "";
+    longest.ReferralMessage.append(u'a');
+    QTest::newRow("one more") << longest << "Your referral is too long to be sent. Please shorten your message.";
 }
 
 void TestReferral::checks()

@@ -217,6 +217,11 @@ void TestReminder::nativeStoreKeepsALocaleFreeDate()
     const QString app = RegistryApp;
 #else
     const QString app = QStringLiteral("reminder-roundtrip");
+    // What writes killed halfway left goes; a name the user may have chosen stays.
+    const QDir dir(m_config.filePath(app));
+    QVERIFY(dir.mkpath(QStringLiteral(".")));
+    for (const char *name : {"reminder-roundtrip.ini.a1B2c3", "reminder-roundtrip.ini.aBcDeF.lock", "reminder-roundtrip.ini.backup"})
+        QVERIFY(QFile(dir.filePath(QLatin1String(name))).open(QIODevice::WriteOnly));
 #endif
     platform::SetSettingsStore(platform::NativeSettingsStore(app));
     MessageRecorder boxes;
@@ -232,6 +237,7 @@ void TestReminder::nativeStoreKeepsALocaleFreeDate()
     const QByteArray content = file.readAll();
     QVERIFY(content.contains("[Settings]"));
     QVERIFY(content.contains(modHelp::ReminderKey().toLatin1() + "=2026-12-07"));
+    QCOMPARE(dir.entryList(QDir::Files), QStringList({"reminder-roundtrip.ini", "reminder-roundtrip.ini.backup"}));
 #endif
 
     // Read back on a later start as the same calendar date.
@@ -285,6 +291,15 @@ void TestReminder::nativeStoreLeavesADamagedFileAlone()
     QVERIFY(boxes.shown().isEmpty());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), garbage);
+    file.close();
+
+    // Nor one over 1 MiB, however due its date.
+    const QByteArray big = "[Settings]\n" + modHelp::ReminderKey().toLatin1() + "=2026-01-01\n;" + QByteArray(1 << 20, 'x');
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(big) == big.size());
+    file.close();
+    modHelp::CheckUpdateReminder();
+    QVERIFY(boxes.shown().isEmpty() && file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), big);
 #endif
 }
 
