@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian package from this build tree, checks what it holds,
-# unpacks it and starts the packaged application on a virtual X display until
-# its main window is on screen.
-# Usage: check-deb.sh BUILD_DIR APP_ID VERSION CPACK
+# Builds the Debian package twice with dpkg-buildpackage, from copies of the
+# source tree in two different folders, and checks that both builds give the
+# same bytes, that lintian finds no error or warning, that the binary is
+# hardened, what the package holds, and that the packaged application starts
+# on a virtual X display until its main window is on screen. The first
+# build's .deb stays in BUILD_DIR/package-check/one-debs for the chroot check.
+# Usage: check-deb.sh SOURCE_DIR BUILD_DIR APP_ID VERSION
 set -euo pipefail
 
 # Inside the virtual display (the script calls itself through xvfb-run).
@@ -42,25 +45,46 @@ if [ "${1:-}" = --inside-x ]; then
     exit 0
 fi
 
-build=$1 app_id=$2 version=$3 cpack=$4
-for tool in "$cpack" dpkg-deb dpkg-shlibdeps xvfb-run xwininfo xprop; do
-    command -v "$tool" >/dev/null || { echo "$tool is not installed: skipped"; exit 77; }
+src=$1 build=$2 app_id=$3 version=$4
+for tool in dpkg-buildpackage dh lintian hardening-check dpkg-deb xvfb-run xwininfo xprop; do
+    command -v "$tool" >/dev/null || { echo "$tool is not installed (scripts/install-deps.sh package): skipped"; exit 77; }
 done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+checks=$build/package-check
+arch=$(dpkg --print-architecture)
 
-# Packaged into a folder of its own, so `make package` running at the same
-# time cannot get in the way.
-if ! (cd "$build" && "$cpack" -G DEB -B "$work/out") >"$work/cpack.log" 2>&1; then
-    cat "$work/cpack.log"
-    echo "FAIL: cpack"
-    exit 1
-fi
-debs=("$work"/out/*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: expected one .deb, found: ${debs[*]}"; exit 1; }
-deb=${debs[0]}
-echo "built $(basename "$deb") ($(stat -c %s "$deb") bytes)"
+# Two folders of different names and depths, so a build path that reaches
+# the package shows up as a difference.
+started=$SECONDS
+"$src/scripts/build-deb.sh" "$src" "$checks/one" "$checks/one-debs" >/dev/null || { echo "FAIL: first build"; exit 1; }
+echo "first build: $((SECONDS - started)) s"
+"$src/scripts/build-deb.sh" "$src" "$checks/second/build" "$checks/second-debs" >/dev/null ||
+    { echo "FAIL: second build"; exit 1; }
+echo "both builds: $((SECONDS - started)) s"
+for name in "starkindle_${version}_$arch.deb" "starkindle-dbgsym_${version}_$arch.deb"; do
+    one=$(sha256sum <"$checks/one-debs/$name") two=$(sha256sum <"$checks/second-debs/$name")
+    [ "$one" = "$two" ] || { echo "FAIL: $name differs between the two builds: ${one%% *} and ${two%% *}"; exit 1; }
+    echo "ok: $name is the same in both builds: ${one%% *}"
+done
+deb=$checks/one-debs/starkindle_${version}_$arch.deb
+
+# Errors and warnings fail; info and pedantic tags are shown. The .changes
+# takes in both packages and the build information.
+rc=0
+lintian -I -E --pedantic --no-tag-display-limit "$checks/one/starkindle_${version}_$arch.changes" >"$work/lintian" 2>&1 || rc=$?
+cat "$work/lintian"
+[ $rc -le 1 ] || { echo "FAIL: lintian could not check the package (status $rc)"; exit 1; }
+for severity in E W I P X; do
+    echo -n "$severity: $(grep -c "^$severity: " "$work/lintian")  "
+done
+echo
+! grep -q '^[EW]: ' "$work/lintian" || { echo "FAIL: lintian reports errors or warnings"; exit 1; }
+echo "ok: lintian: no errors, no warnings"
+
+dpkg-deb -x "$deb" "$work/root"
+hardening-check "$work/root/usr/bin/starkindle" || { echo "FAIL: hardening-check"; exit 1; }
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = starkindle ] || { echo "FAIL: Package is $(field Package)"; exit 1; }
@@ -71,6 +95,7 @@ depends=$(field Depends)
 for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     grep -q "\\b$lib\\b" <<<"$depends" || { echo "FAIL: Depends lacks $lib: $depends"; exit 1; }
 done
+[ "$(field Recommends)" = "qt6-wayland, xdg-utils" ] || { echo "FAIL: Recommends is $(field Recommends)"; exit 1; }
 echo "ok: starkindle $version, Depends: $depends"
 
 expected=(
@@ -78,6 +103,10 @@ expected=(
     "./usr/share/applications/$app_id.desktop"
     "./usr/share/metainfo/$app_id.metainfo.xml"
     ./usr/share/icons/hicolor/scalable/apps/starkindle.svg
+    ./usr/share/man/man1/starkindle.1.gz
+    ./usr/share/doc/starkindle/copyright
+    ./usr/share/doc/starkindle/changelog.gz
+    ./usr/share/lintian/overrides/starkindle
 )
 for size in 16 24 32 48 64 128 256; do
     expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/starkindle.png")
@@ -92,7 +121,6 @@ fi
 echo "ok: ${#expected[@]} files as expected"
 
 root="$work/root"
-dpkg-deb -x "$deb" "$root"
 [ -x "$root/usr/bin/starkindle" ] || { echo "FAIL: the binary is not executable"; exit 1; }
 
 # A private settings folder (so no earlier run changes what starts up) and a

@@ -2,6 +2,8 @@
 #include "support/TestSupport.h"
 #include "web/modHelp.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -23,7 +25,10 @@ private Q_SLOTS:
     void eachOperationOpensItsPage_data();
     void eachOperationOpensItsPage();
     void repeatedClicksAreIndependent();
-    void realShellStaysSilentWithoutBrowser();
+    void realShellWithoutBrowser();
+#ifndef Q_OS_WIN
+    void realShellStartsXdgOpen();
+#endif
 };
 
 void TestLinks::baseAddressesArePlainHttpHosts()
@@ -102,10 +107,11 @@ HINSTANCE WINAPI recordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR
 } // namespace
 #endif
 
-void TestLinks::realShellStaysSilentWithoutBrowser()
+void TestLinks::realShellWithoutBrowser()
 {
-    // No browser: the call returns and says nothing, and the address (which
-    // may carry what the user typed) is not printed.
+    // No browser: the call returns, and the address (which may carry what the
+    // user typed) is not printed. Windows says nothing; elsewhere one box
+    // names the first page that could not be opened, and only that one.
     const QString address = modHelp::WebSite() + QStringLiteral("/?taf1=private");
 #ifdef Q_OS_WIN
     // The shell itself answers "no association"; every argument is checked.
@@ -118,8 +124,10 @@ void TestLinks::realShellStaysSilentWithoutBrowser()
     qunsetenv("BROWSER");
 #endif
     captured.clear();
+    MessageRecorder boxes;
     const QtMessageHandler previous = qInstallMessageHandler(capture);
     platform::ShellOpen(address);
+    platform::ShellOpen(modHelp::WebSite());
     qWarning("after");
     qInstallMessageHandler(previous);
 #ifdef Q_OS_WIN
@@ -132,12 +140,40 @@ void TestLinks::realShellStaysSilentWithoutBrowser()
     QVERIFY2(call.noParameters, "parameters must be a null pointer, not an empty string");
     QCOMPARE(call.directory, QByteArray("C:\\"));
     QCOMPARE(call.show, SW_SHOWNORMAL);
+    QVERIFY(boxes.shown().isEmpty());
 #else
     qputenv("PATH", path);
+    QCOMPARE(boxes.shown().size(), 1);
+    QVERIFY2(boxes.texts().first().contains(u'\n' + address + u'\n'), qPrintable(boxes.texts().first()));
+    QVERIFY(boxes.texts().first().contains(QStringLiteral("xdg-utils")));
 #endif
     // Our handler is back in place afterwards, and heard nothing else.
     QCOMPARE(captured, QStringList{QStringLiteral("after")});
 }
+
+#ifndef Q_OS_WIN
+void TestLinks::realShellStartsXdgOpen()
+{
+    // An xdg-open on the path gets the address, and nothing is shown.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile opener(dir.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\nprintf '%s' \"$1\" >\"$0.got\"\n");
+    opener.close();
+    QVERIFY(opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", dir.path().toLocal8Bit() + ":/usr/bin:/bin");
+    MessageRecorder boxes;
+    platform::ShellOpen(modHelp::HelpSite() + QStringLiteral("/donate.html"));
+    qputenv("PATH", path);
+    QFile got(opener.fileName() + QStringLiteral(".got"));
+    QTRY_VERIFY(got.exists() && got.size() > 0);
+    QVERIFY(got.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(got.readAll()), modHelp::HelpSite() + QStringLiteral("/donate.html"));
+    QVERIFY(boxes.shown().isEmpty());
+}
+#endif
 
 QTEST_MAIN(TestLinks)
 #include "tst_links.moc"
