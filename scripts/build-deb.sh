@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package with dpkg-buildpackage from a copy of the source
 # tree made under WORK_DIR (dpkg-buildpackage writes into the parent of the
-# tree it builds, which must not be the parent of the checkout), then moves
-# the .deb files into OUT_DIR. The .changes and .buildinfo stay in WORK_DIR.
+# tree it builds, which must not be the parent of the checkout), then
+# copies the .deb files into OUT_DIR. The .changes and .buildinfo stay in
+# WORK_DIR beside the .deb files they name.
 # Usage: build-deb.sh SOURCE_DIR WORK_DIR OUT_DIR
 set -euo pipefail
 src=$(cd "$1" && pwd)
@@ -25,13 +26,14 @@ else
 fi
 
 echo "dpkg-buildpackage in $tree (log: $work/build.log)"
-if ! (cd "$tree" && DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:-} parallel=${JOBS:-2}" \
+options="parallel=${JOBS:-2}${DEB_BUILD_OPTIONS:+ $DEB_BUILD_OPTIONS}"
+if ! (cd "$tree" && DEB_BUILD_OPTIONS=$options \
         dpkg-buildpackage -us -uc -b) >"$work/build.log" 2>&1; then
     tail -40 "$work/build.log"
     echo "dpkg-buildpackage failed; the whole log is $work/build.log" >&2
     exit 1
 fi
 for deb in "$work"/*.deb; do
-    mv "$deb" "$out/"
+    cp "$deb" "$out/"
     echo "$out/$(basename "$deb")"
 done

@@ -17,7 +17,7 @@ QString tr(const char *text)
 
 void print(std::FILE *to, const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), to);
+    std::fprintf(to, "%s", text.toLocal8Bit().constData());
     std::fflush(to);
 }
 

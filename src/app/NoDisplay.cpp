@@ -71,7 +71,7 @@ void NoDisplayGuard::handler(QtMsgType type, const QMessageLogContext &context, 
 {
     NoDisplayGuard *self = current;
     if (type == QtFatalMsg && message.contains(QLatin1String("platform plugin"))) {
-        std::fputs(explanation().constData(), stderr);
+        std::fprintf(stderr, "%s", explanation().constData());
         std::fflush(stderr);
         // Not exit(): this runs inside QApplication's constructor, and
         // static destructors must not meet a half-made application.

@@ -106,7 +106,6 @@ expected=(
     ./usr/share/man/man1/starkindle.1.gz
     ./usr/share/doc/starkindle/copyright
     ./usr/share/doc/starkindle/changelog.gz
-    ./usr/share/lintian/overrides/starkindle
 )
 for size in 16 24 32 48 64 128 256; do
     expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/starkindle.png")
