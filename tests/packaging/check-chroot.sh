@@ -37,7 +37,7 @@ else
 fi
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive "$@"; }
-in_root apt-get update -q >"$work/update.log" 2>&1 || { cat "$work/update.log"; skip "the mirror $mirror cannot be reached from the chroot"; }
+in_root apt-get update -q --error-on=any >"$work/update.log" 2>&1 || { cat "$work/update.log"; skip "the mirror $mirror cannot be reached from the chroot"; }
 
 # Everything but the package manager's own records, caches, logs and
 # scratch space: name, type and mode.
@@ -57,6 +57,7 @@ cp -n "$root"/var/cache/apt/archives/*.deb "$cache/archives/" 2>/dev/null || tru
 echo "ok: installed with $(grep -c '^Setting up ' "$work/install.log") packages in $((SECONDS - started)) s"
 
 [ "$(in_root starkindle --version)" = "starkindle $version" ] || fail "--version: $(in_root starkindle --version 2>&1)"
+echo "ok: --version: starkindle $version"
 # Columns: the environment, then the one line expected on standard error.
 while IFS='|' read -r environment line; do
     rc=0
@@ -76,4 +77,4 @@ in_root apt-get purge -y -q --autoremove starkindle >"$work/purge.log" 2>&1 || {
 rm -f "$root/tmp/starkindle.deb"
 snapshot >"$work/after"
 diff "$work/before" "$work/after" || fail "the purge left the system changed (< before, > after)"
-echo "ok: purged with $(grep -c '^Purging\|^Removing' "$work/purge.log") packages; none of its $(wc -l <"$work/owned") entries or anything else is left"
+echo "ok: purged with $(grep -c '^Removing ' "$work/purge.log") packages; none of its $(wc -l <"$work/owned") entries or anything else is left"
