@@ -33,9 +33,12 @@ bench: build
 	$(BUILD_DIR)/bench/bench_findsign || status=1; \
 	exit $$status
 
-# The Debian package, written to $(BUILD_DIR)/starkindle_<version>_<arch>.deb.
-package: build
-	cd $(BUILD_DIR) && cpack -G DEB
+# The Debian package (dpkg-buildpackage on debian/), written to
+# $(BUILD_DIR)/starkindle_<version>_<arch>.deb beside its debug symbols. The
+# tree is copied to $(BUILD_DIR)/deb and built there, so nothing is written
+# beside the source tree.
+package: deps
+	scripts/build-deb.sh . $(BUILD_DIR)/deb $(BUILD_DIR)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)
@@ -43,8 +46,14 @@ build: configure
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTARKINDLE_WERROR=$(WERROR)
 
+# What each target installs: `make run` only what building and running need,
+# `make package` that and the packaging tools, everything else the tests'
+# list too (the suite also builds and checks the package).
+DEPS = test
+run: DEPS = run
+package: DEPS = package
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh $(DEPS)
 
 # Windows, cross-built here: Qt for Windows is built once from Debian's own
 # Qt source into a cache folder outside the tree (see
@@ -54,7 +63,7 @@ deps:
 # starts it in a fresh Wine prefix.
 WIN_BUILD_DIR ?= build-windows
 windows:
-	@scripts/install-deps.sh --windows
+	@scripts/install-deps.sh windows
 	qt=$$(scripts/build-cross-qt.sh) && \
 	cmake -S . -B $(WIN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTARKINDLE_WERROR=ON \
 		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DCMAKE_PREFIX_PATH="$$qt" \

@@ -1,29 +1,49 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and `make run` need,
-# and only when something is missing. With --windows: what the Windows cross
-# build, its tests under Wine and the zip need instead.
+# Installs the Debian packages one make target needs, and only those that are
+# missing. Usage: install-deps.sh [GROUP]
+#   run      building and running the application (make run)
+#   test     that, the Linux tests and the packaging tools (make test; the
+#            suite builds and checks the Debian package); the default
+#   package  building and running, and the packaging tools (make package)
+#   windows  the Windows cross build, its tests under Wine and the zip
+#            (make windows, test-windows, package-windows); also --windows
 set -euo pipefail
 
-packages=(
+# One list per group, one package or a few related ones a line.
+run_packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core
+    # make run without a display: a virtual one and a picture of the window
     xvfb xauth x11-utils imagemagick
+)
+test_packages=(
     xdotool xclip dbus python3 python3-pyatspi at-spi2-core
     libbenchmark-dev libxcb1-dev libxcb-xtest0-dev
     desktop-file-utils appstream dpkg-dev file librsvg2-bin
     g++-mingw-w64-x86-64
     clang-14 libclang-rt-14-dev locales tzdata
 )
-if [ "${1:-}" = "--windows" ]; then
-    # dpkg-dev unpacks Qt's source package; Qt's own build runs on ninja.
-    packages=(
-        build-essential cmake ninja-build perl python3 dpkg-dev
-        qt6-base-dev qt6-base-dev-tools
-        g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-        wine wine64 xvfb xauth x11-utils xdotool xclip imagemagick zip unzip
-    )
-fi
+package_packages=(
+    dpkg-dev debhelper lintian devscripts debootstrap
+)
+# dpkg-dev unpacks Qt's source package; Qt's own build runs on ninja; the
+# tests under Wine read the DejaVu fonts.
+windows_packages=(
+    build-essential cmake ninja-build perl python3 dpkg-dev
+    qt6-base-dev qt6-base-dev-tools
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wine wine64 xvfb xauth x11-utils xdotool xclip imagemagick zip unzip
+    fonts-dejavu-core
+)
+
+case "${1:-test}" in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}" "${package_packages[@]}") ;;
+package) packages=("${run_packages[@]}" "${package_packages[@]}") ;;
+windows | --windows) packages=("${windows_packages[@]}") ;;
+*) echo "usage: $0 [run|test|package|windows]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,11 +1,44 @@
 #include "app/NoDisplay.h"
 
+#include <QDir>
+#include <QLibraryInfo>
+
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 NoDisplayGuard *current = nullptr;
+
+// Whether Qt could load its Wayland platform plugin (Debian's qt6-wayland):
+// looked for where Qt looks, its own plugin folder and QT_PLUGIN_PATH.
+bool waylandPluginInstalled()
+{
+    QStringList folders = QString::fromLocal8Bit(qgetenv("QT_PLUGIN_PATH")).split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    folders.append(QLibraryInfo::path(QLibraryInfo::PluginsPath));
+    for (const QString &folder : folders) {
+        const QDir platforms(folder + QStringLiteral("/platforms"));
+        if (!platforms.entryList({QStringLiteral("libqwayland*")}, QDir::Files).isEmpty())
+            return true;
+    }
+    return false;
 }
+
+// The one line the user sees, naming what is missing. In a Wayland session
+// the session is there; what lacks is the plugin to reach it.
+QByteArray explanation()
+{
+    const QByteArray display = qgetenv("DISPLAY");
+    const bool wayland = !qgetenv("WAYLAND_DISPLAY").isEmpty() || qgetenv("XDG_SESSION_TYPE") == "wayland";
+    if (wayland && !waylandPluginInstalled()) {
+        return "starkindle: no display could be opened: "
+               + (display.isEmpty() ? QByteArray("no X display") : "DISPLAY is " + display)
+               + ", and the Wayland platform plugin is not installed (qt6-wayland)\n";
+    }
+    return "starkindle: no display could be opened ("
+           + (display.isEmpty() ? QByteArray("DISPLAY is not set") : "DISPLAY is " + display)
+           + "); start it from a graphical session\n";
+}
+} // namespace
 
 NoDisplayGuard::NoDisplayGuard()
 {
@@ -38,9 +71,7 @@ void NoDisplayGuard::handler(QtMsgType type, const QMessageLogContext &context, 
 {
     NoDisplayGuard *self = current;
     if (type == QtFatalMsg && message.contains(QLatin1String("platform plugin"))) {
-        const QByteArray display = qgetenv("DISPLAY");
-        std::fprintf(stderr, "starkindle: no display could be opened (%s); start it from a graphical session\n",
-                     display.isEmpty() ? "DISPLAY is not set" : ("DISPLAY is " + display).constData());
+        std::fprintf(stderr, "%s", explanation().constData());
         std::fflush(stderr);
         // Not exit(): this runs inside QApplication's constructor, and
         // static destructors must not meet a half-made application.

@@ -1,4 +1,5 @@
 #include "app/AppIcon.h"
+#include "app/CommandLine.h"
 #include "app/DeferredIconStyle.h"
 #include "app/NoDisplay.h"
 #include "app/StartUp.h"
@@ -16,6 +17,10 @@ int main(int argc, char *argv[])
     // error redirected to a file, then fails instead of ending the process.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+
+    // --help and --version need no display, and an unknown option ends here.
+    if (const std::optional<int> status = commandline::Handle(argc, argv))
+        return *status;
 
     // Asked before anything else exists; the claim is held until the process
     // ends.

@@ -7,8 +7,9 @@
 namespace platform {
 
 // Hands a web address to the desktop's default browser and returns at once.
-// Nothing is reported: no browser, a refused address and success look alike
-// to the caller.
+// The caller learns nothing of the outcome. On Windows a failure goes
+// unreported; elsewhere, where a minimal system may have no opener at all,
+// the first address that cannot be handed on is shown in a message box.
 void ShellOpen(const QString &address);
 
 // Replaces the real shell, e.g. with a recorder in tests. An empty function

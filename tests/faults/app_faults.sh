@@ -505,6 +505,32 @@ no_display)
             fail "DISPLAY='$display': expected one line about the display, got: $(cat "$work/err")"
         [ ! -s "$work/out" ] || fail "DISPLAY='$display': printed on standard output: $(cat "$work/out")"
     done
+    # Wayland without an X display or Qt's Wayland plugin: the line names the package.
+    compgen -G '/usr/lib/*/qt6/plugins/platforms/libqwayland*' >/dev/null && echo "note: qt6-wayland is installed: not tried" ||
+        [ "$(env -u DISPLAY WAYLAND_DISPLAY=none XDG_SESSION_TYPE=wayland "$app" 2>&1)" = "starkindle: no display could be opened: no X display, and the Wayland platform plugin is not installed (qt6-wayland)" ] ||
+        fail "Wayland without its plugin: $(env -u DISPLAY WAYLAND_DISPLAY=none "$app" 2>&1)"
+    ;;
+
+command_line)
+    # Columns: arguments, status, first line of output, first line of errors.
+    usage='Usage: starkindle [OPTION]...'
+    while IFS='|' read -r args want_rc want_out want_err; do
+        rc=0
+        timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY "$app" $args >"$work/out" 2>"$work/err" || rc=$? # split on purpose
+        [ "$rc" -eq "$want_rc" ] && [ "$(head -1 "$work/out")" = "$want_out" ] && [ "$(head -1 "$work/err")" = "$want_err" ] ||
+            fail "'$args': status $rc (expected $want_rc); out: $(cat "$work/out"); err: $(cat "$work/err")"
+        [ "$want_rc" -ne 2 ] || [ "$(sed -n 2p "$work/err")" = "$usage" ] || fail "'$args': no usage after the error"
+    done <<ROWS
+--help|0|$usage|
+--version|0|starkindle 1.15|
+-reverse --version|0|starkindle 1.15|
+--bogus|2||starkindle: unrecognized option '--bogus'
+-platform xcb -x|2||starkindle: unrecognized option '-x'
+-platform|2||starkindle: option '-platform' needs a value
+stray|2||starkindle: unexpected argument 'stray'
+ROWS
+    # Qt's own options still reach Qt: the display named by -display alone.
+    start_to_main_window bash -c 'exec env -u DISPLAY "$0" -display '"$DISPLAY"' -style=fusion'
     ;;
 
 *)

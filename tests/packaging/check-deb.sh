@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package from this build tree, checks what it holds,
-# unpacks it and starts the packaged application on a virtual X display until
-# its main window is on screen.
-# Usage: check-deb.sh BUILD_DIR APP_ID VERSION CPACK
+# Builds the Debian package twice, in two folders (same bytes?), runs lintian
+# and hardening-check, checks what it holds and starts it on a virtual X
+# display until its main window is on screen. The first build stays for the
+# chroot check, in BUILD_DIR/package-check/one-debs.
+# Usage: check-deb.sh SOURCE_DIR BUILD_DIR APP_ID VERSION
 set -euo pipefail
 
 # Inside the virtual display (the script calls itself through xvfb-run).
@@ -42,25 +43,35 @@ if [ "${1:-}" = --inside-x ]; then
     exit 0
 fi
 
-build=$1 app_id=$2 version=$3 cpack=$4
-for tool in "$cpack" dpkg-deb dpkg-shlibdeps xvfb-run xwininfo xprop; do
-    command -v "$tool" >/dev/null || { echo "$tool is not installed: skipped"; exit 77; }
+src=$1 build=$2 app_id=$3 version=$4
+for tool in dpkg-buildpackage dh lintian hardening-check dpkg-deb xvfb-run xwininfo xprop; do
+    command -v "$tool" >/dev/null || { echo "$tool is not installed (scripts/install-deps.sh package): skipped"; exit 77; }
 done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+checks=$build/package-check arch=$(dpkg --print-architecture)
+# Two folders of different names and depths: a build path in the package shows.
+for dir in one second/build; do
+    "$src/scripts/build-deb.sh" "$src" "$checks/$dir" "$checks/${dir%%/*}-debs" >/dev/null || { echo "FAIL: build in $dir"; exit 1; }
+    echo "built in $dir after $SECONDS s"
+done
+for name in "starkindle_${version}_$arch.deb" "starkindle-dbgsym_${version}_$arch.deb"; do
+    sums=$(cd "$checks" && sha256sum {one,second}-debs/"$name")
+    echo "$sums"
+    [ "$(cut -d' ' -f1 <<<"$sums" | uniq | wc -l)" -eq 1 ] || { echo "FAIL: $name differs between the builds"; exit 1; }
+done
+deb=$checks/one-debs/starkindle_${version}_$arch.deb
 
-# Packaged into a folder of its own, so `make package` running at the same
-# time cannot get in the way.
-if ! (cd "$build" && "$cpack" -G DEB -B "$work/out") >"$work/cpack.log" 2>&1; then
-    cat "$work/cpack.log"
-    echo "FAIL: cpack"
-    exit 1
-fi
-debs=("$work"/out/*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: expected one .deb, found: ${debs[*]}"; exit 1; }
-deb=${debs[0]}
-echo "built $(basename "$deb") ($(stat -c %s "$deb") bytes)"
+# Errors and warnings fail; other tags are shown. The .changes names both
+# packages and the build information.
+rc=0
+lintian -I -E --pedantic --tag-display-limit 0 "$checks/one/starkindle_${version}_$arch.changes" >"$work/lintian" 2>&1 || rc=$?
+cat "$work/lintian"
+for severity in E W I P X; do echo -n "$severity: $(grep -c "^$severity: " "$work/lintian")  "; done
+[ $rc -le 1 ] && ! grep -q '^[EW]: ' "$work/lintian" || { echo "FAIL: lintian (status $rc)"; exit 1; }
+dpkg-deb -x "$deb" "$work/root"
+hardening-check "$work/root/usr/bin/starkindle" || { echo "FAIL: hardening-check"; exit 1; }
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = starkindle ] || { echo "FAIL: Package is $(field Package)"; exit 1; }
@@ -71,6 +82,7 @@ depends=$(field Depends)
 for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     grep -q "\\b$lib\\b" <<<"$depends" || { echo "FAIL: Depends lacks $lib: $depends"; exit 1; }
 done
+[ "$(field Recommends)" = "qt6-wayland, xdg-utils" ] || { echo "FAIL: Recommends is $(field Recommends)"; exit 1; }
 echo "ok: starkindle $version, Depends: $depends"
 
 expected=(
@@ -78,6 +90,9 @@ expected=(
     "./usr/share/applications/$app_id.desktop"
     "./usr/share/metainfo/$app_id.metainfo.xml"
     ./usr/share/icons/hicolor/scalable/apps/starkindle.svg
+    ./usr/share/man/man1/starkindle.1.gz
+    ./usr/share/doc/starkindle/copyright
+    ./usr/share/doc/starkindle/changelog.gz
 )
 for size in 16 24 32 48 64 128 256; do
     expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/starkindle.png")
@@ -92,7 +107,6 @@ fi
 echo "ok: ${#expected[@]} files as expected"
 
 root="$work/root"
-dpkg-deb -x "$deb" "$root"
 [ -x "$root/usr/bin/starkindle" ] || { echo "FAIL: the binary is not executable"; exit 1; }
 
 # A private settings folder (so no earlier run changes what starts up) and a

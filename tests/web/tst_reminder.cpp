@@ -225,6 +225,7 @@ void TestReminder::nativeStoreKeepsALocaleFreeDate()
 #endif
     platform::SetSettingsStore(platform::NativeSettingsStore(app));
     MessageRecorder boxes;
+    ShellRecorder shell; // the Yes below opens the download page
     modHelp::CheckUpdateReminder();
     QVERIFY(boxes.shown().isEmpty());
 
@@ -245,6 +246,7 @@ void TestReminder::nativeStoreKeepsALocaleFreeDate()
     platform::SetTodayOverride([] { return Today.addDays(15); });
     modHelp::CheckUpdateReminder();
     QCOMPARE(boxes.shown().size(), 1);
+    QCOMPARE(shell.opened().size(), 1);
 }
 
 void TestReminder::nativeStoreLeavesADamagedFileAlone()
