@@ -19,6 +19,7 @@ run_packages=(
 )
 test_packages=(
     xdotool xclip dbus python3 python3-pyatspi at-spi2-core
+    orca speech-dispatcher speech-dispatcher-audio-plugins libasound2 openbox
     libbenchmark-dev libxcb1-dev libxcb-xtest0-dev
     desktop-file-utils appstream dpkg-dev file librsvg2-bin
     g++-mingw-w64-x86-64

@@ -3,6 +3,7 @@
 #include "app/ClickLabel.h"
 
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QMetaObject>
 
 namespace accessible {
@@ -11,6 +12,15 @@ namespace {
 
 // Set on labels whose text the user may select.
 const char *const SelectableProperty = "starkindleSelectable";
+
+// The part of a text between two offsets a screen reader asks for; an end
+// of -1 means the end of the text.
+QString between(const QString &all, int startOffset, int endOffset)
+{
+    const int start = qBound(0, startOffset, int(all.size()));
+    const int end = endOffset < 0 ? int(all.size()) : qBound(start, endOffset, int(all.size()));
+    return all.mid(start, end - start);
+}
 
 // A label named by its text unless it has a name of its own.
 class LabelInterface : public QAccessibleWidget
@@ -168,10 +178,7 @@ public:
     void setCursorPosition(int) override {}
     QString text(int startOffset, int endOffset) const override
     {
-        const QString all = label()->text();
-        const int start = qBound(0, startOffset, int(all.size()));
-        const int end = endOffset < 0 ? int(all.size()) : qBound(start, endOffset, int(all.size()));
-        return all.mid(start, end - start);
+        return between(label()->text(), startOffset, endOffset);
     }
     int characterCount() const override { return int(label()->text().size()); }
     QRect characterRect(int) const override { return {}; }
@@ -183,6 +190,101 @@ public:
         *endOffset = characterCount();
         return {};
     }
+};
+
+// A pick-only list. Its current item is its value and its read-only text,
+// all of it selected while the list has the focus, as the list shows it. Qt's own list announces a
+// new item only through a name change and a selection in the list's items,
+// which a screen reader may ignore for a closed list; each new item is
+// announced here as inserted selected text instead, so it is read once.
+// Only insertions: a removal of the selected old item would be read as
+// "selection deleted".
+class DateListInterface : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit DateListInterface(QComboBox *list)
+        : QAccessibleWidget(list, QAccessible::ComboBox)
+    {
+        QObject::connect(list, &QComboBox::currentTextChanged, list, [list](const QString &text) {
+            QAccessibleTextInsertEvent inserted(list, 0, text);
+            QAccessible::updateAccessibility(&inserted);
+        });
+    }
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+#ifdef Q_OS_UNIX
+        // As with Qt's own list: the label names the list through the buddy
+        // relation, and the name is the item.
+        if (t == QAccessible::Name)
+            return list()->currentText();
+#endif
+        if (t == QAccessible::Value)
+            return list()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (widget()->isEnabled())
+            names.prepend(showMenuAction());
+        return names;
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == showMenuAction())
+            list()->showPopup();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+    QStringList keyBindingsForAction(const QString &actionName) const override
+    {
+        if (actionName == showMenuAction())
+            return {QStringLiteral("Alt+Down")};
+        return QAccessibleWidget::keyBindingsForAction(actionName);
+    }
+
+    // QAccessibleTextInterface
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = selectionIndex < selectionCount() ? characterCount() : 0;
+    }
+    // Only while focused, as the list shows it: a screen reader gathers the
+    // selected text of neighbouring controls too.
+    int selectionCount() const override { return list()->hasFocus() && characterCount() > 0 ? 1 : 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override
+    {
+        return between(list()->currentText(), startOffset, endOffset);
+    }
+    int characterCount() const override { return int(list()->currentText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
 };
 
 QAccessibleInterface *factory(const QString &className, QObject *object)
@@ -197,6 +299,8 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
             return nullptr;
         return new SelectableLabelInterface(label);
     }
+    if (className == QLatin1String("QComboBox") && !static_cast<QComboBox *>(object)->isEditable())
+        return new DateListInterface(static_cast<QComboBox *>(object));
     // Every plain panel, whether or not its links exist yet: for panels
     // without links it behaves as Qt's own.
     if (className == QLatin1String("QWidget"))

@@ -143,9 +143,12 @@ void FormWindow::addWebMenus(const QString &updateCaption, const char *firstSepa
     addMenuItem(help, "mnuAbout", tr("&About Software"), this, &frmAbout::ShowModal);
 
     addMenuItem(bar, "mnuDonate", tr("&Donate"), this, &modHelp::OpenDonateInfoPage);
-    // Kept for branded builds; never offered to the user here.
-    addMenuItem(bar, "mnuMakeMoneyOnline", tr("Make Money &Online"), this, &modHelp::OpenFullBrandPage)
-        ->setVisible(false);
+    // Kept for branded builds; never offered to the user here. Out of the bar
+    // as well as hidden: a screen reader counts every command in the bar.
+    QAction *makeMoney = addMenuItem(bar, "mnuMakeMoneyOnline", tr("Make Money &Online"), this,
+                                     &modHelp::OpenFullBrandPage);
+    makeMoney->setVisible(false);
+    bar->removeAction(makeMoney);
 }
 
 void FormWindow::connectLinks(ClickLabel *banner, ClickLabel *fullBrand, ClickLabel *coBrand)

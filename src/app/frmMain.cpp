@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/Accessible.h"
 #include "app/ClickLabel.h"
 #include "app/Forms.h"
 #include "app/Look.h"
@@ -58,6 +59,8 @@ std::optional<char16_t> typedCharacter(const QKeyEvent &event)
 
 QComboBox *dateList(QWidget *parent, const char *name, const QString &accessibleName, const QRect &geometry)
 {
+    // Before the list exists: a screen reader is to read its value.
+    accessible::InstallInterfaces();
     auto *box = new QComboBox(parent);
     look::styleInput(box, name, accessibleName, geometry, look::font(8.25, look::Bold), look::Caption);
     return box;

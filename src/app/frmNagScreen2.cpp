@@ -196,6 +196,16 @@ void frmNagScreen2::Form_Load()
     // r is below 1, so this is 0..3; the clamp only guards a stray value.
     m_supportText = qBound(0, int(r * 4), 3);
     Label2->setText(SupportText(m_supportText));
+    // A screen reader reads the support text as the window opens.
+    setAccessibleDescription(Label2->text());
+}
+
+void frmNagScreen2::clearPlaceholder()
+{
+    QWidget *box = m_placeholderToClear;
+    m_placeholderToClear = nullptr;
+    if (box && box->hasFocus() && modTellAFriend::TrimSpaces(textOf(box)) == placeholderOf(box))
+        setTextOf(box, QString());
 }
 
 void frmNagScreen2::cmdSubmit_Click()
@@ -252,15 +262,26 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
 
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (modTellAFriend::TrimSpaces(textOf(box)) == placeholder)
-            setTextOf(box, QString());
+        // Emptied once Qt has announced the focus: emptying it now would tell
+        // a screen reader of a changed text before the box has the focus,
+        // and the focus would go unspoken.
+        if (modTellAFriend::TrimSpaces(textOf(box)) == placeholder) {
+            m_placeholderToClear = box;
+            QMetaObject::invokeMethod(this, &frmNagScreen2::clearPlaceholder, Qt::QueuedConnection);
+        }
         break;
     case QEvent::FocusOut:
+        m_placeholderToClear = nullptr;
         if (modTellAFriend::TrimSpaces(textOf(box)).isEmpty())
             setTextOf(box, placeholder);
         break;
     case QEvent::KeyPress:
-        if ((box == txtEmail || box == txtFriendEmail) && static_cast<QKeyEvent *>(event)->text() == u" ") {
+    case QEvent::InputMethod:
+        // A key typed right after the focus came goes into the emptied box.
+        if (m_placeholderToClear == box)
+            clearPlaceholder();
+        if (event->type() == QEvent::KeyPress && (box == txtEmail || box == txtFriendEmail)
+            && static_cast<QKeyEvent *>(event)->text() == u" ") {
             platform::ShowMessage(tr("Email Address Cannot Contain Space"), platform::MessageIcon::Stop);
             box->setFocus();
             return true;

@@ -2,6 +2,8 @@
 
 #include "app/FormWindow.h"
 
+#include <QPointer>
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -42,8 +44,11 @@ private:
     // The placeholder a referral box shows while empty; empty for any other
     // object.
     QString placeholderOf(const QObject *box) const;
+    // Empties the box that got the focus while showing its placeholder.
+    void clearPlaceholder();
 
     int m_supportText = 1;
+    QPointer<QWidget> m_placeholderToClear;
     QLabel *Label2 = nullptr;
     QLineEdit *txtName = nullptr;
     QLineEdit *txtEmail = nullptr;

@@ -1,0 +1,68 @@
+"""Orca, as run by run-orca.sh, reads the date lists, the result and the exit
+window with its form. Usage: screen_reader.py PATH/TO/starkindle SPOKEN-FILE"""
+
+import sys
+import unittest
+
+SPOKEN = sys.argv.pop(2)
+import e2e  # noqa: E402  (takes the binary from the command line)
+from e2e import child_named, is_exit_window, is_main, is_result, keys, type_text, wait_for  # noqa: E402
+
+
+def spoken():
+    with open(SPOKEN, encoding="utf-8", errors="replace") as f:
+        return [line.strip() for line in f if line.strip()]
+
+
+class ScreenReader(unittest.TestCase):
+    def hear(self, *pressed, expect):
+        """Presses keys; answers the utterances since, once they hold each of
+        expect in order."""
+        if pressed:
+            keys(*pressed)
+
+        def said():
+            new, position = spoken()[self.heard:], 0
+            for part in expect:
+                position = " ".join(new).find(part, position)
+                if position < 0:
+                    return None
+                position += len(part)
+            return new
+        try:
+            new = wait_for("Orca", said)
+        except AssertionError:
+            self.fail("after %s Orca said %r, not %r" % (pressed, spoken()[self.heard:], expect))
+        self.heard = len(spoken())
+        return new
+
+    def test_date_lists_result_and_exit_window(self):
+        wait_for("Orca to start", spoken, timeout=30)
+        session = e2e.Session()
+        self.addCleanup(session.close)
+        self.addCleanup(lambda: print("Orca said:", *spoken(), sep="\n    ", file=sys.stderr))
+        process = session.start()
+        app = session.app(process)
+        session.window(app, is_main, "the main window", process)
+        type_text("ANN")
+        self.heard = len(spoken())
+        for label, first, second in [("Date", "1", "2"), ("Month", "January", "February"), ("Year", "1940", "1941")]:
+            self.hear("Tab", expect=[label, "combo box", first])
+            self.assertEqual(self.hear("Down", expect=[second]).count(second), 1)
+            self.assertEqual(self.hear("Up", expect=[first]).count(first), 1)
+        self.hear("End", expect=["1990"])
+        self.hear("Home", expect=["1940"])
+        self.hear("Tab", "Return", expect=["Eros in your Chart is Placed in"])
+        session.window(app, is_result, "the result window")
+        keys("Escape")
+        exit_window = session.window(app, is_exit_window, "the exit window")
+        self.hear(expect=[child_named(exit_window, exit_window.description, "label").name])
+        self.hear("Tab", expect=["Click Here To Visit Corvane Softwares"])
+        for box in ["Your name", "Your email address", "Friend's name", "Friend's email address", "Message"]:
+            self.hear("Tab", expect=[box, "text"])
+        keys("alt+x")
+        self.assertEqual(process.wait(timeout=10), 0)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
