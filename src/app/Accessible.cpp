@@ -193,12 +193,12 @@ public:
 };
 
 // A pick-only list. Its current item is its value and its read-only text,
-// all of it selected while the list has the focus, as the list shows it. Qt's own list announces a
-// new item only through a name change and a selection in the list's items,
-// which a screen reader may ignore for a closed list; each new item is
-// announced here as inserted selected text instead, so it is read once.
-// Only insertions: a removal of the selected old item would be read as
-// "selection deleted".
+// all of it selected while the list has the focus, as the list shows it.
+// Qt's own list announces a new item only through a name change and a
+// selection in the list's items, which a screen reader may ignore for a
+// closed list; each new item is announced here as inserted selected text
+// instead, so it is read once. Only insertions: a removal of the selected
+// old item would be read as "selection deleted".
 class DateListInterface : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:

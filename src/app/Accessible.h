@@ -3,8 +3,9 @@
 // What screen readers see of the application's own controls beyond Qt's
 // defaults: link labels as links with a press action, panels that leave out
 // a link hidden behind another, selectable labels whose text can be read
-// piece by piece, and pick-only lists that read out their current item. Qt asks for these only while a screen reader or
-// another assistive client is listening.
+// piece by piece, and pick-only lists that read out their current item. Qt
+// asks for these only while a screen reader or another assistive client is
+// listening.
 class QLabel;
 
 namespace accessible {
