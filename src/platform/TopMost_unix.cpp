@@ -10,9 +10,4 @@ void ShowTopMost(QWidget *window)
     window->show();
 }
 
-bool IsTopMost(const QWidget *window)
-{
-    return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-}
-
 } // namespace platform

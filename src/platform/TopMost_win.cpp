@@ -23,15 +23,5 @@ void ShowTopMost(QWidget *window)
     SetWindowPos(reinterpret_cast<HWND>(window->winId()), HWND_TOPMOST, 0, 0, 0, 0, TopMostFlags);
 }
 
-bool IsTopMost(const QWidget *window)
-{
-    // Asked of the system, not of Qt: the style is what SetWindowPos changes.
-    // A window without a native handle yet is not top-most.
-    if (!window->testAttribute(Qt::WA_WState_Created))
-        return false;
-    const LONG_PTR style = GetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWL_EXSTYLE);
-    return (style & WS_EX_TOPMOST) != 0;
-}
-
 } // namespace platform
 #endif

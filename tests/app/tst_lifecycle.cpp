@@ -4,7 +4,6 @@
 #include "app/frmMain.h"
 #include "app/frmNagScreen2.h"
 #include "platform/Clock.h"
-#include "platform/TopMost.h"
 #include "support/TestSupport.h"
 #include "web/modHelp.h"
 
@@ -209,7 +208,7 @@ void TestLifecycle::exitRoutes()
     QVERIFY(forms::IsExitWindowLoaded());
     frmNagScreen2 *exitWindow = forms::ExitWindow();
     QVERIFY(exitWindow->isVisible());
-    QVERIFY(platform::IsTopMost(exitWindow));
+    QVERIFY(IsTopMost(exitWindow));
     QCOMPARE(fromResult ? !forms::IsDisplayLoaded() : !forms::IsMainLoaded(), true);
     if (fromResult)
         QVERIFY(forms::IsMainLoaded() && !forms::Main()->isVisible());
