@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core
     xvfb xauth x11-utils imagemagick
-    xdotool xclip dbus python3 python3-pyatspi at-spi2-core
+    xdotool xclip openbox dbus python3 python3-pyatspi at-spi2-core
     libbenchmark-dev libxcb1-dev libxcb-xtest0-dev
     desktop-file-utils appstream dpkg-dev file librsvg2-bin
     g++-mingw-w64-x86-64

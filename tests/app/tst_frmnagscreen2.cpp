@@ -234,6 +234,8 @@ void TestFrmNagScreen2::spaceInAddress()
     const platform::MessageHandler previous = platform::CurrentMessageHandler();
     platform::SetMessageHandler([&](const platform::MessageRequest &request) {
         shown.append(request.text + (request.icon == platform::MessageIcon::Stop ? QStringLiteral(" (stop)") : QString()));
+        if (request.owner != w->windowHandle())
+            shown.append(QStringLiteral("(not owned by the exit window)"));
         away->setFocus();
         return platform::Answer::Ok;
     });

@@ -90,6 +90,7 @@ void TestLifecycle::secondInstanceIsRefused()
     QCOMPARE(boxes.shown().first().icon, platform::MessageIcon::Information);
     QCOMPARE(boxes.shown().first().buttons, platform::MessageButtons::Ok);
     QCOMPARE(boxes.shown().first().caption, QStringLiteral("Starkindle"));
+    QCOMPARE(boxes.shown().first().owner, nullptr); // centred on the screen
     QCOMPARE(forms::ExitCount(), exitsBefore + 1);
     // No window was made, and the settings were neither read nor written.
     QVERIFY(!forms::IsMainLoaded());
