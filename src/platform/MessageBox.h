@@ -34,8 +34,9 @@ QWindow *ActiveWindow();
 // The caption a box carries when it is given none of its own.
 QString ApplicationTitle();
 
-// Shows a modal box, owned by the active window, and returns the user's answer. Closing the box without
-// choosing counts as OK, or No on a Yes/No box.
+// Shows a modal box, owned by the active window, and returns the user's
+// answer. Closing the box without choosing counts as OK, or No on a Yes/No
+// box.
 Answer ShowMessage(const QString &text, MessageIcon icon = MessageIcon::Information,
                    MessageButtons buttons = MessageButtons::Ok, const QString &caption = QString());
 
