@@ -1,5 +1,7 @@
 #include "platform/TopLevel.h"
 
+#include "platform/TopMost.h"
+
 #include <QCoreApplication>
 #include <QIconEngine>
 #include <QPixmap>
@@ -47,10 +49,8 @@ void PrepareTopLevel(QWidget *window, QWindow *owner)
 {
     if (!window->isWindow() || window->testAttribute(Qt::WA_WState_Created))
         return;
-    // A flag changed later would make Qt build the native window anew. Where
-    // the system keeps a window on top without the flag (the exit window on
-    // Windows), the owner's HWND keeps the box above it all the same.
-    if (owner && owner->flags().testFlag(Qt::WindowStaysOnTopHint))
+    // Now: a flag changed later would make Qt build the native window anew.
+    if (owner && KeptOnTop(owner))
         window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     makeWindowWithoutIcon(window);
     // Not a parent widget: a box on the stack would be deleted twice if its

@@ -1,6 +1,7 @@
 #include "platform/TopMost.h"
 
 #include <QWidget>
+#include <QWindow>
 
 namespace platform {
 
@@ -8,6 +9,11 @@ void ShowTopMost(QWidget *window)
 {
     window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     window->show();
+}
+
+bool KeptOnTop(const QWindow *window)
+{
+    return window->flags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
 } // namespace platform
