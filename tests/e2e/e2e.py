@@ -162,7 +162,7 @@ class Session:
 
     def window(self, app, predicate, what, process=None):
         """The first showing window that satisfies predicate; with a process,
-        it also gets the keyboard focus."""
+        once the window manager has given it the keyboard focus."""
         found = wait_for(what, lambda: next((w for w in self.windows(app) if predicate(w)), None))
         if process is not None:
             focus(process, found)
