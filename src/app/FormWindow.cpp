@@ -31,6 +31,9 @@ bool isUnloadedWindow(const QWidget *window)
 // since the next key typed may already be on its way.
 class KeyRules : public QObject
 {
+public:
+    using QObject::QObject;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
@@ -76,10 +79,10 @@ FormWindow::FormWindow(const QSize &clientSize, QWidget *parent)
     , m_client(new QWidget(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    static KeyRules *const keyRules = [] {
-        auto *rules = new KeyRules;
-        qApp->installEventFilter(rules);
-        return rules;
+    // Once for the application, which owns them.
+    static const bool keyRules = [] {
+        qApp->installEventFilter(new KeyRules(qApp));
+        return true;
     }();
     Q_UNUSED(keyRules);
     setFont(look::font(8.25));
