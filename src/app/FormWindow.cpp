@@ -3,16 +3,60 @@
 #include "app/ClickLabel.h"
 #include "app/Look.h"
 #include "app/frmAbout.h"
-#include "platform/WindowIcon.h"
+#include "platform/TopLevel.h"
 #include "web/modHelp.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcutEvent>
+
+namespace {
+
+bool isUnloadedWindow(const QWidget *window)
+{
+    const auto *form = qobject_cast<const FormWindow *>(window);
+    return form && form->isUnloaded();
+}
+
+// Keys as the user means them, for every window of the application. Keys
+// typed ahead may still be on their way to a window that has just been hidden
+// or unloaded: they are dropped there, so they cannot press its buttons. An
+// access key presses its button at once, not after Qt's 100 ms animation,
+// since the next key typed may already be on its way.
+class KeyRules : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::Shortcut)
+            return false;
+        if (!watched->isWidgetType())
+            return false;
+        const QWidget *window = static_cast<QWidget *>(watched)->window();
+        if (!window->isVisible() || isUnloadedWindow(window))
+            return true;
+        if (type == QEvent::Shortcut) {
+            auto *button = qobject_cast<QAbstractButton *>(watched);
+            if (button && !static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
+                button->click();
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 Qt::WindowFlags FixedWindowFlags()
 {
@@ -35,6 +79,12 @@ FormWindow::FormWindow(const QSize &clientSize, QWidget *parent)
     , m_client(new QWidget(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Once for the application, which owns them.
+    static const bool keyRules = [] {
+        qApp->installEventFilter(new KeyRules(qApp));
+        return true;
+    }();
+    Q_UNUSED(keyRules);
     setFont(look::font(8.25));
     m_client->setFixedSize(clientSize);
     look::paintPanel(m_client);
@@ -45,13 +95,18 @@ FormWindow::FormWindow(const QSize &clientSize, QWidget *parent)
 void FormWindow::setVisible(bool visible)
 {
     if (visible)
-        platform::SendWindowIconOnce(this);
+        platform::PrepareTopLevel(this);
     QMainWindow::setVisible(visible);
 }
 
 void FormWindow::Unload()
 {
     close();
+}
+
+bool FormWindow::takesCommands() const
+{
+    return !m_unloaded && isVisible() && !QApplication::activeModalWidget();
 }
 
 void FormWindow::keyPressEvent(QKeyEvent *event)

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QMainWindow>
 
+#include <type_traits>
+
 class QAbstractButton;
 class ClickLabel;
 
@@ -33,15 +35,31 @@ protected:
 
     // A menu item (or a command on the menu bar) named as its control. Its
     // command runs queued: whoever triggered it (the menu, a screen reader's
-    // action) gets its answer before a window or box opens modally.
+    // action) gets its answer before a window or box opens modally. A command
+    // that arrives while a modal window or box is up, or once this window is
+    // hidden or unloaded, is dropped: the window takes no input then, and a
+    // command run later would act on what the user has since changed.
     template <class Receiver, class Handler>
-    QAction *addMenuItem(QWidget *menu, const char *name, const QString &caption, const Receiver *receiver,
+    QAction *addMenuItem(QWidget *menu, const char *name, const QString &caption, Receiver *receiver,
                          Handler handler)
     {
         QAction *action = newMenuItem(menu, name, caption);
-        connect(action, &QAction::triggered, receiver, handler, Qt::QueuedConnection);
+        connect(
+            action, &QAction::triggered, this,
+            [this, receiver, handler] {
+                if (!takesCommands())
+                    return;
+                if constexpr (std::is_member_function_pointer_v<Handler>)
+                    (receiver->*handler)();
+                else
+                    handler();
+            },
+            Qt::QueuedConnection);
         return action;
     }
+
+    // Shown, loaded and not behind a modal window or box.
+    bool takesCommands() const;
 
     // Help, Donate and the never-offered Make Money Online command, which the
     // main and result windows share apart from a few names.

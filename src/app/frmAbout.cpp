@@ -5,7 +5,8 @@
 #include "app/FormWindow.h"
 #include "app/Look.h"
 #include "app/Twips.h"
-#include "platform/WindowIcon.h"
+#include "platform/MessageBox.h"
+#include "platform/TopLevel.h"
 #include "web/modHelp.h"
 
 #include <QLabel>
@@ -74,6 +75,8 @@ void frmAbout::ShowModal()
 {
     frmAbout about;
     CentreOnScreen(&about);
-    platform::SendWindowIconOnce(&about);
+    // Belongs to the window it was opened from, like a message box, so it
+    // stays above it; still centred on the screen.
+    platform::PrepareTopLevel(&about, platform::ActiveWindow());
     about.exec();
 }

@@ -11,7 +11,8 @@ class frmAbout : public QDialog
 public:
     explicit frmAbout(QWidget *parent = nullptr);
 
-    // Shows the window modally, without an owner, and returns once it is closed.
+    // Shows the window modally over the active window and returns once it is
+    // closed.
     static void ShowModal();
 
 private:

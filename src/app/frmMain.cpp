@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 
 #include <optional>
@@ -243,10 +244,13 @@ bool frmMain::filterKey(const QKeyEvent &key)
 
 void frmMain::filterCommitted(const QString &text)
 {
+    const QPointer<frmMain> self(this);
     for (const QChar c : text) {
         // Half of a pair of surrogates is no letter either.
         char16_t code = c.unicode();
         txtName_KeyPress(code);
+        if (!self || isUnloaded())
+            return;
         if (code != 0 && code != 13)
             txtName->insert(QString(QChar(code)));
     }
@@ -255,8 +259,12 @@ void frmMain::filterCommitted(const QString &text)
 bool frmMain::ValidateEntry()
 {
     if (txtName->text().isEmpty()) {
+        // The box runs an event loop of its own: whatever ends this window
+        // meanwhile, it is not touched afterwards.
+        const QPointer<frmMain> self(this);
         platform::ShowMessage(tr("Please Enter Your Name"));
-        txtName->setFocus();
+        if (self && !isUnloaded())
+            txtName->setFocus();
         return false;
     }
     // Every year offered follows the four-year rule, so no century rule.

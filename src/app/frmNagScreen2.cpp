@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QUrl>
 
@@ -282,8 +283,10 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
             clearPlaceholder();
         if (event->type() == QEvent::KeyPress && (box == txtEmail || box == txtFriendEmail)
             && static_cast<QKeyEvent *>(event)->text() == u" ") {
+            const QPointer<QWidget> typedIn(box);
             platform::ShowMessage(tr("Email Address Cannot Contain Space"), platform::MessageIcon::Stop);
-            box->setFocus();
+            if (typedIn && !isUnloaded())
+                typedIn->setFocus();
             return true;
         }
         break;

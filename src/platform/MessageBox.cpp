@@ -1,5 +1,8 @@
 #include "platform/MessageBox.h"
 
+#include <QGuiApplication>
+#include <QWindow>
+
 namespace platform {
 
 namespace {
@@ -15,9 +18,18 @@ QString ApplicationTitle()
     return QStringLiteral("Starkindle");
 }
 
+QWindow *ActiveWindow()
+{
+    QWindow *window = QGuiApplication::focusWindow();
+    while (window && window->type() == Qt::Popup)
+        window = window->transientParent();
+    return window && window->isVisible() ? window : nullptr;
+}
+
 Answer ShowMessage(const QString &text, MessageIcon icon, MessageButtons buttons, const QString &caption)
 {
-    const MessageRequest request{text, caption.isEmpty() ? ApplicationTitle() : caption, icon, buttons};
+    const MessageRequest request{text, caption.isEmpty() ? ApplicationTitle() : caption, icon, buttons,
+                                 ActiveWindow()};
     if (handler())
         return handler()(request);
     return buttons == MessageButtons::YesNo ? Answer::No : Answer::Ok;

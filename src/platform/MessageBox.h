@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QWindow;
+
 // Modal message boxes, without widgets in sight: the code that asks the user
 // needs no GUI library, and tests answer in the user's place.
 namespace platform {
@@ -20,13 +22,21 @@ struct MessageRequest {
     QString caption;
     MessageIcon icon = MessageIcon::Information;
     MessageButtons buttons = MessageButtons::Ok;
+    // The window the box belongs to: the one whose command raised it. None
+    // before the first window is up; the box is then centred on the screen.
+    QWindow *owner = nullptr;
 };
+
+// The application's active window, the one whose command is running, if it
+// is on screen; never a menu or list that has popped up from it.
+QWindow *ActiveWindow();
 
 // The caption a box carries when it is given none of its own.
 QString ApplicationTitle();
 
-// Shows a modal box and returns the user's answer. Closing the box without
-// choosing counts as OK, or No on a Yes/No box.
+// Shows a modal box, owned by the active window, and returns the user's
+// answer. Closing the box without choosing counts as OK, or No on a Yes/No
+// box.
 Answer ShowMessage(const QString &text, MessageIcon icon = MessageIcon::Information,
                    MessageButtons buttons = MessageButtons::Ok, const QString &caption = QString());
 

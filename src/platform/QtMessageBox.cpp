@@ -1,6 +1,6 @@
 #include "platform/QtMessageBox.h"
 
-#include "platform/WindowIcon.h"
+#include "platform/TopLevel.h"
 
 #include <QMessageBox>
 
@@ -16,7 +16,7 @@ Answer ShowQtMessageBox(const MessageRequest &request)
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
     }
-    SendWindowIconOnce(&box);
+    PrepareTopLevel(&box, request.owner);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

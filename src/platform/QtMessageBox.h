@@ -5,7 +5,7 @@
 namespace platform {
 
 // The real dialog behind ShowMessage: a QMessageBox with the request's text,
-// caption, icon and buttons.
+// caption, icon and buttons, owned by the request's owner and modal.
 Answer ShowQtMessageBox(const MessageRequest &request);
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/TopMost.h"
 
 #include <QWidget>
+#include <QWindow>
 
 namespace platform {
 
@@ -10,9 +11,9 @@ void ShowTopMost(QWidget *window)
     window->show();
 }
 
-bool IsTopMost(const QWidget *window)
+bool KeptOnTop(const QWindow *window)
 {
-    return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    return window->flags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
 } // namespace platform

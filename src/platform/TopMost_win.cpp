@@ -1,6 +1,7 @@
 #include "platform/TopMost.h"
 
 #include <QWidget>
+#include <QWindow>
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
@@ -23,14 +24,15 @@ void ShowTopMost(QWidget *window)
     SetWindowPos(reinterpret_cast<HWND>(window->winId()), HWND_TOPMOST, 0, 0, 0, 0, TopMostFlags);
 }
 
-bool IsTopMost(const QWidget *window)
+bool KeptOnTop(const QWindow *window)
 {
-    // Asked of the system, not of Qt: the style is what SetWindowPos changes.
-    // A window without a native handle yet is not top-most.
-    if (!window->testAttribute(Qt::WA_WState_Created))
+    if (window->flags().testFlag(Qt::WindowStaysOnTopHint))
+        return true;
+    // Asked of the system: SetWindowPos changes the style, not Qt's flags.
+    // A window without a native one yet is not on top.
+    if (!window->handle())
         return false;
-    const LONG_PTR style = GetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWL_EXSTYLE);
-    return (style & WS_EX_TOPMOST) != 0;
+    return (GetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 } // namespace platform

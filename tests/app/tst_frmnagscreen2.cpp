@@ -2,7 +2,6 @@
 #include "app/frmMain.h"
 #include "app/frmNagScreen2.h"
 #include "platform/Clock.h"
-#include "platform/TopMost.h"
 #include "support/TestSupport.h"
 #include "web/modHelp.h"
 #include "web/modTellAFriend.h"
@@ -88,7 +87,7 @@ void TestFrmNagScreen2::loadingDoesNotShow()
 {
     frmNagScreen2 *w = forms::ExitWindow();
     QVERIFY(!w->isVisible());
-    QVERIFY(!platform::IsTopMost(w));
+    QVERIFY(!IsTopMost(w));
     QCOMPARE(w->windowTitle(), QStringLiteral("Starkindle v1.15"));
     // The placeholders are real text: the submission compares against them.
     for (const auto &b : Boxes)
@@ -106,7 +105,7 @@ void TestFrmNagScreen2::loadingDoesNotShow()
 
     w->ShowTopMost();
     QVERIFY(w->isVisible());
-    QVERIFY(platform::IsTopMost(w));
+    QVERIFY(IsTopMost(w));
 }
 
 void TestFrmNagScreen2::supportTextFollowsTheDraw_data()
@@ -236,6 +235,8 @@ void TestFrmNagScreen2::spaceInAddress()
     const platform::MessageHandler previous = platform::CurrentMessageHandler();
     platform::SetMessageHandler([&](const platform::MessageRequest &request) {
         shown.append(request.text + (request.icon == platform::MessageIcon::Stop ? QStringLiteral(" (stop)") : QString()));
+        if (request.owner != w->windowHandle())
+            shown.append(QStringLiteral("(not owned by the exit window)"));
         away->setFocus();
         return platform::Answer::Ok;
     });

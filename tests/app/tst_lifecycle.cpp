@@ -4,7 +4,6 @@
 #include "app/frmMain.h"
 #include "app/frmNagScreen2.h"
 #include "platform/Clock.h"
-#include "platform/TopMost.h"
 #include "support/TestSupport.h"
 #include "web/modHelp.h"
 
@@ -91,6 +90,7 @@ void TestLifecycle::secondInstanceIsRefused()
     QCOMPARE(boxes.shown().first().icon, platform::MessageIcon::Information);
     QCOMPARE(boxes.shown().first().buttons, platform::MessageButtons::Ok);
     QCOMPARE(boxes.shown().first().caption, QStringLiteral("Starkindle"));
+    QCOMPARE(boxes.shown().first().owner, nullptr); // centred on the screen
     QCOMPARE(forms::ExitCount(), exitsBefore + 1);
     // No window was made, and the settings were neither read nor written.
     QVERIFY(!forms::IsMainLoaded());
@@ -209,7 +209,7 @@ void TestLifecycle::exitRoutes()
     QVERIFY(forms::IsExitWindowLoaded());
     frmNagScreen2 *exitWindow = forms::ExitWindow();
     QVERIFY(exitWindow->isVisible());
-    QVERIFY(platform::IsTopMost(exitWindow));
+    QVERIFY(IsTopMost(exitWindow));
     QCOMPARE(fromResult ? !forms::IsDisplayLoaded() : !forms::IsMainLoaded(), true);
     if (fromResult)
         QVERIFY(forms::IsMainLoaded() && !forms::Main()->isVisible());

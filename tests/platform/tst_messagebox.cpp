@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 class TestMessageBox : public QObject
 {
@@ -26,7 +27,9 @@ void TestMessageBox::realInformationBox()
     QString text, caption;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QWindow *owner = nullptr;
     WhenModalAppears<QMessageBox>([&](QMessageBox *box) {
+        owner = box->windowHandle()->transientParent();
         text = box->text();
         caption = box->windowTitle();
         icon = box->icon();
@@ -38,18 +41,33 @@ void TestMessageBox::realInformationBox()
     QCOMPARE(caption, QStringLiteral("Starkindle"));
     QCOMPARE(icon, QMessageBox::Information);
     QCOMPARE(buttons, QMessageBox::Ok);
+    QCOMPARE(owner, nullptr); // no window up: centred on the screen
 }
 
 void TestMessageBox::realStopBox()
 {
+    // Raised from a window that stays on top of others: the box belongs to
+    // it, is centred on it and stays on top too.
+    QWidget raiser(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+    raiser.setGeometry(40, 60, 600, 400);
+    ShowActive(&raiser);
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QWindow *owner = nullptr;
+    bool onTop = false;
+    QPoint centre;
     WhenModalAppears<QMessageBox>([&](QMessageBox *box) {
         icon = box->icon();
+        owner = box->windowHandle()->transientParent();
+        onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        centre = box->geometry().center();
         QTest::keyClick(box, Qt::Key_Escape); // closing without a choice still means OK
     });
     QCOMPARE(platform::ShowMessage(QStringLiteral("Please Enter Proper Email Address"), platform::MessageIcon::Stop),
              platform::Answer::Ok);
     QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(owner, raiser.windowHandle());
+    QVERIFY(onTop);
+    QVERIFY((centre - raiser.geometry().center()).manhattanLength() < 40);
 }
 
 void TestMessageBox::realQuestionBox_data()

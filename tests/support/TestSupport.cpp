@@ -9,6 +9,10 @@
 
 #include <stdexcept>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 MessageRecorder::MessageRecorder()
     : m_previous(platform::CurrentMessageHandler())
 {
@@ -56,6 +60,19 @@ QStringList LeftoverWindows()
         names.append(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
     }
     return names;
+}
+
+bool IsTopMost(const QWidget *window)
+{
+#ifdef Q_OS_WIN
+    // Asked of the system, not of Qt: the style is what SetWindowPos changes.
+    // A window without a native handle yet is not top-most.
+    if (!window->testAttribute(Qt::WA_WState_Created))
+        return false;
+    return (GetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+#else
+    return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+#endif
 }
 
 QWidget *NextTabStop(QWidget *w)

@@ -58,6 +58,10 @@ private:
     QStringList m_opened;
 };
 
+// Whether the window is kept above all others, as the system sees it: the
+// top-most extended style on Windows, the stay-on-top flag elsewhere.
+bool IsTopMost(const QWidget *window);
+
 // The next widget Tab moves to from w.
 QWidget *NextTabStop(QWidget *w);
 
