@@ -23,6 +23,7 @@ test-sanitize: deps
 	cd $(SANITIZE_DIR) && \
 		ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 		ctest --output-on-failure -j$(JOBS)
 
 # All three run even when one fails or misses its target; make then fails.
