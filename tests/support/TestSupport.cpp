@@ -67,6 +67,8 @@ bool IsTopMost(const QWidget *window)
 #ifdef Q_OS_WIN
     // Asked of the system, not of Qt: the style is what SetWindowPos changes.
     // A window without a native handle yet is not top-most.
+    if (QGuiApplication::platformName() != QLatin1String("windows"))
+        return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     if (!window->testAttribute(Qt::WA_WState_Created))
         return false;
     return (GetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
