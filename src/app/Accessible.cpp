@@ -13,14 +13,34 @@ namespace {
 // Set on labels whose text the user may select.
 const char *const SelectableProperty = "starkindleSelectable";
 
-// The part of a text between two offsets a screen reader asks for; an end
-// of -1 means the end of the text.
-QString between(const QString &all, int startOffset, int endOffset)
+// Read-only plain text for a screen reader: no caret, no attributes, no
+// geometry. Each control says only what its text is and what is selected.
+class PlainTextInterface : public QAccessibleTextInterface
 {
-    const int start = qBound(0, startOffset, int(all.size()));
-    const int end = endOffset < 0 ? int(all.size()) : qBound(start, endOffset, int(all.size()));
-    return all.mid(start, end - start);
-}
+public:
+    virtual QString plainText() const = 0;
+
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    // An end of -1 means the end of the text.
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString all = plainText();
+        const int start = qBound(0, startOffset, int(all.size()));
+        const int end = endOffset < 0 ? int(all.size()) : qBound(start, endOffset, int(all.size()));
+        return all.mid(start, end - start);
+    }
+    int characterCount() const override { return int(plainText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+};
 
 // A label named by its text unless it has a name of its own.
 class LabelInterface : public QAccessibleWidget
@@ -128,7 +148,7 @@ private:
 
 // A label whose text the user may select: besides its name, the text
 // interface, so a screen reader can read and select it by word or line.
-class SelectableLabelInterface : public LabelInterface, public QAccessibleTextInterface
+class SelectableLabelInterface : public LabelInterface, public PlainTextInterface
 {
 public:
     explicit SelectableLabelInterface(QLabel *label)
@@ -174,22 +194,7 @@ public:
         label()->setTextInteractionFlags(Qt::TextSelectableByMouse);
         label()->setSelection(start, end - start);
     }
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int startOffset, int endOffset) const override
-    {
-        return between(label()->text(), startOffset, endOffset);
-    }
-    int characterCount() const override { return int(label()->text().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int *startOffset, int *endOffset) const override
-    {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return {};
-    }
+    QString plainText() const override { return label()->text(); }
 };
 
 // A pick-only list. Its current item is its value and its read-only text,
@@ -199,7 +204,7 @@ public:
 // closed list; each new item is announced here as inserted selected text
 // instead, so it is read once. Only insertions: a removal of the selected
 // old item would be read as "selection deleted".
-class DateListInterface : public QAccessibleWidget, public QAccessibleTextInterface
+class DateListInterface : public QAccessibleWidget, public PlainTextInterface
 {
 public:
     explicit DateListInterface(QComboBox *list)
@@ -266,22 +271,7 @@ public:
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int startOffset, int endOffset) const override
-    {
-        return between(list()->currentText(), startOffset, endOffset);
-    }
-    int characterCount() const override { return int(list()->currentText().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int *startOffset, int *endOffset) const override
-    {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return {};
-    }
+    QString plainText() const override { return list()->currentText(); }
 
 private:
     QComboBox *list() const { return static_cast<QComboBox *>(widget()); }

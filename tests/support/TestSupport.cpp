@@ -1,17 +1,15 @@
 #include "support/TestSupport.h"
 
 #include "platform/Shell.h"
+#include "platform/TopMost.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
+#include <QWindow>
 
 #include <stdexcept>
-
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#endif
 
 MessageRecorder::MessageRecorder()
     : m_previous(platform::CurrentMessageHandler())
@@ -64,17 +62,10 @@ QStringList LeftoverWindows()
 
 bool IsTopMost(const QWidget *window)
 {
-#ifdef Q_OS_WIN
-    // Asked of the system, not of Qt: the style is what SetWindowPos changes.
-    // A window without a native handle yet is not top-most.
-    if (QGuiApplication::platformName() != QLatin1String("windows"))
-        return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-    if (!window->testAttribute(Qt::WA_WState_Created))
-        return false;
-    return (GetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-#else
-    return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-#endif
+    // As the application itself asks: the flag, or on Windows the system's
+    // top-most style. A window without a native one yet has only the flag.
+    const QWindow *handle = window->windowHandle();
+    return handle ? platform::KeptOnTop(handle) : window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
 QWidget *NextTabStop(QWidget *w)
