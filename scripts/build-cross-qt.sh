@@ -17,6 +17,15 @@ prefix="$cache/qt-$upstream-mingw-w64"
 stamp="$prefix/.starkindle-qt-version"
 jobs="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
 
+# Two builds into one cache would delete each other's work: the second waits
+# for the first and then finds its result.
+mkdir -p "$cache"
+exec 9>"$cache/qt-build.lock"
+if ! flock -n 9; then
+    echo "Waiting for another build of the cross Qt in $cache"
+    flock 9
+fi
+
 if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$version" ] && [ -f "$prefix/bin/Qt6Core.dll" ]; then
     echo "Cross Qt $version found in $prefix"
     echo "$prefix" >&3
@@ -27,8 +36,20 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 
 # apt-get source needs a deb-src entry for the suites the binaries come from.
+# One added here (or left by an earlier version of this script) is taken
+# out again once the source is fetched, with its indexes.
 srclist=/etc/apt/sources.list.d/starkindle-src.sources
+added_src=""
+drop_src() {
+    [ -n "$added_src" ] || return 0
+    added_src=""
+    $sudo rm -f "$srclist"
+    $sudo apt-get -q update >/dev/null || echo "apt-get update after removing $srclist failed" >&2
+}
+trap drop_src EXIT
+[ ! -e "$srclist" ] || added_src=1
 if ! apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -q '^Sources$'; then
+    added_src=1
     printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
         'Suites: bookworm bookworm-updates' 'Components: main' \
         'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' '' \
@@ -44,6 +65,7 @@ rm -rf "$work" "$prefix"
 mkdir -p "$work"
 cd "$work"
 apt-get source --download-only "qt6-base=$version"
+drop_src
 dpkg-source --no-check -x ./*.dsc src >/dev/null
 mkdir build
 cd build

@@ -56,5 +56,19 @@ echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -q
-$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+# A freshly booted machine is often running its daily apt jobs. The install
+# waits for dpkg's lock itself; `apt-get update` gives up at once when the
+# package lists are locked, so it is tried again for as long.
+wait_s=600
+update_log=$(mktemp)
+trap 'rm -f "$update_log"' EXIT
+for ((waited = 0; ; waited += 5)); do
+    status=0
+    $sudo apt-get -q update 2>"$update_log" || status=$?
+    cat "$update_log" >&2
+    [ $status -ne 0 ] || break
+    grep -q 'Could not get lock' "$update_log" && [ $waited -lt $wait_s ] || exit 1
+    echo "install-deps: apt is busy, trying again in 5 s" >&2
+    sleep 5
+done
+$sudo apt-get -o DPkg::Lock::Timeout=$wait_s install -y -q --no-install-recommends "${missing[@]}"
