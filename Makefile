@@ -71,12 +71,8 @@ windows:
 		-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 	cmake --build $(WIN_BUILD_DIR) -j$(JOBS)
 
-# A test that fails is run once more: in a freshly made Wine prefix a test
-# program now and then stops responding (seen twice in one run, once after
-# its last line; never on a second try). The first try's output stays in
-# the log.
 test-windows: windows
-	cd $(WIN_BUILD_DIR) && ctest --output-on-failure -j$(JOBS) --repeat until-pass:2
+	cd $(WIN_BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 
 package-windows: windows
 	cd $(WIN_BUILD_DIR) && ctest --output-on-failure -R '^wine_package$$'

@@ -41,6 +41,9 @@ if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh ${dll_dirs})
 endif()
 set(STARKINDLE_WINEPREFIX "${PROJECT_BINARY_DIR}/wineprefix")
+# A prefix as Wine first makes it, which every other prefix of the tests
+# starts as a copy of.
+set(STARKINDLE_WINE_TEMPLATE "${PROJECT_BINARY_DIR}/wineprefix-fresh")
 
 # The zip: the program at the top with everything it loads beside it, as
 # Qt looks for its plugins in folders next to the program.

@@ -35,7 +35,7 @@ windows_packages=(
     qt6-base-dev qt6-base-dev-tools
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 xvfb xauth x11-utils xdotool xclip imagemagick zip unzip
-    fonts-dejavu-core
+    fonts-dejavu-core openbox
 )
 
 case "${1:-test}" in

@@ -5,12 +5,13 @@
 #   wine-run.sh DLL_DIRS PROGRAM [ARGS...]
 # DLL_DIRS: the folders (colon-separated) that hold the Qt and compiler
 # runtime DLLs; they go on the program's PATH.
-# WINEPREFIX must be set. The prefix is made on first use, without a display.
-# Parallel tests share it.
+# WINEPREFIX must be set. The prefix is made on first use, without a display;
+# with STARKINDLE_WINE_TEMPLATE naming a prefix already made, as a copy of
+# that one. Parallel tests share it.
 # With STARKINDLE_WINE_DISPLAY=1 the program runs on a virtual X display of
-# its own, in a copy of the prefix of its own: a Wine prefix has one desktop,
-# tied to the display of its first window. With =inherit it uses the
-# caller's DISPLAY; otherwise it runs with none.
+# its own, with a window manager, in a copy of the prefix of its own: a Wine
+# prefix has one desktop, tied to the display of its first window. With
+# =inherit it uses the caller's DISPLAY; otherwise it runs with none.
 # QT_* variables do not reach Windows programs; pass WINEQT_* instead.
 set -euo pipefail
 dll_dirs=$1
@@ -19,6 +20,7 @@ shift
 
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
+server=/usr/lib/wine/wineserver64
 [ -x "$wine" ] || { echo "wine-run: $wine missing (Debian package wine64)" >&2; exit 1; }
 export WINELOADER=$wine
 export WINEDEBUG=${WINEDEBUG:--all}
@@ -26,20 +28,84 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # associations written for the desktop while a test runs.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
-# Made once, under a lock, headless.
-make_prefix() {
-    local prefix=$1
+# A copy of prefix $1 in $2. Wine 8 puts some 700 MB of real DLLs in a
+# prefix and only reads them: they are linked, not copied. The registry and
+# the users' folders, which are written, are copied.
+copy_prefix() {
+    local from=$1 to=$2
+    (
+        flock 9
+        mkdir "$to"
+        cp -a "$from"/*.reg "$from/.update-timestamp" "$from/dosdevices" "$to/"
+        cp -al "$from/drive_c" "$to/"
+        rm -rf "$to/drive_c/users"
+        cp -a "$from/drive_c/users" "$to/drive_c/"
+    ) 9>"$from.lock"
+}
+
+# The prefix is made once, under a lock. Its server is started here,
+# detached, with a minute of persistence, and a first trivial program brings
+# up the prefix's services (and its desktop, on the display the tests' own
+# programs use): otherwise every test would start them again as children of
+# its own program. Nothing started here may inherit the lock, which it would
+# hold for as long as it runs.
+prepare_prefix() {
+    local prefix=$1 template=${STARKINDLE_WINE_TEMPLATE:-}
     (
         flock 9
         if [ ! -f "$prefix/system.reg" ]; then
-            WINEPREFIX=$prefix env -u DISPLAY -u WAYLAND_DISPLAY "$wine" wineboot -i >/dev/null 2>&1 || true
-            WINEPREFIX=$prefix "$wineserver" -w
+            if [ -n "$template" ] && [ -f "$template/system.reg" ]; then
+                rm -rf "$prefix"
+                copy_prefix "$template" "$prefix" 9>&-
+            else
+                WINEPREFIX=$prefix env -u DISPLAY -u WAYLAND_DISPLAY "$wine" wineboot -i \
+                    </dev/null >/dev/null 2>&1 9>&- || true
+                WINEPREFIX=$prefix "$wineserver" -w 9>&-
+            fi
+        fi
+        # Fails when the prefix's server already runs.
+        if WINEPREFIX=$prefix "$server" -p60 </dev/null >/dev/null 2>&1 9>&-; then
+            WINEPREFIX=$prefix setsid "$wine" rundll32 </dev/null >/dev/null 2>&1 9>&- || true
         fi
     ) 9>"$prefix.lock"
     [ -f "$prefix/system.reg" ] || { echo "wine-run: could not make the Wine prefix $prefix" >&2; exit 1; }
 }
-mkdir -p "$(dirname "$WINEPREFIX")"
-make_prefix "$WINEPREFIX"
+
+work=$(mktemp -d)
+readers=()
+program_pid="" xvfb_pid="" wm_pid="" own_prefix=""
+cleanup() {
+    [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
+    [ -z "$own_prefix" ] || WINEPREFIX=$own_prefix "$wineserver" -k 2>/dev/null || true
+    for p in "${readers[@]}" $wm_pid $xvfb_pid; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$work" ${own_prefix:+"$own_prefix"}
+}
+trap cleanup EXIT
+# Stopping this script stops the program too.
+trap 'exit 143' TERM INT HUP
+
+# Runs "$wine" with the arguments given, its output passed on through pipes
+# read here. What Wine starts on the program's behalf (the desktop window,
+# services) inherits those pipes and may outlive the program by a minute;
+# once the program has ended the readers stop, so the caller sees the end of
+# the output at once rather than when the last of them quits.
+run_wine() {
+    mkfifo "$work/out" "$work/err"
+    cat "$work/out" &
+    readers+=($!)
+    cat "$work/err" >&2 &
+    readers+=($!)
+    local status=0
+    "$wine" "$@" >"$work/out" 2>"$work/err" </dev/null &
+    program_pid=$!
+    wait "$program_pid" || status=$?
+    program_pid=""
+    for _ in $(seq 10); do
+        kill -0 "${readers[@]}" 2>/dev/null || break
+        sleep 0.1
+    done
+    return $status
+}
 
 winepath=""
 IFS=: read -r -a dirs <<<"$dll_dirs"
@@ -48,27 +114,19 @@ for d in "${dirs[@]}"; do
 done
 export WINEPATH=$winepath
 
-case ${STARKINDLE_WINE_DISPLAY:-} in
-1) ;;
-inherit) exec "$wine" "$@" ;; # the caller's display and prefix
-*)
-    unset DISPLAY WAYLAND_DISPLAY
-    exec "$wine" "$@"
-    ;;
-esac
+mkdir -p "$(dirname "$WINEPREFIX")"
+[ "${STARKINDLE_WINE_DISPLAY:-}" = inherit ] || unset DISPLAY WAYLAND_DISPLAY
+prepare_prefix "$WINEPREFIX"
+status=0
+if [ "${STARKINDLE_WINE_DISPLAY:-}" != 1 ]; then
+    run_wine "$@" || status=$?
+    exit $status
+fi
 
-work=$(mktemp -d)
 own_prefix="$WINEPREFIX-$(basename "$1" .exe)-$$"
-xvfb_pid=""
-cleanup() {
-    WINEPREFIX=$own_prefix "$wineserver" -k 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work" "$own_prefix"
-}
-trap cleanup EXIT
-(flock 9; cp -a "$WINEPREFIX" "$own_prefix") 9>"$WINEPREFIX.lock"
+copy_prefix "$WINEPREFIX" "$own_prefix"
 # The server picks a free display itself and says which.
-Xvfb -displayfd 5 -nolisten tcp -screen 0 1280x1024x24 5>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 5 -nolisten tcp -screen 0 1280x1024x24 5>"$work/display" 2>"$work/xvfb.log" >/dev/null &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break
@@ -76,7 +134,13 @@ for _ in $(seq 100); do
 done
 [ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")"
-unset WAYLAND_DISPLAY
-status=0
-WINEPREFIX=$own_prefix "$wine" "$@" || status=$?
+# A window manager, as on a desktop: without one Wine waits two seconds for
+# each window it maps to change state.
+openbox --sm-disable >/dev/null 2>&1 &
+wm_pid=$!
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+done
+WINEPREFIX=$own_prefix run_wine "$@" || status=$?
 exit $status

@@ -33,6 +33,14 @@ xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { cat "$work/xvfb.log"; fail "no virtual display"; }
 export DISPLAY=":$(head -n1 "$work/display")"
+# A window manager, as on a desktop: without one Wine waits two seconds for
+# each window it maps to change state.
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=("$!")
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+done
 
 # The X window with exactly this title, waited for up to $2 seconds.
 wait_window() {
