@@ -142,36 +142,37 @@ package)
     echo "ok: the unpacked program shows its main window in a fresh prefix"
     ;;
 setup)
-    setup=$2
+    setup=$2 dir='C:\Program Files\Starkindle'
     folder="$WINEPREFIX/drive_c/Program Files/Starkindle"
     menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Starkindle"
-    shortcut='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Starkindle\Starkindle.lnk'
     key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Starkindle'
-    maker_key='HKLM\Software\Corvane Softwares'
     reminder='HKCU\Software\VB and VBA Program Settings\starkindle\Settings'
-    # A key's values one a line, "NAME TYPE DATA"; fails when the key is not
-    # there. The 64-bit view is the one Windows lists installed programs from.
+    # A key's values, "NAME TYPE DATA" a line; fails when there is no such key.
+    # The 64-bit view is the one Windows lists installed programs from.
     values() {
         local out
         out=$("$wine_run" "" reg query "$1" /reg:64 2>/dev/null) || return 1
         tr -d '\r' <<<"$out" | sed -n 's/^    //p' | sed 's/    / /g'
     }
+    # This prefix's running copies (Wine names each process after its program).
+    running() {
+        local p
+        for p in $(pgrep -x starkindle.exe); do
+            tr '\0' '\n' 2>/dev/null <"/proc/$p/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
+        done
+        return 1
+    }
 
-    # Wine starts a setup it cannot run (a 32-bit one here) and still
-    # returns 0: what counts is what it installed.
+    # Wine starts a setup it cannot run (a 32-bit one) and still returns 0:
+    # what counts is what it installed.
     "$wine_run" "" "$setup" /S >"$work/setup.log" 2>&1 || fail "the setup returned $?"
     for f in starkindle.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
              libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll Uninstall.exe; do
-        [ -f "$folder/$f" ] || { cat "$work/setup.log"; fail "$f is not in Program Files\\Starkindle"; }
+        [ -f "$folder/$f" ] || { cat "$work/setup.log"; fail "$f is not in $dir"; }
     done
-    echo "ok: installed into C:\\Program Files\\Starkindle:"
-    (cd "$folder" && find . -type f -printf '    %P %s\n' | sort)
     [ -f "$menu/Starkindle.lnk" ] || fail "no Start-menu shortcut Starkindle"
-    echo "ok: shortcut $shortcut"
-
     got=$(values "$key") || fail "no $key in the 64-bit registry"
     sed 's/^/    /' <<<"$got"
-    dir='C:\Program Files\Starkindle'
     while IFS= read -r want; do
         grep -qxF "$want" <<<"$got" || fail "the Uninstall key lacks: $want"
     done <<EOF
@@ -185,60 +186,37 @@ QuietUninstallString REG_SZ "$dir\\Uninstall.exe" /S
 NoModify REG_DWORD 0x1
 NoRepair REG_DWORD 0x1
 EOF
-    # In KiB, as Windows shows it: the files' own total, give or take 5 %.
-    size=$(sed -n 's/^EstimatedSize REG_DWORD //p' <<<"$got")
-    [ -n "$size" ] || fail "no EstimatedSize DWORD"
-    actual=$(find "$folder" -type f -printf '%s\n' | awk '{t += $1} END {print int(t / 1024)}')
-    if [ $((size * 100)) -lt $((actual * 95)) ] || [ $((size * 100)) -gt $((actual * 105)) ]; then
-        fail "EstimatedSize is $((size)) KiB, the files take $actual KiB"
-    fi
-    echo "ok: the Uninstall key holds every value (EstimatedSize $((size)) KiB)"
+    # In KiB, as Windows shows it: the files' total, give or take 5 %.
+    size=$(($(sed -n 's/^EstimatedSize REG_DWORD //p' <<<"$got") * 100 / $(du -sk --apparent-size "$folder" | cut -f1)))
+    ((size >= 95 && size <= 105)) || fail "EstimatedSize is $size % of the files' size"
+    echo "ok: installed into $dir, the shortcut and the Uninstall key made"
 
-    # The program's processes in this prefix (Wine names each after its
-    # program): start returns before a program started from a shortcut ends.
-    program_pids() {
-        local p
-        for p in $(pgrep -x starkindle.exe || true); do
-            tr '\0' '\n' 2>/dev/null <"/proc/$p/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$p"
-        done
-        return 0
-    }
-    # From the shortcut, as a user starts it.
-    "$wine_run" "" start "$shortcut" >"$work/app.log" 2>&1 &
+    # From the shortcut, as a user starts it; start returns at once.
+    "$wine_run" "" start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Starkindle\Starkindle.lnk' \
+        >"$work/app.log" 2>&1 &
     pids+=("$!")
     main=$(wait_window "Starkindle v1.15" 90) || { cat "$work/app.log"; fail "the installed program showed no main window"; }
-    [ -n "$(program_pids)" ] || fail "the program's window is there but not its process"
+    running || fail "the program's window is there but not its process"
     echo "ok: the installed program shows its main window"
     # The first start stores the reminder date: the user's, not the setup's.
     stored=$(values "$reminder" | grep '^UpdateReminderDate ') || fail "the program stored no reminder date"
     keys "$main" alt+f x
-    nag=$(wait_window "Starkindle v1.15" 30) || fail "no exit window after File > Exit"
-    keys "$nag" alt+x
-    for _ in $(seq 120); do
-        [ -z "$(program_pids)" ] && break
-        sleep 0.25
-    done
-    [ -z "$(program_pids)" ] || fail "the installed program did not end from its exit window"
+    keys "$(wait_window "Starkindle v1.15" 30)" alt+x
+    for _ in $(seq 120); do running || break; sleep 0.25; done
+    ! running || fail "the installed program did not end from its exit window"
 
     # The uninstaller goes on from a copy of itself and returns at once.
     "$wine_run" "" "$dir\\Uninstall.exe" /S >"$work/uninstall.log" 2>&1 || fail "the uninstaller returned $?"
-    left=""
     for _ in $(seq 120); do
-        left=""
-        [ -e "$folder" ] && left+=" Program Files\\Starkindle"
-        [ -e "$menu" ] && left+=" the Start-menu folder"
-        if [ -z "$left" ]; then
-            values "$key" >/dev/null && left+=" $key"
-            values "$maker_key" >/dev/null && left+=" $maker_key"
-            [ -z "$left" ] && break
-        fi
+        left=$(find "$folder" "$menu" 2>/dev/null || true)
+        values "$key" >/dev/null && left+=" $key"
+        values 'HKLM\Software\Corvane Softwares' >/dev/null && left+=" the maker's key"
+        [ -z "$left" ] && break
         sleep 0.5
     done
-    [ -z "$left" ] || { find "$folder" "$menu" 2>/dev/null; cat "$work/uninstall.log"; fail "the uninstall left:$left"; }
-    echo "ok: the silent uninstall left no file, shortcut or key of the setup's"
-    after=$(values "$reminder" | grep '^UpdateReminderDate ') || true
-    [ "$after" = "$stored" ] || fail "the reminder date was '$stored', after the uninstall '$after'"
-    echo "ok: the user's reminder date stays: $after"
+    [ -z "$left" ] || fail "the uninstall left: $left"
+    [ "$(values "$reminder" | grep '^UpdateReminderDate ')" = "$stored" ] || fail "the reminder date went: $stored"
+    echo "ok: the silent uninstall left nothing of the setup's; the user's $stored stays"
     ;;
 *)
     echo "usage: $0 app EXE DLL_DIRS WEB_SITE [SCREENSHOT] | package ZIP | setup SETUP_EXE" >&2
