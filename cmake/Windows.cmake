@@ -61,11 +61,55 @@ if(CMAKE_STRIP)
             execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\")
         endforeach()")
 endif()
-set(CPACK_GENERATOR ZIP)
+set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME starkindle)
 set(CPACK_PACKAGE_VENDOR "Corvane Softwares")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_FILE_NAME starkindle-${PROJECT_VERSION}-win64)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 set(CPACK_STRIP_FILES ON)
+# The NSIS text below is full of backslashes and dollars meant for makensis.
+set(CPACK_VERBATIM_VARIABLES ON)
+
+# The setup (makensis from Debian's nsis): the same files in
+# Program Files\Starkindle, a Start-menu shortcut, and an entry in the
+# system's list of installed programs. It is named apart from the zip by
+# packaging/windows/CPackOptions.cmake.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/windows/CPackOptions.cmake)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Starkindle)
+# One key for every version, so a newer setup finds and removes the older one.
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Starkindle)
+set(CPACK_NSIS_DISPLAY_NAME Starkindle)
+set(CPACK_NSIS_PACKAGE_NAME Starkindle)
+# The shortcut carries the program's own icon. (CPACK_PACKAGE_EXECUTABLES
+# would point it into a bin folder the program is not in.)
+set(CPACK_NSIS_CREATE_ICONS_EXTRA
+    "CreateShortCut \"$SMPROGRAMS\\$STARTMENU_FOLDER\\Starkindle.lnk\" \"$INSTDIR\\starkindle.exe\"")
+set(CPACK_NSIS_DELETE_ICONS_EXTRA "Delete \"$SMPROGRAMS\\$MUI_TEMP\\Starkindle.lnk\"")
+set(CPACK_NSIS_INSTALLED_ICON_NAME starkindle.exe)
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/packaging/windows/starkindle.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/packaging/windows/starkindle.ico)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# CPack's default is a 32-bit setup into the 32-bit Program Files; the
+# program is 64-bit only. A 64-bit setup reads and writes the 64-bit
+# registry, where Windows looks for installed programs.
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+# CPack's uninstaller removes the setup's key under the maker's name but not
+# the maker's key it leaves empty.
+string(JOIN "\n" CPACK_NSIS_DEFINES
+    "Target amd64-unicode"
+    "!include FileFunc.nsh"
+    "Function un.onUninstSuccess"
+    "  DeleteRegKey /ifempty SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\""
+    "FunctionEnd")
+# What CPack's own entry lacks: where it went, a silent uninstall, the size,
+# and NoModify/NoRepair as the DWORDs Windows reads (CPack writes strings).
+set(uninstall_key "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Starkindle")
+string(JOIN "\n" CPACK_NSIS_EXTRA_INSTALL_COMMANDS
+    "WriteRegStr SHCTX \"${uninstall_key}\" \"InstallLocation\" \"$INSTDIR\""
+    "WriteRegStr SHCTX \"${uninstall_key}\" \"QuietUninstallString\" \"$\\\"$INSTDIR\\Uninstall.exe$\\\" /S\""
+    "WriteRegDWORD SHCTX \"${uninstall_key}\" \"NoModify\" 1"
+    "WriteRegDWORD SHCTX \"${uninstall_key}\" \"NoRepair\" 1"
+    "\${GetSize} \"$INSTDIR\" \"/S=0K\" $0 $1 $2"
+    "WriteRegDWORD SHCTX \"${uninstall_key}\" \"EstimatedSize\" $0")
 include(CPack)

@@ -35,6 +35,8 @@ windows_packages=(
     qt6-base-dev qt6-base-dev-tools
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 xvfb xauth x11-utils xdotool xclip imagemagick zip unzip
+    # the setup: makensis; its check reads the program type and lists processes
+    nsis file procps
     fonts-dejavu-core openbox
 )
 

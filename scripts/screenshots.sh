@@ -3,6 +3,9 @@
 # the main window and the result window for 15 March 1965, the About window
 # and the exit window.
 # Usage: screenshots.sh PATH/TO/starkindle OUTPUT-FOLDER
+#        screenshots.sh PATH/TO/starkindle-<version>-win64.zip OUTPUT-FOLDER
+# Given the Windows zip, it runs the program under Wine in a fresh prefix and
+# names the pictures windows-*.png.
 set -euo pipefail
 
 if [ -z "${INSIDE_XVFB:-}" ]; then
@@ -10,17 +13,37 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
 fi
 
 app=$1 out=$2
+here="$(cd "$(dirname "$0")" && pwd)"
 mkdir -p "$out"
 work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-mkdir -m 700 "$work/runtime"
-XDG_CONFIG_HOME=$work/config STARKINDLE_INSTANCE_DIR=$work/runtime "$app" >/dev/null 2>&1 &
+name_prefix="" wine_prefix="" settle=0.4
+cleanup() {
+    kill "${pid:-}" 2>/dev/null || true
+    [ -z "$wine_prefix" ] || WINEPREFIX=$wine_prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+case $app in
+*.zip)
+    # A fresh prefix is a first run: no reminder question. Wine paints a
+    # window a moment after it is mapped.
+    name_prefix="windows-" wine_prefix=$work/prefix settle=2
+    unzip -q "$app" -d "$work/app"
+    WINEPREFIX=$wine_prefix STARKINDLE_WINE_DISPLAY=inherit \
+        "$here/wine-run.sh" "" "$work/app/starkindle.exe" >/dev/null 2>&1 &
+    ;;
+*)
+    mkdir -m 700 "$work/runtime"
+    XDG_CONFIG_HOME=$work/config STARKINDLE_INSTANCE_DIR=$work/runtime "$app" >/dev/null 2>&1 &
+    ;;
+esac
 pid=$!
 
-# The newest visible window of the application with the given size.
+# The newest visible window of the application with the given size; Wine
+# first makes its prefix, which takes a while.
 window() {
     local w
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 900); do
         for w in $(xdotool search --onlyvisible --pid "$pid" --name '.' 2>/dev/null); do
             if xdotool getwindowgeometry "$w" | grep -q "Geometry: $1\$"; then
                 echo "$w"
@@ -36,9 +59,9 @@ window() {
 # Focuses a window (there is no window manager to do it) and saves it.
 shoot() {
     xdotool windowfocus --sync "$1"
-    sleep 0.4
-    import -window "$1" "$out/$2.png"
-    echo "$out/$2.png"
+    sleep "$settle"
+    import -window "$1" "$out/$name_prefix$2.png"
+    echo "$out/$name_prefix$2.png"
 }
 
 main=$(window 484x354)

@@ -9,6 +9,11 @@
 #   wine_app.sh package ZIP
 #       unpacks the zip into a fresh folder and prefix, with no other DLLs
 #       on the path, starts the program and waits for its main window.
+#   wine_app.sh setup SETUP_EXE
+#       installs silently into a fresh prefix; the files, the Start-menu
+#       shortcut and the entry under the Uninstall key are there; the
+#       program starts from the shortcut and ends; a silent uninstall then
+#       leaves nothing of the setup's, and the user's reminder date stays.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 wine_run="$here/../../scripts/wine-run.sh"
@@ -144,8 +149,85 @@ package)
     wait_window "Starkindle v1.15" 90 >/dev/null || { cat "$work/app.log"; fail "the unpacked program showed no main window"; }
     echo "ok: the unpacked program shows its main window in a fresh prefix"
     ;;
+setup)
+    setup=$2 dir='C:\Program Files\Starkindle'
+    folder="$WINEPREFIX/drive_c/Program Files/Starkindle"
+    menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Starkindle"
+    key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Starkindle'
+    reminder='HKCU\Software\VB and VBA Program Settings\starkindle\Settings'
+    # A key's values, "NAME TYPE DATA" a line; fails when there is no such key.
+    # The 64-bit view is the one Windows lists installed programs from.
+    values() {
+        local out
+        out=$("$wine_run" "" reg query "$1" /reg:64 2>/dev/null) || return 1
+        tr -d '\r' <<<"$out" | sed -n 's/^    //p' | sed 's/    / /g'
+    }
+    # This prefix's running copies (Wine names each process after its program).
+    running() {
+        local p
+        for p in $(pgrep -x starkindle.exe); do
+            tr '\0' '\n' 2>/dev/null <"/proc/$p/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
+        done
+        return 1
+    }
+
+    # Wine starts a setup it cannot run (a 32-bit one) and still returns 0:
+    # what counts is what it installed.
+    "$wine_run" "" "$setup" /S >"$work/setup.log" 2>&1 || fail "the setup returned $?"
+    for f in starkindle.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
+             libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll Uninstall.exe; do
+        [ -f "$folder/$f" ] || { cat "$work/setup.log"; fail "$f is not in $dir"; }
+    done
+    [ -f "$menu/Starkindle.lnk" ] || fail "no Start-menu shortcut Starkindle"
+    got=$(values "$key") || fail "no $key in the 64-bit registry"
+    sed 's/^/    /' <<<"$got"
+    while IFS= read -r want; do
+        grep -qxF "$want" <<<"$got" || fail "the Uninstall key lacks: $want"
+    done <<EOF
+DisplayName REG_SZ Starkindle
+DisplayVersion REG_SZ 1.15
+Publisher REG_SZ Corvane Softwares
+DisplayIcon REG_SZ $dir\\starkindle.exe
+InstallLocation REG_SZ $dir
+UninstallString REG_SZ "$dir\\Uninstall.exe"
+QuietUninstallString REG_SZ "$dir\\Uninstall.exe" /S
+NoModify REG_DWORD 0x1
+NoRepair REG_DWORD 0x1
+EOF
+    # In KiB, as Windows shows it: the files' total, give or take 5 %.
+    size=$(($(sed -n 's/^EstimatedSize REG_DWORD //p' <<<"$got") * 100 / $(du -sk --apparent-size "$folder" | cut -f1)))
+    ((size >= 95 && size <= 105)) || fail "EstimatedSize is $size % of the files' size"
+    echo "ok: installed into $dir, the shortcut and the Uninstall key made"
+
+    # From the shortcut, as a user starts it; start returns at once.
+    "$wine_run" "" start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Starkindle\Starkindle.lnk' \
+        >"$work/app.log" 2>&1 &
+    pids+=("$!")
+    main=$(wait_window "Starkindle v1.15" 90) || { cat "$work/app.log"; fail "the installed program showed no main window"; }
+    running || fail "the program's window is there but not its process"
+    echo "ok: the installed program shows its main window"
+    # The first start stores the reminder date: the user's, not the setup's.
+    stored=$(values "$reminder" | grep '^UpdateReminderDate ') || fail "the program stored no reminder date"
+    keys "$main" alt+f x
+    keys "$(wait_window "Starkindle v1.15" 30)" alt+x
+    for _ in $(seq 120); do running || break; sleep 0.25; done
+    ! running || fail "the installed program did not end from its exit window"
+
+    # The uninstaller goes on from a copy of itself and returns at once.
+    "$wine_run" "" "$dir\\Uninstall.exe" /S >"$work/uninstall.log" 2>&1 || fail "the uninstaller returned $?"
+    for _ in $(seq 120); do
+        left=$(find "$folder" "$menu" 2>/dev/null || true)
+        values "$key" >/dev/null && left+=" $key"
+        values 'HKLM\Software\Corvane Softwares' >/dev/null && left+=" the maker's key"
+        [ -z "$left" ] && break
+        sleep 0.5
+    done
+    [ -z "$left" ] || fail "the uninstall left: $left"
+    [ "$(values "$reminder" | grep '^UpdateReminderDate ')" = "$stored" ] || fail "the reminder date went: $stored"
+    echo "ok: the silent uninstall left nothing of the setup's; the user's $stored stays"
+    ;;
 *)
-    echo "usage: $0 app EXE DLL_DIRS WEB_SITE [SCREENSHOT] | package ZIP" >&2
+    echo "usage: $0 app EXE DLL_DIRS WEB_SITE [SCREENSHOT] | package ZIP | setup SETUP_EXE" >&2
     exit 2
     ;;
 esac
