@@ -31,15 +31,19 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # A copy of prefix $1 in $2. Wine 8 puts some 700 MB of real DLLs in a
 # prefix and only reads them: they are linked, not copied. The registry and
 # the users' folders, which are written, are copied.
+# The copy is made beside its place and moved there whole, so an interrupted
+# one is never taken for a prefix.
 copy_prefix() {
-    local from=$1 to=$2
+    local from=$1 to=$2 part="$2.part"
     (
         flock 9
-        mkdir "$to"
-        cp -a "$from"/*.reg "$from/.update-timestamp" "$from/dosdevices" "$to/"
-        cp -al "$from/drive_c" "$to/"
-        rm -rf "$to/drive_c/users"
-        cp -a "$from/drive_c/users" "$to/drive_c/"
+        rm -rf "$part"
+        mkdir "$part"
+        cp -a "$from"/*.reg "$from/.update-timestamp" "$from/dosdevices" "$part/"
+        cp -al "$from/drive_c" "$part/"
+        rm -rf "$part/drive_c/users"
+        cp -a "$from/drive_c/users" "$part/drive_c/"
+        mv -T "$part" "$to"
     ) 9>"$from.lock"
 }
 
@@ -54,8 +58,7 @@ prepare_prefix() {
     (
         flock 9
         if [ ! -f "$prefix/system.reg" ]; then
-            if [ -n "$template" ] && [ -f "$template/system.reg" ]; then
-                rm -rf "$prefix"
+            if [ -n "$template" ] && [ -f "$template/system.reg" ] && [ ! -e "$prefix" ]; then
                 copy_prefix "$template" "$prefix" 9>&-
             else
                 WINEPREFIX=$prefix env -u DISPLAY -u WAYLAND_DISPLAY "$wine" wineboot -i \
