@@ -34,8 +34,8 @@
 
 namespace {
 
-constexpr double TimeMark = 1.40; // starkindle / label window, time to mapped
-constexpr double RssMark = 1.18;  // starkindle / label window, peak RSS
+constexpr double TimeMark = 1.32; // starkindle / label window, time to mapped
+constexpr double RssMark = 1.15;  // starkindle / label window, peak RSS
 
 struct Program
 {
