@@ -3,6 +3,7 @@
 # test program of a Windows cross build, also used by the Wine end-to-end
 # tests.
 #   wine-run.sh DLL_DIRS PROGRAM [ARGS...]
+#   wine-run.sh DLL_DIRS --make-prefix      only makes the prefix
 # DLL_DIRS: the folders (colon-separated) that hold the Qt and compiler
 # runtime DLLs; they go on the program's PATH.
 # WINEPREFIX must be set. The prefix is made on first use, without a display;
@@ -47,13 +48,10 @@ copy_prefix() {
     ) 9>"$from.lock"
 }
 
-# The prefix is made once, under a lock. Its server is started here,
-# detached, with a minute of persistence, and a first trivial program brings
-# up the prefix's services (and its desktop, on the display the tests' own
-# programs use): otherwise every test would start them again as children of
-# its own program. Nothing started here may inherit the lock, which it would
-# hold for as long as it runs.
-prepare_prefix() {
+# The prefix is made once, under a lock: as a copy of the template when
+# there is one, else by Wine. Nothing started under the lock may inherit it,
+# since it would hold it for as long as it runs.
+make_prefix() {
     local prefix=$1 template=${STARKINDLE_WINE_TEMPLATE:-}
     (
         flock 9
@@ -66,12 +64,23 @@ prepare_prefix() {
                 WINEPREFIX=$prefix "$wineserver" -w 9>&-
             fi
         fi
+    ) 9>"$prefix.lock"
+    [ -f "$prefix/system.reg" ] || { echo "wine-run: could not make the Wine prefix $prefix" >&2; exit 1; }
+}
+
+# The prefix's server is started here, detached, with a minute of
+# persistence, and a first trivial program brings up the prefix's services
+# (and its desktop, on the display the tests' own programs use): otherwise
+# every test would start them again as children of its own program.
+start_services() {
+    local prefix=$1
+    (
+        flock 9
         # Fails when the prefix's server already runs.
         if WINEPREFIX=$prefix "$server" -p60 </dev/null >/dev/null 2>&1 9>&-; then
             WINEPREFIX=$prefix setsid "$wine" rundll32 </dev/null >/dev/null 2>&1 9>&- || true
         fi
     ) 9>"$prefix.lock"
-    [ -f "$prefix/system.reg" ] || { echo "wine-run: could not make the Wine prefix $prefix" >&2; exit 1; }
 }
 
 work=$(mktemp -d)
@@ -119,15 +128,20 @@ export WINEPATH=$winepath
 
 mkdir -p "$(dirname "$WINEPREFIX")"
 [ "${STARKINDLE_WINE_DISPLAY:-}" = inherit ] || unset DISPLAY WAYLAND_DISPLAY
-prepare_prefix "$WINEPREFIX"
+make_prefix "$WINEPREFIX"
+# Only the prefix, left with nothing running: the template of the others.
+[ "$1" != --make-prefix ] || exit 0
 status=0
 if [ "${STARKINDLE_WINE_DISPLAY:-}" != 1 ]; then
+    start_services "$WINEPREFIX"
     run_wine "$@" || status=$?
     exit $status
 fi
 
+# Copied from the template when there is one: the shared prefix may be in
+# use, and its server may be rewriting its registry while it is copied.
 own_prefix="$WINEPREFIX-$(basename "$1" .exe)-$$"
-copy_prefix "$WINEPREFIX" "$own_prefix"
+copy_prefix "${STARKINDLE_WINE_TEMPLATE:-$WINEPREFIX}" "$own_prefix"
 # The server picks a free display itself and says which.
 Xvfb -displayfd 5 -nolisten tcp -screen 0 1280x1024x24 5>"$work/display" 2>"$work/xvfb.log" >/dev/null &
 xvfb_pid=$!
@@ -139,11 +153,14 @@ done
 export DISPLAY=":$(head -n1 "$work/display")"
 # A window manager, as on a desktop: without one Wine waits two seconds for
 # each window it maps to change state.
-openbox --sm-disable >/dev/null 2>&1 &
+openbox --sm-disable >"$work/wm.log" 2>&1 &
 wm_pid=$!
+wm_up() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]; }
 for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    wm_up && break
     sleep 0.1
 done
+wm_up || { cat "$work/wm.log" >&2; echo "wine-run: the window manager did not start" >&2; exit 1; }
 WINEPREFIX=$own_prefix run_wine "$@" || status=$?
+kill -0 "$wm_pid" 2>/dev/null || { cat "$work/wm.log" >&2; echo "wine-run: the window manager ended early" >&2; }
 exit $status
