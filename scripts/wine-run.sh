@@ -85,11 +85,12 @@ start_services() {
 
 work=$(mktemp -d)
 readers=()
-program_pid="" xvfb_pid="" wm_pid="" own_prefix=""
+. "$(dirname "$0")/desktop.sh"
+program_pid="" own_prefix=""
 cleanup() {
     [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
     [ -z "$own_prefix" ] || WINEPREFIX=$own_prefix "$wineserver" -k 2>/dev/null || true
-    for p in "${readers[@]}" $wm_pid $xvfb_pid; do kill "$p" 2>/dev/null || true; done
+    for p in "${readers[@]}" "${desktop_pids[@]}"; do kill "$p" 2>/dev/null || true; done
     rm -rf "$work" ${own_prefix:+"$own_prefix"}
 }
 trap cleanup EXIT
@@ -142,25 +143,7 @@ fi
 # use, and its server may be rewriting its registry while it is copied.
 own_prefix="$WINEPREFIX-$(basename "$1" .exe)-$$"
 copy_prefix "${STARKINDLE_WINE_TEMPLATE:-$WINEPREFIX}" "$own_prefix"
-# The server picks a free display itself and says which.
-Xvfb -displayfd 5 -nolisten tcp -screen 0 1280x1024x24 5>"$work/display" 2>"$work/xvfb.log" >/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
-# A window manager, as on a desktop: without one Wine waits two seconds for
-# each window it maps to change state.
-openbox --sm-disable >"$work/wm.log" 2>&1 &
-wm_pid=$!
-wm_up() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]; }
-for _ in $(seq 100); do
-    wm_up && break
-    sleep 0.1
-done
-wm_up || { cat "$work/wm.log" >&2; echo "wine-run: the window manager did not start" >&2; exit 1; }
+start_desktop "$work" || exit 1
 WINEPREFIX=$own_prefix run_wine "$@" || status=$?
-kill -0 "$wm_pid" 2>/dev/null || { cat "$work/wm.log" >&2; echo "wine-run: the window manager ended early" >&2; }
+kill -0 "${desktop_pids[1]}" 2>/dev/null || { cat "$work/wm.log" >&2; echo "wine-run: the window manager ended early" >&2; }
 exit $status

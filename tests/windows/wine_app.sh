@@ -22,30 +22,18 @@ mode=$1
 work=$(mktemp -d)
 export WINEPREFIX="$work/prefix"
 export STARKINDLE_WINE_DISPLAY=inherit
-xvfb_pid=""
+. "$here/../../scripts/desktop.sh"
 pids=()
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
     /usr/lib/wine/wineserver -k 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    for p in "${desktop_pids[@]}"; do kill "$p" 2>/dev/null || true; done
     rm -rf "$work"
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-Xvfb -displayfd 5 -nolisten tcp -screen 0 1280x1024x24 5>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { cat "$work/xvfb.log"; fail "no virtual display"; }
-export DISPLAY=":$(head -n1 "$work/display")"
-# A window manager, as on a desktop: without one Wine waits two seconds for
-# each window it maps to change state.
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=("$!")
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-    sleep 0.1
-done
+start_desktop "$work" || fail "no virtual desktop"
 
 # The X window with exactly this title, waited for up to $2 seconds.
 wait_window() {

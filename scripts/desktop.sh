@@ -1,0 +1,31 @@
+# Sourced: a private virtual X display with a window manager, as on a
+# desktop. Without a window manager Wine waits two seconds for each window
+# it maps to change state.
+#   start_desktop FOLDER   starts Xvfb (the server picks a free display and
+#                          says which) and openbox, logging into FOLDER;
+#                          exports DISPLAY and appends both process ids to
+#                          desktop_pids, for the caller to end. Returns 1,
+#                          with the logs on stderr, when either fails.
+desktop_pids=()
+desktop_wm_up() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]; }
+start_desktop() {
+    local folder=$1
+    Xvfb -displayfd 5 -nolisten tcp -screen 0 1280x1024x24 5>"$folder/display" 2>"$folder/xvfb.log" >/dev/null &
+    desktop_pids+=($!)
+    for _ in $(seq 100); do
+        [ -s "$folder/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$folder/display" ] || { cat "$folder/xvfb.log" >&2; echo "no virtual display" >&2; return 1; }
+    export DISPLAY=":$(head -n1 "$folder/display")"
+    unset WAYLAND_DISPLAY
+    openbox --sm-disable >"$folder/wm.log" 2>&1 &
+    desktop_pids+=($!)
+    for _ in $(seq 100); do
+        desktop_wm_up && return 0
+        sleep 0.1
+    done
+    cat "$folder/wm.log" >&2
+    echo "the window manager did not start" >&2
+    return 1
+}
