@@ -142,7 +142,7 @@ QString &storedSign()
 
 } // namespace
 
-std::optional<Sign> LookupSign(int year, int month, int day)
+std::optional<Sign> TableSign(int year, int month, int day)
 {
     if (year < FirstYear || year > LastYear || month < 1 || month > 12 || day < 1 || day > 31)
         return std::nullopt;
@@ -154,6 +154,13 @@ std::optional<Sign> LookupSign(int year, int month, int day)
         sign = change.sign;
     }
     return sign;
+}
+
+std::optional<Sign> LookupSign(int year, int month, int day)
+{
+    if (year >= FirstYear && year <= LastYear)
+        return TableSign(year, month, day);
+    return EphemerisSign(year, month, day);
 }
 
 std::optional<Sign> LookupSign(QStringView yearText, QStringView monthText, QStringView dayText)

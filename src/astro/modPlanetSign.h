@@ -1,5 +1,6 @@
 #pragma once
 
+#include "astro/Ephemeris.h"
 #include "astro/Sign.h"
 
 #include <QString>
@@ -9,12 +10,17 @@
 
 namespace astro {
 
+// The years of the built-in table.
 inline constexpr int FirstYear = 1940;
 inline constexpr int LastYear = 1990;
 
 // The sign in force on a day of the table. Day numbers run 1..31 in every
 // month, as the day list offers them, so a day the month lacks still has a
 // sign. No match outside 1940..1990, months 1..12 and days 1..31.
+std::optional<Sign> TableSign(int year, int month, int day);
+
+// The table's answer for its years; for the other years from EarliestYear
+// to LatestYear the ephemeris's, for real dates only. No match otherwise.
 std::optional<Sign> LookupSign(int year, int month, int day);
 
 // The same lookup from the three list texts: the year and day texts must be
