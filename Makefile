@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 WERROR ?= OFF
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test test-sanitize build deps configure bench package clean windows test-windows package-windows
+.PHONY: run test test-sanitize build deps configure bench package clean windows test-windows package-windows ephemeris
 
 run: build
 	@scripts/run-app.sh $(BUILD_DIR)
@@ -40,6 +40,12 @@ bench: build
 # beside the source tree.
 package: deps
 	scripts/build-deb.sh . $(BUILD_DIR)/deb $(BUILD_DIR)
+
+# Eros's sign for the years outside the table, written again into the
+# source tree by tools/ephemeris (ERFA and GSL, from the test packages).
+ephemeris: configure
+	cmake --build $(BUILD_DIR) --target eros-ephemeris -j$(JOBS)
+	$(BUILD_DIR)/tools/ephemeris/eros-ephemeris --write src/astro/ErosEphemeris.inc
 
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)

@@ -24,6 +24,7 @@ test_packages=(
     desktop-file-utils appstream dpkg-dev file librsvg2-bin
     g++-mingw-w64-x86-64
     clang-14 libclang-rt-14-dev locales tzdata
+    liberfa-dev libgsl-dev
 )
 package_packages=(
     dpkg-dev debhelper lintian devscripts debootstrap

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void knownDates_data();
     void knownDates();
     void onlyRealDatesReachTheTextsTheListsHold();
+    void outsideTheTableOnlyRealDatesMatch();
     void textsThatAreNotListItems_data();
     void textsThatAreNotListItems();
     void failedLookupKeepsPreviousSign();
@@ -39,7 +40,7 @@ private Q_SLOTS:
 
 void TestSignTable::noMatchBeforeAnyMatchLeavesSignEmpty()
 {
-    astro::GetPlanetSign(u"1991", u"January", u"1");
+    astro::GetPlanetSign(u"2101", u"January", u"1");
     astro::GetPlanetSign(u"1940", u"january", u"1");
     QCOMPARE(astro::SexualitySign(), QString());
 }
@@ -121,6 +122,14 @@ void TestSignTable::knownDates_data()
     row("month opening with a new sign", 1975, 2, 1, "Leo");
     row("the day before it", 1975, 1, 31, "Cancer");
     row("15 March 1965", 1965, 3, 15, "Aquarius");
+    // The ephemeris around the table: it must join the table's own signs.
+    row("ephemeris: Libra before Scorpio", 1939, 12, 23, "Libra");
+    row("ephemeris: Scorpio from 24 December 1939", 1939, 12, 24, "Scorpio");
+    row("ephemeris: 1939 ends in Scorpio", 1939, 12, 31, "Scorpio");
+    row("ephemeris: 1991 begins in Libra", 1991, 1, 1, "Libra");
+    row("ephemeris: 29 February 2000", 2000, 2, 29, "Capricorn");
+    row("ephemeris: first day", 1900, 1, 1, "Capricorn");
+    row("ephemeris: last day", 2100, 12, 31, "Capricorn");
 }
 
 void TestSignTable::knownDates()
@@ -146,14 +155,29 @@ void TestSignTable::onlyRealDatesReachTheTextsTheListsHold()
                 QVERIFY(lookup(year, month, day).has_value());
 }
 
+void TestSignTable::outsideTheTableOnlyRealDatesMatch()
+{
+    // Qt's calendar decides which dates are real.
+    for (int year = astro::EarliestYear; year <= astro::LatestYear; ++year) {
+        const bool table = year >= astro::FirstYear && year <= astro::LastYear;
+        for (int month = 1; month <= 12; ++month)
+            for (int day = 1; day <= 31; ++day)
+                QCOMPARE(lookup(year, month, day).has_value(), table || QDate::isValid(year, month, day));
+        QCOMPARE(astro::IsLeapYear(year), QDate::isLeapYear(year));
+    }
+}
+
 void TestSignTable::textsThatAreNotListItems_data()
 {
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("day");
 
-    QTest::newRow("year after the table") << "1991" << "January" << "1";
-    QTest::newRow("year before the table") << "1939" << "December" << "31";
+    QTest::newRow("year after the ephemeris") << "2101" << "January" << "1";
+    QTest::newRow("year before the ephemeris") << "1899" << "December" << "31";
+    QTest::newRow("29 February 1900, not a leap year") << "1900" << "February" << "29";
+    QTest::newRow("29 February 2100, not a leap year") << "2100" << "February" << "29";
+    QTest::newRow("31 April outside the table") << "1991" << "April" << "31";
     QTest::newRow("month in lower case") << "1965" << "march" << "15";
     QTest::newRow("month in capitals") << "1965" << "MARCH" << "15";
     QTest::newRow("month abbreviated") << "1965" << "Mar" << "15";
@@ -185,7 +209,7 @@ void TestSignTable::failedLookupKeepsPreviousSign()
 {
     astro::GetPlanetSign(u"1940", u"January", u"1");
     QCOMPARE(astro::SexualitySign(), QStringLiteral("Scorpio"));
-    astro::GetPlanetSign(u"1991", u"January", u"1");
+    astro::GetPlanetSign(u"2101", u"January", u"1");
     QCOMPARE(astro::SexualitySign(), QStringLiteral("Scorpio"));
     astro::GetPlanetSign(u"1940", u"january", u"1");
     QCOMPARE(astro::SexualitySign(), QStringLiteral("Scorpio"));

@@ -116,8 +116,11 @@ std::string CheckLookup(const std::uint8_t *data, std::size_t size, LookupOutcom
     const std::optional<long> year = plainDecimal(yearText);
     const int month = monthNumber(monthText);
     const std::optional<long> day = plainDecimal(dayText);
-    const bool valid = year && *year >= astro::FirstYear && *year <= astro::LastYear && month != 0 && day && *day >= 1
-        && *day <= 31;
+    // The table's years take day numbers 1..31 in every month; the
+    // ephemeris's only real dates.
+    const bool inRange = year && *year >= astro::EarliestYear && *year <= astro::LatestYear && month != 0 && day;
+    const bool inTable = inRange && *year >= astro::FirstYear && *year <= astro::LastYear;
+    const bool valid = inRange && *day >= 1 && *day <= (inTable ? 31 : astro::DaysInMonth(int(*year), month));
 
     if (sign) {
         if (!valid)
