@@ -21,7 +21,7 @@ double jd(int year, int month, double day)
 }
 
 // One orbit per fault, kept across rows: each row integrates on from the
-// last one's date (rows run newest first), which keeps the run to seconds.
+// last one's date, which keeps the run to seconds.
 eros::Orbit &orbit(const QString &fault)
 {
     static std::map<QString, std::unique_ptr<eros::Orbit>> orbits;
@@ -188,9 +188,10 @@ void TestEphemeris::faultsAreCaught_data()
     QTest::addColumn<QString>("fault");
     QTest::addColumn<Family>("family");
     // Each mistake, and figures of which at least one must then fail. Not
-    // here: dropping nutation or taking the sign at 0h UT changes no
-    // published figure (these are astrometric places, distances and
-    // elements); the reproduction test catches both in the written file.
+    // here: dropping nutation or taking the sign at 0h UT changes none of
+    // these astrometric places, distances or elements. Made in the model,
+    // either moves rows of the written file (4 and 726), which the
+    // reproduction test then fails on.
     const auto row = [](const char *fault, Family family) {
         QTest::addRow("%s: %s", fault, FamilyNames[int(family)]) << QString::fromLatin1(fault) << family;
     };
