@@ -6,7 +6,7 @@
 //
 // Needs a platform plugin for QPixmap; run with QT_QPA_PLATFORM=offscreen.
 
-#include "app/AppIcon.h"
+#include "app/widgets/AppIcon.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,8 +1,8 @@
 #include "app/StartUp.h"
 
-#include "app/ClickLabel.h"
-#include "app/Forms.h"
-#include "app/frmMain.h"
+#include "app/widgets/ClickLabel.h"
+#include "app/forms/Forms.h"
+#include "app/forms/frmMain.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "web/CoBrand.h"

@@ -1,9 +1,9 @@
-#include "app/AppIcon.h"
+#include "app/widgets/AppIcon.h"
 #include "app/CommandLine.h"
-#include "app/DeferredIconStyle.h"
+#include "app/widgets/DeferredIconStyle.h"
 #include "app/NoDisplay.h"
 #include "app/StartUp.h"
-#include "platform/QtMessageBox.h"
+#include "platform/widgets/QtMessageBox.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>

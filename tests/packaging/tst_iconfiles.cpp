@@ -2,7 +2,7 @@
 // PNGs and the Windows .ico are rendered from AppIcon(), the SVG is drawn by
 // hand and so is compared by rendering it.
 
-#include "app/AppIcon.h"
+#include "app/widgets/AppIcon.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "platform/QtMessageBox.h"
+#include "platform/widgets/QtMessageBox.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

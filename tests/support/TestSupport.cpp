@@ -1,7 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "platform/Shell.h"
-#include "platform/TopMost.h"
+#include "platform/widgets/TopMost.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "app/ClickLabel.h"
+#include "app/widgets/ClickLabel.h"
 
-#include "app/Accessible.h"
+#include "app/widgets/Accessible.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

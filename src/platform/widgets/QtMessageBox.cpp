@@ -1,6 +1,6 @@
-#include "platform/QtMessageBox.h"
+#include "platform/widgets/QtMessageBox.h"
 
-#include "platform/TopLevel.h"
+#include "platform/widgets/TopLevel.h"
 
 #include <QMessageBox>
 

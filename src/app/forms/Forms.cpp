@@ -1,8 +1,8 @@
-#include "app/Forms.h"
+#include "app/forms/Forms.h"
 
-#include "app/frmDisplay.h"
-#include "app/frmMain.h"
-#include "app/frmNagScreen2.h"
+#include "app/forms/frmDisplay.h"
+#include "app/forms/frmMain.h"
+#include "app/forms/frmNagScreen2.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "app/Accessible.h"
+#include "app/widgets/Accessible.h"
 
-#include "app/ClickLabel.h"
+#include "app/widgets/ClickLabel.h"
 
 #include <QAccessibleWidget>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FormWindow.h"
+#include "app/forms/FormWindow.h"
 
 #include <QPointer>
 

@@ -1,7 +1,7 @@
-#include "app/Forms.h"
-#include "app/frmAbout.h"
-#include "app/frmDisplay.h"
-#include "app/frmMain.h"
+#include "app/forms/Forms.h"
+#include "app/forms/frmAbout.h"
+#include "app/forms/frmDisplay.h"
+#include "app/forms/frmMain.h"
 #include "support/TestSupport.h"
 #include "web/modHelp.h"
 

@@ -1,12 +1,12 @@
-#include "app/frmAbout.h"
+#include "app/forms/frmAbout.h"
 
-#include "app/AppIcon.h"
-#include "app/ClickLabel.h"
-#include "app/FormWindow.h"
-#include "app/Look.h"
-#include "app/Twips.h"
+#include "app/widgets/AppIcon.h"
+#include "app/widgets/ClickLabel.h"
+#include "app/forms/FormWindow.h"
+#include "app/widgets/Look.h"
+#include "app/widgets/Twips.h"
 #include "platform/MessageBox.h"
-#include "platform/TopLevel.h"
+#include "platform/widgets/TopLevel.h"
 #include "web/modHelp.h"
 
 #include <QLabel>

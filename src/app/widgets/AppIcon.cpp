@@ -1,4 +1,4 @@
-#include "app/AppIcon.h"
+#include "app/widgets/AppIcon.h"
 
 #include <QIconEngine>
 #include <QPainter>

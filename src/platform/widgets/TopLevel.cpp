@@ -1,6 +1,6 @@
-#include "platform/TopLevel.h"
+#include "platform/widgets/TopLevel.h"
 
-#include "platform/TopMost.h"
+#include "platform/widgets/TopMost.h"
 
 #include <QCoreApplication>
 #include <QIconEngine>

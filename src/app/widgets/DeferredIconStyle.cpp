@@ -1,4 +1,4 @@
-#include "app/DeferredIconStyle.h"
+#include "app/widgets/DeferredIconStyle.h"
 
 #include <QIconEngine>
 #include <QPainter>

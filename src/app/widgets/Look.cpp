@@ -1,7 +1,7 @@
-#include "app/Look.h"
+#include "app/widgets/Look.h"
 
-#include "app/Accessible.h"
-#include "app/ClickLabel.h"
+#include "app/widgets/Accessible.h"
+#include "app/widgets/ClickLabel.h"
 
 #include <QAbstractButton>
 #include <QEvent>

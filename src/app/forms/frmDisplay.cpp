@@ -1,10 +1,10 @@
-#include "app/frmDisplay.h"
+#include "app/forms/frmDisplay.h"
 
-#include "app/ClickLabel.h"
-#include "app/Forms.h"
-#include "app/Look.h"
-#include "app/Twips.h"
-#include "app/frmMain.h"
+#include "app/widgets/ClickLabel.h"
+#include "app/forms/Forms.h"
+#include "app/widgets/Look.h"
+#include "app/widgets/Twips.h"
+#include "app/forms/frmMain.h"
 #include "astro/SignReadings.h"
 
 #include <QGroupBox>

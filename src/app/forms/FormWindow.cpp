@@ -1,9 +1,9 @@
-#include "app/FormWindow.h"
+#include "app/forms/FormWindow.h"
 
-#include "app/ClickLabel.h"
-#include "app/Look.h"
-#include "app/frmAbout.h"
-#include "platform/TopLevel.h"
+#include "app/widgets/ClickLabel.h"
+#include "app/widgets/Look.h"
+#include "app/forms/frmAbout.h"
+#include "platform/widgets/TopLevel.h"
 #include "web/modHelp.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,4 @@
-#include "platform/TopMost.h"
+#include "platform/widgets/TopMost.h"
 
 #include <QWidget>
 #include <QWindow>
