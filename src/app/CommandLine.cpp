@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "astro/modPlanetSign.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -24,12 +26,17 @@ void print(std::FILE *to, const QString &text)
 QString usage()
 {
     return tr("Usage: starkindle [OPTION]...\n"
+              "  or:  starkindle --sign DATE...\n"
               "Tells the zodiac sign in which the asteroid Eros stood on a birthday\n"
-              "between 1940 and 1990, with a reading for that sign.\n"
+              "between 1900 and 2100, with a reading for that sign.\n"
+              "For 1940 to 1990 the sign comes from the program's original table; for\n"
+              "the other years from an ephemeris computed from JPL's orbit of Eros.\n"
               "\n"
               "Options:\n"
               "  -h, --help        show this help and exit\n"
               "      --version     show the version and exit\n"
+              "      --sign DATE...  print 'DATE SIGN' for each date (YYYY-MM-DD,\n"
+              "                    1900-01-01 to 2100-12-31) and exit, no display needed\n"
               "\n"
               "Qt's own options are accepted too, among them -platform NAME,\n"
               "-display DISPLAY, -style STYLE and -reverse.\n"
@@ -70,12 +77,60 @@ int qtOptionLength(std::string_view arg, bool valueFollows)
     return 0;
 }
 
+// A real date written YYYY-MM-DD, from 1900-01-01 to 2100-12-31: its sign.
+std::optional<astro::Sign> signOfIsoDate(std::string_view text)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    int fields[3] = {};
+    const std::size_t starts[3] = {0, 5, 8};
+    const std::size_t lengths[3] = {4, 2, 2};
+    for (int f = 0; f < 3; ++f) {
+        for (std::size_t i = starts[f]; i < starts[f] + lengths[f]; ++i) {
+            if (text[i] < '0' || text[i] > '9')
+                return std::nullopt;
+            fields[f] = fields[f] * 10 + (text[i] - '0');
+        }
+    }
+    const auto [year, month, day] = fields;
+    // The table answers day numbers its months lack; a date must be real.
+    if (year < astro::EarliestYear || year > astro::LatestYear || day < 1 || day > astro::DaysInMonth(year, month))
+        return std::nullopt;
+    return astro::LookupSign(year, month, day);
+}
+
+// --sign DATE...: every date is checked before anything is printed, so a
+// bad one leaves standard output empty.
+int printSigns(int count, const char *const *dates)
+{
+    QString out;
+    QString errors;
+    for (int i = 0; i < count; ++i) {
+        const std::string_view date = dates[i];
+        if (const std::optional<astro::Sign> sign = signOfIsoDate(date))
+            out += QLatin1String(date.data(), static_cast<qsizetype>(date.size())) + u' ' + astro::SignName(*sign) + u'\n';
+        else
+            errors += tr("starkindle: '%1' is not a date from 1900-01-01 to 2100-12-31 (YYYY-MM-DD)\n")
+                          .arg(QString::fromLocal8Bit(dates[i]));
+    }
+    if (count == 0)
+        errors = tr("starkindle: option '--sign' needs at least one date\n");
+    if (!errors.isEmpty()) {
+        print(stderr, errors);
+        return 2;
+    }
+    print(stdout, out);
+    return 0;
+}
+
 } // namespace
 
 std::optional<int> Handle(int argc, const char *const *argv)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
+        if (arg == "--sign")
+            return printSigns(argc - i - 1, argv + i + 1);
         if (arg == "--help" || arg == "-h") {
             print(stdout, usage());
             return 0;

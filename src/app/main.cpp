@@ -1,6 +1,7 @@
 #include "app/widgets/AppIcon.h"
 #include "app/CommandLine.h"
 #include "app/widgets/DeferredIconStyle.h"
+#include "app/widgets/Look.h"
 #include "app/NoDisplay.h"
 #include "app/StartUp.h"
 #include "platform/widgets/QtMessageBox.h"
@@ -35,7 +36,7 @@ int main(int argc, char *argv[])
     // the native Windows style ignores (grey on grey there). A menu bar's
     // hidden extension button loads its icon (and with it the image plugins)
     // only when it is shown.
-    QApplication::setStyle(new DeferredIconStyle(QStringLiteral("Fusion")));
+    QApplication::setStyle(new DeferredIconStyle(QLatin1String(look::StyleName)));
     // Lets the desktop match the windows to the installed desktop file (and
     // its icon), on Wayland in particular.
     QGuiApplication::setDesktopFileName(QStringLiteral(STARKINDLE_APP_ID));

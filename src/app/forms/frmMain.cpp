@@ -64,6 +64,7 @@ QComboBox *dateList(QWidget *parent, const char *name, const QString &accessible
     accessible::InstallInterfaces();
     auto *box = new QComboBox(parent);
     look::styleInput(box, name, accessibleName, geometry, look::font(8.25, look::Bold), look::Caption);
+    look::limitOpenRows(box, 15);
     return box;
 }
 
@@ -174,11 +175,12 @@ void frmMain::Form_Load()
                         QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"), QStringLiteral("July"),
                         QStringLiteral("August"), QStringLiteral("September"), QStringLiteral("October"),
                         QStringLiteral("November"), QStringLiteral("December")});
-    for (int year = astro::FirstYear; year <= astro::LastYear; ++year)
+    for (int year = astro::EarliestYear; year <= astro::LatestYear; ++year)
         cboYear->addItem(QString::number(year));
     cboDate->setCurrentIndex(0);
     cboMonth->setCurrentIndex(0);
-    cboYear->setCurrentIndex(0);
+    // Opens on the table's first year, as it always has.
+    cboYear->setCurrentIndex(astro::FirstYear - astro::EarliestYear);
 }
 
 void frmMain::txtName_KeyPress(char16_t &keyAscii)
@@ -267,8 +269,8 @@ bool frmMain::ValidateEntry()
             txtName->setFocus();
         return false;
     }
-    // Every year offered follows the four-year rule, so no century rule.
-    const bool leapYear = cboYear->currentText().toInt() % 4 == 0;
+    // 1900 and 2100 have no 29 February; 2000 has.
+    const bool leapYear = astro::IsLeapYear(cboYear->currentText().toInt());
     const int month = cboMonth->currentIndex();
     const int day = cboDate->currentIndex();
     if (month == 1 && day >= (leapYear ? 29 : 28)) {

@@ -8,7 +8,32 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QWidget>
+
+namespace {
+
+// Fusion opens a pick-only list as a menu over the list, sized to every item
+// up to the screen's height, and so ignores the row limit; this keeps the
+// drop-down kind of open list, which respects it.
+class DropDownListStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
 
 namespace look {
 
@@ -152,6 +177,19 @@ void styleButton(QAbstractButton *button, const QFont &font)
     p.setColor(QPalette::Button, ButtonFace);
     p.setColor(QPalette::ButtonText, Qt::black);
     button->setPalette(p);
+}
+
+void limitOpenRows(QComboBox *list, int rows)
+{
+    // One style for every list, made with the first and ended with the
+    // application; it draws as the application's own style does.
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new DropDownListStyle(QLatin1String(StyleName));
+        style->setParent(QCoreApplication::instance());
+    }
+    list->setStyle(style);
+    list->setMaxVisibleItems(rows);
 }
 
 } // namespace look

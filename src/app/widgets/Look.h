@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 
+class QComboBox;
 class QWidget;
 class QLabel;
 class QAbstractButton;
@@ -12,6 +13,9 @@ class QGroupBox;
 // The shared look of the windows: dark grey panels, light texts, light grey
 // button faces, Verdana throughout.
 namespace look {
+
+// The style every window is drawn in, whatever the platform's own.
+inline constexpr char StyleName[] = "Fusion";
 
 inline const QColor Panel{64, 64, 64};
 inline const QColor Caption{192, 192, 192}; // field captions, light grey
@@ -57,5 +61,9 @@ void styleInput(QWidget *input, const char *name, const QString &accessibleName,
 
 // Dark-grey background for a window or panel.
 void paintPanel(QWidget *widget);
+
+// A pick-only list whose open list shows at most `rows` items and scrolls,
+// below the list, instead of covering the screen with a long list.
+void limitOpenRows(QComboBox *list, int rows);
 
 } // namespace look

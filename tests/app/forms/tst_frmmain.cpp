@@ -7,6 +7,7 @@
 #include "support/TestSupport.h"
 #include "web/modHelp.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QTest>
 #include <QToolButton>
@@ -114,10 +116,21 @@ void TestFrmMain::freshWindow()
     QCOMPARE(months->count(), 12);
     QCOMPARE(months->itemText(1), QStringLiteral("February"));
     QCOMPARE(months->itemText(11), QStringLiteral("December"));
-    QCOMPARE(years->count(), 51);
-    QCOMPARE(years->itemText(50), QStringLiteral("1990"));
+    QCOMPARE(years->count(), 201);
+    QCOMPARE(years->itemText(0), QStringLiteral("1900"));
+    QCOMPARE(years->itemText(200), QStringLiteral("2100"));
     for (QComboBox *list : {days, months, years})
         QVERIFY(!list->isEditable());
+
+    // The open year list keeps to about fifteen rows and scrolls, instead of
+    // covering the screen.
+    years->showPopup();
+    QAbstractItemView *open = years->view();
+    QTRY_VERIFY(open->isVisible());
+    const int rows = open->viewport()->height() / open->sizeHintForRow(0);
+    QVERIFY2(rows >= 10 && rows <= 16, qPrintable(QString::number(rows)));
+    QVERIFY(open->verticalScrollBar()->maximum() > 0);
+    years->hidePopup();
 
     // Focus order: name, day, month, year, find, exit, then the banner and
     // the promotional label in front (the one behind is no stop), round again.
@@ -139,12 +152,13 @@ void TestFrmMain::freshWindow()
         QVERIFY(text);
         QCOMPARE(text->selectionCount(), 0);
         list->setFocus();
+        const int was = list->currentIndex();
         QTest::keyClick(list, Qt::Key_Down);
         int start = -1, end = -1;
         text->selection(0, &start, &end);
         QCOMPARE(QPair(start, end), QPair(0, text->characterCount()));
-        QCOMPARE(text->text(start, end), list->itemText(1));
-        list->setCurrentIndex(0);
+        QCOMPARE(text->text(start, end), list->itemText(was + 1));
+        list->setCurrentIndex(was);
     }
     QCOMPARE(Child<QPushButton>(main, "cmdNext")->text(), QStringLiteral("Find My &Sexual Astrology Sign"));
 }
@@ -251,6 +265,10 @@ void TestFrmMain::validation_data()
     QTest::newRow("30 April") << "A" << 30 << "April" << 1965 << "";
     QTest::newRow("31 May") << "A" << 31 << "May" << 1965 << "";
     QTest::newRow("31 December 1990") << "A" << 31 << "December" << 1990 << "";
+    QTest::newRow("29 February 1900, a century") << "A" << 29 << "February" << 1900 << february;
+    QTest::newRow("29 February 2000, every 400 years") << "A" << 29 << "February" << 2000 << "";
+    QTest::newRow("29 February 2100, a century") << "A" << 29 << "February" << 2100 << february;
+    QTest::newRow("31 December 2100") << "A" << 31 << "December" << 2100 << "";
 }
 
 void TestFrmMain::validation()
