@@ -10,6 +10,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QWidget>
@@ -190,6 +191,8 @@ void limitOpenRows(QComboBox *list, int rows)
     }
     list->setStyle(style);
     list->setMaxVisibleItems(rows);
+    // A mouse user sees there is more and where the list stands.
+    list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 } // namespace look
