@@ -64,7 +64,7 @@ QComboBox *dateList(QWidget *parent, const char *name, const QString &accessible
     accessible::InstallInterfaces();
     auto *box = new QComboBox(parent);
     look::styleInput(box, name, accessibleName, geometry, look::font(8.25, look::Bold), look::Caption);
-    look::limitOpenRows(box, 15);
+    look::setUpPickList(box, 15);
     return box;
 }
 

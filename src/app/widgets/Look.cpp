@@ -11,7 +11,10 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -32,6 +35,57 @@ public:
             return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
+};
+
+// Type-ahead on a closed pick-only list, kept on the list itself. Qt's own
+// search goes through the list's hidden item view and gives that view's item
+// the focus, after which a screen reader takes the list's later changes for
+// another object's and no longer reads them.
+class TypeAhead : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *list = static_cast<QComboBox *>(watched);
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        const QString text = key->text();
+        if (text.isEmpty() || !text.front().isPrint() || text.front().isSpace()
+            || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) || list->count() == 0)
+            return false;
+        // As item views do: keys typed close together extend the search, and
+        // a new search starts after the current item, so one key repeated
+        // steps through the items it begins.
+        if (!m_typed.isValid() || m_typed.hasExpired(QApplication::keyboardInputInterval()))
+            m_search.clear();
+        m_typed.start();
+        m_search += text;
+        int row = find(list, m_search, list->currentIndex() + (m_search.size() == 1 ? 1 : 0));
+        if (row < 0 && m_search.size() > 1) {
+            m_search = text;
+            row = find(list, m_search, list->currentIndex() + 1);
+        }
+        if (row >= 0)
+            list->setCurrentIndex(row);
+        return true;
+    }
+
+private:
+    static int find(const QComboBox *list, const QString &prefix, int from)
+    {
+        for (int i = 0; i < list->count(); ++i) {
+            const int row = (from + i) % list->count();
+            if (list->itemText(row).startsWith(prefix, Qt::CaseInsensitive))
+                return row;
+        }
+        return -1;
+    }
+
+    QString m_search;
+    QElapsedTimer m_typed;
 };
 
 } // namespace
@@ -180,8 +234,10 @@ void styleButton(QAbstractButton *button, const QFont &font)
     button->setPalette(p);
 }
 
-void limitOpenRows(QComboBox *list, int rows)
+void setUpPickList(QComboBox *list, int rows)
 {
+    list->installEventFilter(new TypeAhead(list));
+
     // One style for every list, made with the first and ended with the
     // application; it draws as the application's own style does.
     static QPointer<QStyle> style;

@@ -63,7 +63,8 @@ void styleInput(QWidget *input, const char *name, const QString &accessibleName,
 void paintPanel(QWidget *widget);
 
 // A pick-only list whose open list shows at most `rows` items and scrolls,
-// below the list, instead of covering the screen with a long list.
-void limitOpenRows(QComboBox *list, int rows);
+// below the list, instead of covering the screen with a long list; typing
+// picks the first item that begins with what was typed.
+void setUpPickList(QComboBox *list, int rows);
 
 } // namespace look

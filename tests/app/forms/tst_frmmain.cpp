@@ -4,6 +4,7 @@
 #include "app/forms/frmMain.h"
 #include "app/forms/frmNagScreen2.h"
 #include "astro/SignReadings.h"
+#include "astro/modPlanetSign.h"
 #include "support/TestSupport.h"
 #include "web/modHelp.h"
 
@@ -160,6 +161,19 @@ void TestFrmMain::freshWindow()
         QCOMPARE(text->text(start, end), list->itemText(was + 1));
         list->setCurrentIndex(was);
     }
+    // Typing picks an item; the list keeps the focus (a screen reader keeps
+    // reading it); a key repeated steps through the items it begins.
+    years->setFocus();
+    QTest::keyClicks(years, QStringLiteral("1975"));
+    QCOMPARE(years->currentText(), QStringLiteral("1975"));
+    QCOMPARE(QApplication::focusWidget(), years);
+    QTest::keyClick(years, Qt::Key_Down);
+    QCOMPARE(years->currentText(), QStringLiteral("1976"));
+    months->setFocus();
+    QTest::keyClicks(months, QStringLiteral("jj"));
+    QCOMPARE(months->currentText(), QStringLiteral("July"));
+    years->setCurrentIndex(40);
+    months->setCurrentIndex(0);
     QCOMPARE(Child<QPushButton>(main, "cmdNext")->text(), QStringLiteral("Find My &Sexual Astrology Sign"));
 }
 
@@ -269,6 +283,8 @@ void TestFrmMain::validation_data()
     QTest::newRow("29 February 2000, every 400 years") << "A" << 29 << "February" << 2000 << "";
     QTest::newRow("29 February 2100, a century") << "A" << 29 << "February" << 2100 << february;
     QTest::newRow("31 December 2100") << "A" << 31 << "December" << 2100 << "";
+    QTest::newRow("30 January 2012, the ephemeris") << "A" << 30 << "January" << 2012 << "";
+    QTest::newRow("1 January 1900, the ephemeris") << "A" << 1 << "January" << 1900 << "";
 }
 
 void TestFrmMain::validation()
@@ -290,6 +306,10 @@ void TestFrmMain::validation()
         QVERIFY(boxes.shown().isEmpty());
         QVERIFY(forms::IsDisplayLoaded());
         QVERIFY(forms::Display()->isVisible());
+        // The table's years and the ephemeris's alike reach the result.
+        const std::optional<astro::Sign> sign = astro::LookupSign(year, Child<QComboBox>(main, "cboMonth")->findText(month) + 1, day);
+        QVERIFY(sign);
+        QCOMPARE(Child<QLabel>(forms::Display(), "lblSexualitySign")->text(), astro::SignName(*sign));
         QVERIFY(!main->isVisible());
     } else {
         QCOMPARE(boxes.texts(), QStringList{message});
