@@ -26,12 +26,13 @@ test-sanitize: deps
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 		ctest --output-on-failure -j$(JOBS)
 
-# All three run even when one fails or misses its target; make then fails.
+# All four run even when one fails or misses its target; make then fails.
 bench: build
 	@status=0; \
 	$(BUILD_DIR)/bench/bench_lookup || status=1; \
 	$(BUILD_DIR)/bench/bench_startup || status=1; \
 	$(BUILD_DIR)/bench/bench_findsign || status=1; \
+	bench/bench_sign_cli.sh $(BUILD_DIR)/src/app/starkindle || status=1; \
 	exit $$status
 
 # The Debian package (dpkg-buildpackage on debian/), written to

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build_dir=${1:-build}
-app="$build_dir/src/starkindle"
+app="$build_dir/src/app/starkindle"
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec "$app"
