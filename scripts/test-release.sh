@@ -63,7 +63,8 @@ mkdir -p "$root/root/.cache/starkindle"
 cp "$base" "$root/root/.cache/starkindle/"
 
 # The user: in the sudo group, whose sudo asks no password (nobody is there
-# to type it). sudo comes with the system, as on a desktop install.
+# to type it). sudo comes with the system, as on a desktop install, and make
+# is what the README asks for before its commands.
 tree=/home/builder/starkindle
 git -C "$src" archive --prefix=starkindle/ HEAD | tar -C "$work" -xf -
 trap 'say "failed after $((SECONDS - started)) s; the system is left in $root"' EXIT
@@ -81,8 +82,8 @@ unshare --mount --pid --fork --propagation private bash -euo pipefail -c '
     as_user() { in_root runuser -u builder -- /usr/bin/env HOME=/home/builder USER=builder LOGNAME=builder \
         bash -c "cd $tree && $*"; }
     in_root apt-get -q update >"$work/setup.log" 2>&1 &&
-        in_root apt-get -q install -y --no-install-recommends sudo >>"$work/setup.log" 2>&1 ||
-        { cat "$work/setup.log"; echo "test-release $release: could not install sudo" >&2; exit 1; }
+        in_root apt-get -q install -y --no-install-recommends sudo make >>"$work/setup.log" 2>&1 ||
+        { cat "$work/setup.log"; echo "test-release $release: could not install sudo and make" >&2; exit 1; }
     in_root useradd -m -G sudo -s /bin/bash builder
     echo "Defaults:builder !authenticate" >"$root/etc/sudoers.d/builder"
     mv "$work/starkindle" "$root$tree"
