@@ -51,6 +51,7 @@ configure: deps
 # in a chroot under build/release-<release> (as root): for example
 # `make test-release RELEASE=trixie`. See scripts/test-release.sh.
 test-release:
+	@[ -n "$(RELEASE)" ] || { echo "usage: make test-release RELEASE=<a Debian release, such as trixie>" >&2; exit 2; }
 	scripts/test-release.sh $(RELEASE) WERROR=$(WERROR)
 
 # What each target installs: `make run` only what building and running need,

@@ -108,7 +108,7 @@ if [ "$(id -u)" -ne 0 ]; then
         sudo="sudo"
     else
         echo "install-deps: installing packages needs root, and you are not in the sudo group. Ask an administrator to run" >&2
-        echo "  apt-get install --no-install-recommends $(pick "${missing[@]}" | tr '\n' ' ')" >&2
+        echo "  apt-get install --no-install-recommends $(pick "${missing[@]}" | paste -sd ' ')" >&2
         echo "or to install the whole list that scripts/install-deps.sh --list ${1:-test} prints." >&2
         exit 1
     fi
