@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 WERROR ?= OFF
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test test-sanitize build deps configure bench package clean windows test-windows package-windows ephemeris
+.PHONY: run test test-sanitize build deps configure bench package clean windows test-windows package-windows test-release ephemeris
 
 run: build
 	@scripts/run-app.sh $(BUILD_DIR)
@@ -53,6 +53,13 @@ build: configure
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTARKINDLE_WERROR=$(WERROR)
+
+# The two commands above on a fresh minimal system of another Debian release,
+# in a chroot under build/release-<release> (as root): for example
+# `make test-release RELEASE=trixie`. See scripts/test-release.sh.
+test-release:
+	@[ -n "$(RELEASE)" ] || { echo "usage: make test-release RELEASE=<a Debian release, such as trixie>" >&2; exit 2; }
+	scripts/test-release.sh $(RELEASE) WERROR=$(WERROR)
 
 # What each target installs: `make run` only what building and running need,
 # `make package` that and the packaging tools, everything else the tests'

