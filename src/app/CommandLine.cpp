@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "Config.h"
+
 #include <QCoreApplication>
 #include <QString>
 

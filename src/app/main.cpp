@@ -1,3 +1,4 @@
+#include "Config.h"
 #include "app/widgets/AppIcon.h"
 #include "app/CommandLine.h"
 #include "app/widgets/DeferredIconStyle.h"

@@ -24,7 +24,9 @@ if [ -z "${STARKINDLE_FAULTS_IN_X:-}" ]; then
     exit "$rc"
 fi
 
-MainTitle='Starkindle v1.15'
+# From the build (tests/faults/CMakeLists.txt), as src/Config.h has them.
+MainTitle=${STARKINDLE_CAPTION:?the caption comes from CTest}
+Version=${STARKINDLE_VERSION:?the version comes from CTest}
 BoxTitle='Starkindle'
 Timeout=20 # seconds for a window to appear; generous for sanitizer builds
 
@@ -522,8 +524,8 @@ command_line)
         [ "$want_rc" -ne 2 ] || [ "$(sed -n 2p "$work/err")" = "$usage" ] || fail "'$args': no usage after the error"
     done <<ROWS
 --help|0|$usage|
---version|0|starkindle 1.15|
--reverse --version|0|starkindle 1.15|
+--version|0|starkindle $Version|
+-reverse --version|0|starkindle $Version|
 --bogus|2||starkindle: unrecognized option '--bogus'
 -platform xcb -x|2||starkindle: unrecognized option '-x'
 -platform|2||starkindle: option '-platform' needs a value

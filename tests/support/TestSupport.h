@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Config.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 
@@ -17,6 +18,18 @@
 #include <functional>
 
 Q_DECLARE_METATYPE(platform::Answer)
+
+// Every page the application opens, on the two sites the build names
+// (Config.h). Tests expect addresses from here, never written out.
+namespace page {
+inline const QString Home = QStringLiteral(STARKINDLE_WEB_SITE);
+inline const QString Help = QStringLiteral(STARKINDLE_WEB_SITE "/starkindle/starkindle-help.html");
+inline const QString Download = QStringLiteral(STARKINDLE_WEB_SITE "/starkindle/download-starkindle.html");
+inline const QString Softwares = QStringLiteral(STARKINDLE_WEB_SITE "/corvanesoftwares");
+inline const QString Donate = QStringLiteral(STARKINDLE_HELP_SITE "/donate.html");
+inline const QString FullBrand = QStringLiteral(STARKINDLE_HELP_SITE "/fully-branded.html");
+inline const QString CoBrand = QStringLiteral(STARKINDLE_HELP_SITE "/co-brand.html");
+} // namespace page
 
 // Answers message boxes in place of the user and keeps what they showed.
 // Installed for its lifetime; whoever answered before comes back when it goes.

@@ -6,7 +6,6 @@
 #include "platform/Clock.h"
 #include "support/TestSupport.h"
 #include "web/CoBrand.h"
-#include "web/modHelp.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -111,13 +110,11 @@ void TestCoBrand::drawnLabelStaysInFront_data()
     QTest::addColumn<QString>("front");
     QTest::addColumn<QString>("page");
 
-    const QString fullBrand = modHelp::HelpSite() + QStringLiteral("/fully-branded.html");
-    const QString coBrand = modHelp::HelpSite() + QStringLiteral("/co-brand.html");
-    QTest::newRow("1: co-brand") << 0.0f << "lblCobrand" << coBrand;
-    QTest::newRow("2: full brand") << 0.25f << "lblFullBrand" << fullBrand;
-    QTest::newRow("5: co-brand") << 0.7f << "lblCobrand" << coBrand;
-    QTest::newRow("6: full brand") << 0.8f << "lblFullBrand" << fullBrand;
-    QTest::newRow("7: as made, co-brand") << 0.99f << "lblCobrand" << coBrand;
+    QTest::newRow("1: co-brand") << 0.0f << "lblCobrand" << page::CoBrand;
+    QTest::newRow("2: full brand") << 0.25f << "lblFullBrand" << page::FullBrand;
+    QTest::newRow("5: co-brand") << 0.7f << "lblCobrand" << page::CoBrand;
+    QTest::newRow("6: full brand") << 0.8f << "lblFullBrand" << page::FullBrand;
+    QTest::newRow("7: as made, co-brand") << 0.99f << "lblCobrand" << page::CoBrand;
 }
 
 void TestCoBrand::drawnLabelStaysInFront()

@@ -30,7 +30,10 @@ private Q_SLOTS:
 
 void TestLinks::baseAddressesArePlainHttpHosts()
 {
-    for (const QString &base : {modHelp::WebSite(), modHelp::HelpSite()}) {
+    const QString web = QStringLiteral(STARKINDLE_WEB_SITE);
+    const QString help = QStringLiteral(STARKINDLE_HELP_SITE);
+    QCOMPARE(modHelp::WebSite(), web);
+    for (const QString &base : {web, help}) {
         const QUrl url(base);
         QVERIFY2(url.isValid(), qPrintable(base));
         QCOMPARE(url.scheme(), QStringLiteral("http"));
@@ -38,7 +41,7 @@ void TestLinks::baseAddressesArePlainHttpHosts()
         QVERIFY(url.path().isEmpty()); // no trailing slash, no path
         QCOMPARE(base, QStringLiteral("http://") + url.host());
     }
-    QVERIFY(modHelp::WebSite() != modHelp::HelpSite());
+    QVERIFY(web != help);
 }
 
 void TestLinks::eachOperationOpensItsPage_data()
@@ -46,17 +49,13 @@ void TestLinks::eachOperationOpensItsPage_data()
     QTest::addColumn<LinkOperation>("operation");
     QTest::addColumn<QString>("address");
 
-    const QString web = modHelp::WebSite();
-    const QString help = modHelp::HelpSite();
-    QTest::newRow("donate") << &modHelp::OpenDonateInfoPage << help + QStringLiteral("/donate.html");
-    QTest::newRow("help") << &modHelp::OpenHelpPage << web + QStringLiteral("/starkindle/starkindle-help.html");
-    QTest::newRow("full brand") << &modHelp::OpenFullBrandPage << help + QStringLiteral("/fully-branded.html");
-    QTest::newRow("co-brand") << &modHelp::OpenCoBrandPage << help + QStringLiteral("/co-brand.html");
-    QTest::newRow("home, the bare base address") << &modHelp::OpenHomePage << web;
-    QTest::newRow("download") << &modHelp::OpenDownloadPage
-                              << web + QStringLiteral("/starkindle/download-starkindle.html");
-    QTest::newRow("softwares, no trailing slash") << &modHelp::OpenSoftwaresPage
-                                                  << web + QStringLiteral("/corvanesoftwares");
+    QTest::newRow("donate") << &modHelp::OpenDonateInfoPage << page::Donate;
+    QTest::newRow("help") << &modHelp::OpenHelpPage << page::Help;
+    QTest::newRow("full brand") << &modHelp::OpenFullBrandPage << page::FullBrand;
+    QTest::newRow("co-brand") << &modHelp::OpenCoBrandPage << page::CoBrand;
+    QTest::newRow("home, the bare base address") << &modHelp::OpenHomePage << page::Home;
+    QTest::newRow("download") << &modHelp::OpenDownloadPage << page::Download;
+    QTest::newRow("softwares, no trailing slash") << &modHelp::OpenSoftwaresPage << page::Softwares;
 }
 
 void TestLinks::eachOperationOpensItsPage()
@@ -74,7 +73,7 @@ void TestLinks::repeatedClicksAreIndependent()
     ShellRecorder shell;
     modHelp::OpenHomePage();
     modHelp::OpenHomePage();
-    QCOMPARE(shell.opened(), QStringList({modHelp::WebSite(), modHelp::WebSite()}));
+    QCOMPARE(shell.opened(), QStringList({page::Home, page::Home}));
 }
 
 namespace {
@@ -109,7 +108,7 @@ void TestLinks::realShellWithoutBrowser()
     // No browser: the call returns, and the address (which may carry what the
     // user typed) is not printed. Windows says nothing; elsewhere one box
     // names the first page that could not be opened, and only that one.
-    const QString address = modHelp::WebSite() + QStringLiteral("/?taf1=private");
+    const QString address = page::Home + QStringLiteral("/?taf1=private");
 #ifdef Q_OS_WIN
     // The shell itself answers "no association"; every argument is checked.
     shellCalls.clear();
@@ -125,7 +124,7 @@ void TestLinks::realShellWithoutBrowser()
     const QtMessageHandler previous = qInstallMessageHandler(capture);
     platform::ShellOpen(address);
 #ifndef Q_OS_WIN
-    platform::ShellOpen(modHelp::WebSite()); // brings no second box
+    platform::ShellOpen(page::Home); // brings no second box
 #endif
     qWarning("after");
     qInstallMessageHandler(previous);

@@ -158,9 +158,7 @@ void TestReminder::reminder()
         QCOMPARE(box.icon, platform::MessageIcon::Information);
         QCOMPARE(box.buttons, platform::MessageButtons::YesNo);
     }
-    const QStringList expectedOpened = downloadOpened
-        ? QStringList{modHelp::WebSite() + QStringLiteral("/starkindle/download-starkindle.html")}
-        : QStringList{};
+    const QStringList expectedOpened = downloadOpened ? QStringList{page::Download} : QStringList{};
     QCOMPARE(shell.opened(), expectedOpened);
 }
 

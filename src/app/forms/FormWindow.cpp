@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcutEvent>
+#include <QUrl>
 
 namespace {
 
@@ -162,7 +163,7 @@ void FormWindow::showEvent(QShowEvent *event)
 
 QString FormWindow::BannerText()
 {
-    return tr("Talk it over in the Corvane forum at www.corvanesoftwares.com");
+    return tr("Talk it over in the Corvane forum at %1").arg(QUrl(modHelp::WebSite()).host());
 }
 
 QString FormWindow::FullBrandText()

@@ -1,5 +1,6 @@
 #include "app/forms/frmAbout.h"
 
+#include "Config.h"
 #include "app/widgets/AppIcon.h"
 #include "app/widgets/ClickLabel.h"
 #include "app/forms/FormWindow.h"
@@ -17,7 +18,7 @@ frmAbout::frmAbout(QWidget *parent)
     : QDialog(parent, FixedWindowFlags() | Qt::Dialog)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(tr("Starkindle v1.15"));
+    setWindowTitle(QStringLiteral(STARKINDLE_CAPTION));
     setFixedSize(twips::size(6345, 3960));
     setFont(look::font(8.25));
     look::paintPanel(this);
@@ -28,7 +29,7 @@ frmAbout::frmAbout(QWidget *parent)
     picIcon->setGeometry(twips::rect(150, 150, 510, 510));
     picIcon->setPixmap(AppIcon().pixmap(picIcon->size()));
 
-    look::fitToText(look::label(this, "Label2", tr("Starkindle v1.15"), twips::rect(960, 285, 2910, 240),
+    look::fitToText(look::label(this, "Label2", QStringLiteral(STARKINDLE_CAPTION), twips::rect(960, 285, 2910, 240),
                                 look::font(9.75, look::Bold), look::Text));
     look::label(this, "Label1",
                 tr("Starkindle describes the placement of the asteroid Eros in your birth chart. This asteroid is also "

@@ -1,5 +1,6 @@
 #include "app/forms/frmDisplay.h"
 
+#include "Config.h"
 #include "app/widgets/ClickLabel.h"
 #include "app/forms/Forms.h"
 #include "app/widgets/Look.h"
@@ -16,7 +17,7 @@ frmDisplay::frmDisplay(QWidget *parent)
     : FormWindow(twips::size(8415, 6135), parent)
 {
     setObjectName(QStringLiteral("frmDisplay"));
-    setWindowTitle(tr("Starkindle v1.15"));
+    setWindowTitle(QStringLiteral(STARKINDLE_CAPTION));
 
     QWidget *top = look::panel(client(), twips::rect(0, 0, 8415, 615));
     ClickLabel *banner = look::link(top, "Label61", BannerText(), twips::rect(60, 120, 8280, 465),

@@ -1,5 +1,6 @@
 #include "app/forms/frmMain.h"
 
+#include "Config.h"
 #include "app/widgets/Accessible.h"
 #include "app/widgets/ClickLabel.h"
 #include "app/forms/Forms.h"
@@ -73,7 +74,7 @@ frmMain::frmMain(QWidget *parent)
     : FormWindow(twips::size(7260, 5040), parent)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(tr("Starkindle v1.15"));
+    setWindowTitle(QStringLiteral(STARKINDLE_CAPTION));
 
     // Banner.
     QWidget *top = look::panel(client(), twips::rect(0, 0, 7260, 615));

@@ -1,5 +1,6 @@
 #include "app/forms/frmNagScreen2.h"
 
+#include "Config.h"
 #include "app/widgets/AppIcon.h"
 #include "app/widgets/ClickLabel.h"
 #include "app/forms/Forms.h"
@@ -53,7 +54,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
     : FormWindow(twips::size(7380, 6720), parent)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
-    setWindowTitle(tr("Starkindle v1.15"));
+    setWindowTitle(QStringLiteral(STARKINDLE_CAPTION));
 
     // Title, icon and the support text.
     auto *Picture1 = new QLabel(client());
@@ -62,7 +63,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
     Picture1->setGeometry(twips::rect(120, 120, 720, 720));
     Picture1->setPixmap(AppIcon().pixmap(Picture1->size()));
 
-    look::fitToText(look::label(client(), "Label1", tr("Starkindle v1.15"), twips::rect(1020, 120, 2400, 240),
+    look::fitToText(look::label(client(), "Label1", QStringLiteral(STARKINDLE_CAPTION), twips::rect(1020, 120, 2400, 240),
                                 look::font(9.75, look::Bold), look::Text));
     Label2 = look::label(client(), "Label2", QString(), twips::rect(1020, 420, 6240, 900), look::font(8.25),
                          look::Caption);

@@ -3,7 +3,6 @@
 #include "app/forms/frmMain.h"
 #include "astro/SignReadings.h"
 #include "support/TestSupport.h"
-#include "web/modHelp.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -69,7 +68,7 @@ void TestFrmDisplay::freshWindowShowsItsStoredTexts()
     QCOMPARE(Child<QLabel>(display, "lblSignDesc")->text(), astro::Reading(astro::Sign::Virgo));
     QCOMPARE(Child<QLabel>(display, "Label12")->text(), QStringLiteral("Eros in your Chart is Placed in"));
     QCOMPARE(Child<QLabel>(display, "Label2")->text(), QStringLiteral("Eros is the god of sexual love and desire."));
-    QCOMPARE(display->windowTitle(), QStringLiteral("Starkindle v1.15"));
+    QCOMPARE(display->windowTitle(), QStringLiteral(STARKINDLE_CAPTION));
     QVERIFY(!display->isVisible());
 }
 
@@ -212,16 +211,14 @@ void TestFrmDisplay::linksOpenTheirPages_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("address");
 
-    const QString web = modHelp::WebSite();
-    const QString help = modHelp::HelpSite();
-    QTest::newRow("Online Help") << "mnuOnline" << web + "/starkindle/starkindle-help.html";
-    QTest::newRow("Visit Us Online") << "mnuVisit" << web;
-    QTest::newRow("Check for Software Update") << "mnuUpdate" << web + "/starkindle/download-starkindle.html";
-    QTest::newRow("Donate") << "mnuDonate" << help + "/donate.html";
-    QTest::newRow("hidden Make Money Online") << "mnuMakeMoneyOnline" << help + "/fully-branded.html";
-    QTest::newRow("banner") << "Label61" << web;
-    QTest::newRow("full brand") << "lblFullBrand" << help + "/fully-branded.html";
-    QTest::newRow("co-brand") << "lblCobrand" << help + "/co-brand.html";
+    QTest::newRow("Online Help") << "mnuOnline" << page::Help;
+    QTest::newRow("Visit Us Online") << "mnuVisit" << page::Home;
+    QTest::newRow("Check for Software Update") << "mnuUpdate" << page::Download;
+    QTest::newRow("Donate") << "mnuDonate" << page::Donate;
+    QTest::newRow("hidden Make Money Online") << "mnuMakeMoneyOnline" << page::FullBrand;
+    QTest::newRow("banner") << "Label61" << page::Home;
+    QTest::newRow("full brand") << "lblFullBrand" << page::FullBrand;
+    QTest::newRow("co-brand") << "lblCobrand" << page::CoBrand;
 }
 
 void TestFrmDisplay::linksOpenTheirPages()

@@ -5,7 +5,6 @@
 #include "app/forms/frmNagScreen2.h"
 #include "astro/SignReadings.h"
 #include "support/TestSupport.h"
-#include "web/modHelp.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -94,7 +93,7 @@ void TestFrmMain::cleanup()
 void TestFrmMain::freshWindow()
 {
     frmMain *main = showMain();
-    QCOMPARE(main->windowTitle(), QStringLiteral("Starkindle v1.15"));
+    QCOMPARE(main->windowTitle(), QStringLiteral(STARKINDLE_CAPTION));
     QCOMPARE(main->centralWidget()->size(), QSize(484, 336));
     QVERIFY(main->minimumSize() == main->maximumSize());
     QVERIFY(!(main->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
@@ -377,18 +376,15 @@ void TestFrmMain::menusAndLabelsOpenTheirPages_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("address");
 
-    const QString web = modHelp::WebSite();
-    const QString help = modHelp::HelpSite();
-    QTest::newRow("Online Help") << "mnuOnline" << "&Online Help" << web + "/starkindle/starkindle-help.html";
-    QTest::newRow("Visit Us Online") << "mnuVisit" << "&Visit Us Online" << web;
-    QTest::newRow("Update") << "mnuUpdate" << "Check for Software &Update"
-                            << web + "/starkindle/download-starkindle.html";
-    QTest::newRow("Donate") << "mnuDonate" << "&Donate" << help + "/donate.html";
-    QTest::newRow("banner") << "Label61" << "" << web;
-    QTest::newRow("full brand") << "lblFullBrand" << "" << help + "/fully-branded.html";
-    QTest::newRow("co-brand") << "lblCobrand" << "" << help + "/co-brand.html";
-    QTest::newRow("banner by Enter") << "Label61" << "Return" << web;
-    QTest::newRow("co-brand by Space") << "lblCobrand" << "Space" << help + "/co-brand.html";
+    QTest::newRow("Online Help") << "mnuOnline" << "&Online Help" << page::Help;
+    QTest::newRow("Visit Us Online") << "mnuVisit" << "&Visit Us Online" << page::Home;
+    QTest::newRow("Update") << "mnuUpdate" << "Check for Software &Update" << page::Download;
+    QTest::newRow("Donate") << "mnuDonate" << "&Donate" << page::Donate;
+    QTest::newRow("banner") << "Label61" << "" << page::Home;
+    QTest::newRow("full brand") << "lblFullBrand" << "" << page::FullBrand;
+    QTest::newRow("co-brand") << "lblCobrand" << "" << page::CoBrand;
+    QTest::newRow("banner by Enter") << "Label61" << "Return" << page::Home;
+    QTest::newRow("co-brand by Space") << "lblCobrand" << "Space" << page::CoBrand;
 }
 
 void TestFrmMain::menusAndLabelsOpenTheirPages()
@@ -449,7 +445,7 @@ void TestFrmMain::makeMoneyOnlineIsNotOffered()
     // Its handler still leads where it always did.
     makeMoney->trigger();
     RunQueuedCommands();
-    QCOMPARE(shell.opened(), QStringList{modHelp::HelpSite() + QStringLiteral("/fully-branded.html")});
+    QCOMPARE(shell.opened(), QStringList{page::FullBrand});
 }
 
 void TestFrmMain::lookupBackAndLookupAgain()

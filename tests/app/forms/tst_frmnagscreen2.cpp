@@ -3,7 +3,6 @@
 #include "app/forms/frmNagScreen2.h"
 #include "platform/Clock.h"
 #include "support/TestSupport.h"
-#include "web/modHelp.h"
 #include "web/modTellAFriend.h"
 
 #include <QAccessible>
@@ -14,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 
 namespace {
 
@@ -88,7 +88,7 @@ void TestFrmNagScreen2::loadingDoesNotShow()
     frmNagScreen2 *w = forms::ExitWindow();
     QVERIFY(!w->isVisible());
     QVERIFY(!IsTopMost(w));
-    QCOMPARE(w->windowTitle(), QStringLiteral("Starkindle v1.15"));
+    QCOMPARE(w->windowTitle(), QStringLiteral(STARKINDLE_CAPTION));
     // The placeholders are real text: the submission compares against them.
     for (const auto &b : Boxes)
         QCOMPARE(textOf(Child<QWidget>(w, b.box)), QString::fromLatin1(b.placeholder));
@@ -313,7 +313,7 @@ void TestFrmNagScreen2::webLinks()
     ShellRecorder shell;
     frmNagScreen2 *w = showExit();
     auto *visit = Child<QCheckBox>(w, "Check1");
-    QVERIFY(visit->text().contains(QStringLiteral("www.corvanesoftwares.com")));
+    QVERIFY(visit->text().contains(QUrl(page::Home).host()));
 
     // However it gets ticked, the box opens the home page once and unticks;
     // so a second go opens it again.
@@ -329,12 +329,12 @@ void TestFrmNagScreen2::webLinks()
             reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         }
         QVERIFY(!visit->isChecked());
-        QCOMPARE(shell.opened(), QStringList(round, modHelp::WebSite()));
+        QCOMPARE(shell.opened(), QStringList(round, page::Home));
     }
 
     shell.clear();
     QTest::mouseClick(Child<QLabel>(w, "lblGoToHome"), Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(shell.opened(), QStringList{modHelp::WebSite() + QStringLiteral("/corvanesoftwares")});
+    QCOMPARE(shell.opened(), QStringList{page::Softwares});
 }
 
 void TestFrmNagScreen2::exitRoutes_data()
