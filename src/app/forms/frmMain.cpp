@@ -7,6 +7,7 @@
 #include "app/widgets/Look.h"
 #include "app/widgets/Twips.h"
 #include "app/forms/frmDisplay.h"
+#include "astro/Calendar.h"
 #include "astro/SignReadings.h"
 #include "astro/modPlanetSign.h"
 #include "platform/MessageBox.h"
@@ -170,11 +171,9 @@ void frmMain::Form_Load()
 {
     for (int day = 1; day <= 31; ++day)
         cboDate->addItem(QString::number(day));
-    // The month names are what the sign table compares against: never translated.
-    cboMonth->addItems({QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-                        QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"), QStringLiteral("July"),
-                        QStringLiteral("August"), QStringLiteral("September"), QStringLiteral("October"),
-                        QStringLiteral("November"), QStringLiteral("December")});
+    // The names the sign lookup reads back: never translated.
+    for (QStringView month : astro::MonthNames)
+        cboMonth->addItem(month.toString());
     for (int year = astro::FirstYear; year <= astro::LastYear; ++year)
         cboYear->addItem(QString::number(year));
     cboDate->setCurrentIndex(0);
