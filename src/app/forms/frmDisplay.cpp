@@ -47,14 +47,10 @@ frmDisplay::frmDisplay(QWidget *parent)
     lblSignDesc->setAccessibleDescription(tr("The reading for your sign"));
     describeResult();
 
-    cmdBack = new QPushButton(tr("&Back"), client());
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack->setGeometry(twips::rect(0, 4680, 7095, 465));
-    look::styleButton(cmdBack, look::font(8.25, look::Bold));
-    cmdExit = new QPushButton(tr("&Exit"), client());
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdExit->setGeometry(twips::rect(7200, 4680, 1215, 465));
-    look::styleButton(cmdExit, look::font(8.25, look::Bold));
+    cmdBack = look::button(client(), "cmdBack", tr("&Back"), twips::rect(0, 4680, 7095, 465),
+                           look::font(8.25, look::Bold));
+    cmdExit = look::button(client(), "cmdExit", tr("&Exit"), twips::rect(7200, 4680, 1215, 465),
+                           look::font(8.25, look::Bold));
     setDefaultAndCancel(cmdExit);
     setTabOrder(cmdExit, cmdBack);
 

@@ -120,10 +120,8 @@ frmMain::frmMain(QWidget *parent)
     Label7->setBuddy(cboMonth);
     Label6->setBuddy(cboYear);
 
-    cmdNext = new QPushButton(tr("Find My &Sexual Astrology Sign"), middle);
-    cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    cmdNext->setGeometry(twips::rect(600, 2760, 6015, 615));
-    look::styleButton(cmdNext, look::font(9, look::Bold));
+    cmdNext = look::button(middle, "cmdNext", tr("Find My &Sexual Astrology Sign"), twips::rect(600, 2760, 6015, 615),
+                           look::font(9, look::Bold));
 
     // Promotional labels and the way out. The co-brand label is made last, so
     // it starts in front of the fully-branded one.
@@ -132,10 +130,8 @@ frmMain::frmMain(QWidget *parent)
     lblFullBrand = look::link(bottom, "lblFullBrand", FullBrandText(), twips::rect(120, 120, 5985, 615), promo, look::Text, Qt::AlignLeft | Qt::AlignTop, true);
     lblCobrand = look::link(bottom, "lblCobrand", CoBrandText(), twips::rect(120, 120, 5985, 615), promo, look::Text, Qt::AlignLeft | Qt::AlignTop, true);
 
-    cmdExit = new QPushButton(tr("&Exit"), bottom);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdExit->setGeometry(twips::rect(6240, 240, 900, 465));
-    look::styleButton(cmdExit, look::font(8.25, look::Bold));
+    cmdExit = look::button(bottom, "cmdExit", tr("&Exit"), twips::rect(6240, 240, 900, 465),
+                           look::font(8.25, look::Bold));
     setDefaultAndCancel(cmdExit);
 
     setTabOrder(txtName, cboDate);

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 #include <QWidget>
 
 namespace look {
@@ -152,6 +153,16 @@ void styleButton(QAbstractButton *button, const QFont &font)
     p.setColor(QPalette::Button, ButtonFace);
     p.setColor(QPalette::ButtonText, Qt::black);
     button->setPalette(p);
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
+                    const QFont &font)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    styleButton(b, font);
+    return b;
 }
 
 } // namespace look
