@@ -22,8 +22,8 @@ namespace {
 // The label a user sees (and clicks) where the two promotional labels lie.
 QWidget *visiblePromotion(frmMain *main)
 {
-    QWidget *panel = main->fullBrandLabel()->parentWidget();
-    return panel->childAt(main->fullBrandLabel()->geometry().center());
+    const ClickLabel *fullBrand = Child<ClickLabel>(main, "lblFullBrand");
+    return fullBrand->parentWidget()->childAt(fullBrand->geometry().center());
 }
 } // namespace
 
@@ -149,7 +149,7 @@ void TestCoBrand::drawnLabelStaysInFront()
 
     // Only the one in front is a tab stop and shown to a screen reader, whose
     // press action opens its page once the action has returned.
-    for (ClickLabel *label : {main->fullBrandLabel(), main->coBrandLabel()})
+    for (ClickLabel *label : {Child<ClickLabel>(main, "lblFullBrand"), Child<ClickLabel>(main, "lblCobrand")})
         QCOMPARE(label->focusPolicy() == Qt::TabFocus, label == target);
     QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(target->parentWidget());
     QList<QAccessibleInterface *> links;

@@ -65,6 +65,11 @@ bool IsMainLoaded()
     return mainSlot().isLoaded();
 }
 
+void ShowMain()
+{
+    Main()->show();
+}
+
 frmDisplay *Display()
 {
     return displaySlot().get();

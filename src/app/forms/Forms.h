@@ -12,6 +12,9 @@ namespace forms {
 frmMain *Main();
 bool IsMainLoaded();
 
+// Shows the main window, loading it first if need be.
+void ShowMain();
+
 frmDisplay *Display();
 bool IsDisplayLoaded();
 

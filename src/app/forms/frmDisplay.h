@@ -2,6 +2,7 @@
 
 #include "app/forms/FormWindow.h"
 
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class ClickLabel;
@@ -26,8 +27,12 @@ private:
     // Puts the sign and the reading into the window's accessible description.
     void describeResult();
 
+    ClickLabel *Label61 = nullptr;
+    QGroupBox *fraSexualitySign = nullptr;
     QLabel *lblSexualitySign = nullptr;
     QLabel *lblSignDesc = nullptr;
     QPushButton *cmdBack = nullptr;
     QPushButton *cmdExit = nullptr;
+    ClickLabel *lblFullBrand = nullptr;
+    ClickLabel *lblCobrand = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "app/widgets/Accessible.h"
 #include "app/widgets/ClickLabel.h"
 #include "app/forms/Forms.h"
+#include "app/forms/Promotion.h"
 #include "app/widgets/Look.h"
 #include "app/widgets/Twips.h"
 #include "app/forms/frmDisplay.h"
@@ -79,9 +80,7 @@ frmMain::frmMain(QWidget *parent)
 
     // Banner.
     QWidget *top = look::panel(client(), twips::rect(0, 0, 7260, 615));
-    Label61 = look::link(top, "Label61", BannerText(),
-                         twips::rect(120, 120, 7080, 435), look::font(9, look::Bold | look::Underlined), look::Text,
-                         Qt::AlignHCenter | Qt::AlignTop);
+    Label61 = promotion::Banner(top, twips::rect(120, 120, 7080, 435));
 
     // Description, entry and the find-sign button.
     QWidget *middle = look::panel(client(), twips::rect(0, 600, 7260, 3615));
@@ -126,9 +125,8 @@ frmMain::frmMain(QWidget *parent)
     // Promotional labels and the way out. The co-brand label is made last, so
     // it starts in front of the fully-branded one.
     QWidget *bottom = look::panel(client(), twips::rect(0, 4200, 7260, 855));
-    const QFont promo = look::font(8.25, look::Bold | look::Underlined);
-    lblFullBrand = look::link(bottom, "lblFullBrand", FullBrandText(), twips::rect(120, 120, 5985, 615), promo, look::Text, Qt::AlignLeft | Qt::AlignTop, true);
-    lblCobrand = look::link(bottom, "lblCobrand", CoBrandText(), twips::rect(120, 120, 5985, 615), promo, look::Text, Qt::AlignLeft | Qt::AlignTop, true);
+    lblFullBrand = promotion::FullBrandLabel(bottom, twips::rect(120, 120, 5985, 615), Qt::AlignLeft | Qt::AlignTop);
+    lblCobrand = promotion::CoBrandLabel(bottom, twips::rect(120, 120, 5985, 615));
 
     cmdExit = look::button(bottom, "cmdExit", tr("&Exit"), twips::rect(6240, 240, 900, 465),
                            look::font(8.25, look::Bold));
@@ -148,7 +146,6 @@ frmMain::frmMain(QWidget *parent)
 
     connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
-    connectLinks(Label61, lblFullBrand, lblCobrand);
 
     Form_Load();
     txtName->setFocus();
@@ -160,7 +157,7 @@ void frmMain::buildMenus()
     file->setObjectName(QStringLiteral("mnuFile"));
     addMenuItem(file, "mnuFindSexualitySign", tr("Find My &Sexual Astrology Sign"), this, &frmMain::cmdNext_Click);
     addMenuItem(file, "mnuExit", tr("E&xit"), this, &frmMain::mnuExit_Click);
-    addWebMenus(tr("Check for Software &Update"), "mnuHelp1", "mnuHelp2");
+    promotion::AddWebMenus(this, tr("Check for Software &Update"), "mnuHelp1", "mnuHelp2");
 }
 
 void frmMain::Form_Load()
@@ -319,4 +316,18 @@ void frmMain::mnuExit_Click()
 void frmMain::Form_Unload()
 {
     forms::ShowExitWindow();
+}
+
+void frmMain::bringPromotionToFront(cobrand::Action action)
+{
+    switch (action) {
+    case cobrand::Action::CoBrandToFront:
+        lblCobrand->raise();
+        break;
+    case cobrand::Action::FullBrandToFront:
+        lblFullBrand->raise();
+        break;
+    case cobrand::Action::Nothing:
+        break;
+    }
 }

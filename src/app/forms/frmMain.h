@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/forms/FormWindow.h"
+#include "web/CoBrand.h"
 
 class QAction;
 class QKeyEvent;
@@ -27,9 +28,9 @@ public:
     // Looks up the chosen date and leaves its sign in SexualitySign.
     void GetPlanetSign();
 
-    // The two promotional labels that share one place at the bottom.
-    ClickLabel *fullBrandLabel() const { return lblFullBrand; }
-    ClickLabel *coBrandLabel() const { return lblCobrand; }
+    // Brings one of the two promotional labels that share one place at the
+    // bottom to the front, as the start-up's co-brand draw decided.
+    void bringPromotionToFront(cobrand::Action action);
 
     // The name filter for one typed character: 0 discards it, and a lower-case
     // letter comes back in capitals.
