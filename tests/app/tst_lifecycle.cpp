@@ -128,7 +128,7 @@ void TestLifecycle::findingLoadsTheExitWindowHidden()
 {
     ShowCounter exitShows("frmNagScreen2");
     startWithName(QStringLiteral("ANNA"));
-    forms::Main()->cmdNext_Click();
+    Child<QPushButton>(forms::Main(), "cmdNext")->click();
     QVERIFY(forms::Display()->isVisible());
     QTRY_VERIFY(forms::IsExitWindowLoaded()); // right after the result is up
     QVERIFY(!forms::ExitWindow()->isVisible());
@@ -139,7 +139,7 @@ void TestLifecycle::findingLoadsTheExitWindowHidden()
 void TestLifecycle::leavingBeforeTheLateLoadKeepsTheExitWindow()
 {
     startWithName(QStringLiteral("ANNA"));
-    forms::Main()->cmdNext_Click();
+    Child<QPushButton>(forms::Main(), "cmdNext")->click();
     QVERIFY(!forms::IsExitWindowLoaded()); // else this tests nothing
     Child<QPushButton>(forms::Display(), "cmdExit")->click();
     QTest::qWait(20);
@@ -149,7 +149,7 @@ void TestLifecycle::leavingBeforeTheLateLoadKeepsTheExitWindow()
 void TestLifecycle::backLeavesNoExitWindow()
 {
     startWithName(QStringLiteral("ANNA"));
-    forms::Main()->cmdNext_Click();
+    Child<QPushButton>(forms::Main(), "cmdNext")->click();
     Child<QPushButton>(forms::Display(), "cmdBack")->click();
     QVERIFY(forms::Main()->isVisible());
     QVERIFY(!forms::IsDisplayLoaded());
@@ -190,7 +190,7 @@ void TestLifecycle::exitRoutes()
     startWithName(QStringLiteral("ANNA"));
     FormWindow *window = forms::Main();
     if (fromResult) {
-        forms::Main()->cmdNext_Click();
+        Child<QPushButton>(forms::Main(), "cmdNext")->click();
         window = forms::Display();
     }
     if (route == QLatin1String("cmdExit"))

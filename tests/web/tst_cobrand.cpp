@@ -135,8 +135,8 @@ void TestCoBrand::drawnLabelStaysInFront()
     platform::SetRandomOverride([] { return 0.5f; });
     Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("ANNA"));
     for (int trip = 0; trip < 3; ++trip) {
-        main->cmdNext_Click();
-        forms::Display()->cmdBack_Click();
+        Child<QPushButton>(main, "cmdNext")->click();
+        Child<QPushButton>(forms::Display(), "cmdBack")->click();
     }
     QVERIFY(main->isVisible());
     QCOMPARE(visiblePromotion(main)->objectName(), front);

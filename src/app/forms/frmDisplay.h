@@ -17,13 +17,12 @@ public:
     void setSignName(const QString &name);
     void setReading(const QString &reading);
 
-    void cmdBack_Click();
-    void cmdExit_Click();
-
 protected:
     void Form_Unload() override;
 
 private:
+    void cmdBack_Click();
+    void cmdExit_Click();
     // Puts the sign and the reading into the window's accessible description.
     void describeResult();
 

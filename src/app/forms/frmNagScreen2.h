@@ -28,15 +28,14 @@ public:
     int supportTextNumber() const { return m_supportText; }
     static QString SupportText(int number);
 
-    void cmdSubmit_Click();
-    void cmdClose_Click();
-
 protected:
     void Form_Unload() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
+    void cmdSubmit_Click();
+    void cmdClose_Click();
     void Check1_Click(bool checked);
 
     // The five referral boxes, in reading order.

@@ -27,7 +27,7 @@ frmDisplay *lookUp()
     Child<QComboBox>(main, "cboDate")->setCurrentIndex(14);
     Child<QComboBox>(main, "cboMonth")->setCurrentIndex(2);
     Child<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("1965"));
-    main->cmdNext_Click();
+    Child<QPushButton>(main, "cmdNext")->click();
     frmDisplay *display = forms::Display();
     if (!QTest::qWaitForWindowExposed(display))
         qFatal("result window not exposed");

@@ -202,8 +202,9 @@ void TestFrmNagScreen2::fieldsLoseSpacesOnly()
                                QStringLiteral("  Hi\nthere\n  ")};
     for (int i = 0; i < 5; ++i)
         setTextOf(Child<QWidget>(w, Boxes[i].box), typed.at(i));
-    w->cmdSubmit_Click();
-    w->cmdSubmit_Click(); // sends again, the same request
+    auto *submit = Child<QPushButton>(w, "cmdSubmit");
+    submit->click();
+    submit->click(); // sends again, the same request
 
     const modTellAFriend::ReferralFields &f = modTellAFriend::Fields();
     QCOMPARE(f.ReferrerName, QStringLiteral("\tAnn Lee"));
