@@ -281,13 +281,16 @@ private:
     QString m_applicationName;
 };
 
-std::unique_ptr<SettingsStore> &installed()
+} // namespace
+
+// The store in use once made; platform/Testing.h puts a test's in here.
+namespace detail {
+std::unique_ptr<SettingsStore> &SettingsSlot()
 {
     static std::unique_ptr<SettingsStore> store;
     return store;
 }
-
-} // namespace
+} // namespace detail
 
 std::unique_ptr<SettingsStore> NativeSettingsStore(const QString &applicationName)
 {
@@ -301,19 +304,15 @@ std::unique_ptr<SettingsStore> NativeSettingsStore(const QString &applicationNam
 
 SettingsStore &Settings()
 {
-    if (!installed()) {
+    std::unique_ptr<SettingsStore> &store = detail::SettingsSlot();
+    if (!store) {
         // The executable's name without its extension.
         QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
         if (name.isEmpty())
             name = QStringLiteral("starkindle");
-        installed() = NativeSettingsStore(name);
+        store = NativeSettingsStore(name);
     }
-    return *installed();
-}
-
-void SetSettingsStore(std::unique_ptr<SettingsStore> store)
-{
-    installed() = std::move(store);
+    return *store;
 }
 
 } // namespace platform

@@ -3,7 +3,6 @@
 #include "app/forms/frmDisplay.h"
 #include "app/forms/frmMain.h"
 #include "app/forms/frmNagScreen2.h"
-#include "platform/Clock.h"
 #include "support/TestSupport.h"
 #include "web/modHelp.h"
 
@@ -39,6 +38,12 @@ private:
     const char *m_className;
 };
 
+// What every start here runs with: settings in memory and a fixed today.
+struct Session {
+    ScopedMemorySettings settings;
+    platform::testing::ScopedToday today{QDate(2026, 12, 7)};
+};
+
 void startWithName(const QString &name)
 {
     QVERIFY(startup::StartApplication(false));
@@ -52,7 +57,6 @@ class TestLifecycle : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
     void cleanup();
 
     void secondInstanceIsRefused();
@@ -63,26 +67,17 @@ private Q_SLOTS:
     void backLeavesNoExitWindow();
     void exitRoutes_data();
     void exitRoutes();
-
-private:
-    MemorySettings *m_settings = nullptr;
 };
-
-void TestLifecycle::init()
-{
-    m_settings = InstallMemorySettings();
-    platform::SetTodayOverride([] { return QDate(2026, 12, 7); });
-}
 
 void TestLifecycle::cleanup()
 {
-    platform::SetTodayOverride({});
     forms::ExitApplication();
     QCOMPARE(LeftoverWindows(), QStringList());
 }
 
 void TestLifecycle::secondInstanceIsRefused()
 {
+    const Session session;
     MessageRecorder boxes;
     const int exitsBefore = forms::ExitCount();
     QVERIFY(!startup::StartApplication(true));
@@ -96,28 +91,32 @@ void TestLifecycle::secondInstanceIsRefused()
     QVERIFY(!forms::IsMainLoaded());
     QVERIFY(!forms::IsExitWindowLoaded());
     QCOMPARE(LeftoverWindows(), QStringList());
-    QCOMPARE(m_settings->reads, 0);
-    QCOMPARE(m_settings->writes, 0);
+    QCOMPARE(session.settings->reads, 0);
+    QCOMPARE(session.settings->writes, 0);
 }
 
 void TestLifecycle::reminderComesBeforeTheMainWindow()
 {
-    m_settings->setValue(modHelp::ReminderSection(), modHelp::ReminderKey(), QStringLiteral("2026-01-01"));
+    const Session session;
+    session.settings->setValue(modHelp::ReminderSection(), modHelp::ReminderKey(), QStringLiteral("2026-01-01"));
     bool mainExistedWhenAsked = true;
-    platform::SetMessageHandler([&](const platform::MessageRequest &) {
-        mainExistedWhenAsked = forms::IsMainLoaded();
-        return platform::Answer::No;
-    });
-    QVERIFY(startup::StartApplication(false));
-    platform::SetMessageHandler({});
+    {
+        const platform::testing::ScopedMessageHandler user([&](const platform::MessageRequest &) {
+            mainExistedWhenAsked = forms::IsMainLoaded();
+            return platform::Answer::No;
+        });
+        QVERIFY(startup::StartApplication(false));
+    }
     QVERIFY(!mainExistedWhenAsked);
     QVERIFY(forms::Main()->isVisible());
-    QCOMPARE(m_settings->value(modHelp::ReminderSection(), modHelp::ReminderKey()), QStringLiteral("2026-12-07"));
+    QCOMPARE(session.settings->value(modHelp::ReminderSection(), modHelp::ReminderKey()),
+             QStringLiteral("2026-12-07"));
 }
 
 void TestLifecycle::failingReminderStillShowsTheMainWindow()
 {
-    m_settings->fault = MemorySettings::Throws;
+    const Session session;
+    session.settings->fault = MemorySettings::Throws;
     MessageRecorder boxes;
     QVERIFY(startup::StartApplication(false));
     QVERIFY(forms::Main()->isVisible());
@@ -126,6 +125,7 @@ void TestLifecycle::failingReminderStillShowsTheMainWindow()
 
 void TestLifecycle::findingLoadsTheExitWindowHidden()
 {
+    const Session session;
     ShowCounter exitShows("frmNagScreen2");
     startWithName(QStringLiteral("ANNA"));
     Child<QPushButton>(forms::Main(), "cmdNext")->click();
@@ -138,6 +138,7 @@ void TestLifecycle::findingLoadsTheExitWindowHidden()
 
 void TestLifecycle::leavingBeforeTheLateLoadKeepsTheExitWindow()
 {
+    const Session session;
     startWithName(QStringLiteral("ANNA"));
     Child<QPushButton>(forms::Main(), "cmdNext")->click();
     QVERIFY(!forms::IsExitWindowLoaded()); // else this tests nothing
@@ -148,6 +149,7 @@ void TestLifecycle::leavingBeforeTheLateLoadKeepsTheExitWindow()
 
 void TestLifecycle::backLeavesNoExitWindow()
 {
+    const Session session;
     startWithName(QStringLiteral("ANNA"));
     Child<QPushButton>(forms::Main(), "cmdNext")->click();
     Child<QPushButton>(forms::Display(), "cmdBack")->click();
@@ -187,6 +189,7 @@ void TestLifecycle::exitRoutes()
     QFETCH(QString, route);
     QFETCH(QString, closeBy);
 
+    const Session session;
     startWithName(QStringLiteral("ANNA"));
     FormWindow *window = forms::Main();
     if (fromResult) {

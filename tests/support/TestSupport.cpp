@@ -1,6 +1,5 @@
 #include "support/TestSupport.h"
 
-#include "platform/Shell.h"
 #include "platform/widgets/TopMost.h"
 
 #include <QApplication>
@@ -12,22 +11,19 @@
 #include <stdexcept>
 
 MessageRecorder::MessageRecorder()
-    : m_previous(platform::CurrentMessageHandler())
+    : m_handler([this](const platform::MessageRequest &request) { return answer(request); })
 {
-    platform::SetMessageHandler([this](const platform::MessageRequest &request) {
-        m_shown.append(request);
-        if (!m_answers.empty()) {
-            const platform::Answer answer = m_answers.front();
-            m_answers.pop_front();
-            return answer;
-        }
-        return request.buttons == platform::MessageButtons::YesNo ? platform::Answer::Yes : platform::Answer::Ok;
-    });
 }
 
-MessageRecorder::~MessageRecorder()
+platform::Answer MessageRecorder::answer(const platform::MessageRequest &request)
 {
-    platform::SetMessageHandler(m_previous);
+    m_shown.append(request);
+    if (!m_answers.empty()) {
+        const platform::Answer next = m_answers.front();
+        m_answers.pop_front();
+        return next;
+    }
+    return request.buttons == platform::MessageButtons::YesNo ? platform::Answer::Yes : platform::Answer::Ok;
 }
 
 QStringList MessageRecorder::texts() const
@@ -39,13 +35,8 @@ QStringList MessageRecorder::texts() const
 }
 
 ShellRecorder::ShellRecorder()
+    : m_shell([this](const QString &address) { m_opened.append(address); })
 {
-    platform::SetShellOpenHandler([this](const QString &address) { m_opened.append(address); });
-}
-
-ShellRecorder::~ShellRecorder()
-{
-    platform::SetShellOpenHandler({});
 }
 
 QStringList LeftoverWindows()
@@ -97,10 +88,27 @@ bool MemorySettings::write(const QString &section, const QString &key, const QSt
     return true;
 }
 
-MemorySettings *InstallMemorySettings()
+ScopedMemorySettings::ScopedMemorySettings()
+    : m_store(new MemorySettings)
+    , m_scope(std::unique_ptr<platform::SettingsStore>(m_store))
 {
-    auto store = std::make_unique<MemorySettings>();
-    MemorySettings *raw = store.get();
-    platform::SetSettingsStore(std::move(store));
-    return raw;
+}
+
+ScopedEnvironment::ScopedEnvironment(const char *name, std::optional<QByteArray> value)
+    : m_name(name)
+{
+    if (qEnvironmentVariableIsSet(name))
+        m_previous = qgetenv(name);
+    if (value)
+        qputenv(name, *value);
+    else
+        qunsetenv(name);
+}
+
+ScopedEnvironment::~ScopedEnvironment()
+{
+    if (m_previous)
+        qputenv(m_name, *m_previous);
+    else
+        qunsetenv(m_name);
 }

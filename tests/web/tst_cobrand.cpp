@@ -3,7 +3,6 @@
 #include "app/StartUp.h"
 #include "app/forms/frmDisplay.h"
 #include "app/forms/frmMain.h"
-#include "platform/Clock.h"
 #include "support/TestSupport.h"
 #include "web/CoBrand.h"
 
@@ -44,7 +43,6 @@ private Q_SLOTS:
 
 void TestCoBrand::cleanup()
 {
-    platform::SetRandomOverride({});
     forms::ExitApplication();
     QCOMPARE(LeftoverWindows(), QStringList());
 }
@@ -123,16 +121,16 @@ void TestCoBrand::drawnLabelStaysInFront()
     QFETCH(QString, front);
     QFETCH(QString, page);
 
-    InstallMemorySettings();
+    const ScopedMemorySettings settings;
     MessageRecorder boxes;
     ShellRecorder shell;
-    platform::SetRandomOverride([r] { return r; });
+    std::optional<platform::testing::ScopedRandom> draw(std::in_place, r);
     QVERIFY(startup::StartApplication(false));
     frmMain *main = forms::Main();
     QCOMPARE(visiblePromotion(main)->objectName(), front);
 
     // Several trips to the result window and back change nothing.
-    platform::SetRandomOverride([] { return 0.5f; });
+    draw.emplace(0.5f);
     Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("ANNA"));
     for (int trip = 0; trip < 3; ++trip) {
         Child<QPushButton>(main, "cmdNext")->click();

@@ -9,10 +9,6 @@
 
 #include <functional>
 
-#ifdef Q_OS_WIN
-#include "platform/Shell_win.h"
-#endif
-
 using LinkOperation = void (*)();
 Q_DECLARE_METATYPE(LinkOperation)
 
@@ -112,12 +108,11 @@ void TestLinks::realShellWithoutBrowser()
 #ifdef Q_OS_WIN
     // The shell itself answers "no association"; every argument is checked.
     shellCalls.clear();
-    platform::detail::SetShellExecute(&recordShellExecute);
+    std::optional<platform::testing::ScopedShellExecute> shell(std::in_place, &recordShellExecute);
 #else
     // No browser and no opener on the path.
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", "/nonexistent");
-    qunsetenv("BROWSER");
+    std::optional<ScopedEnvironment> path(std::in_place, "PATH", QByteArray("/nonexistent"));
+    const ScopedEnvironment browser("BROWSER", std::nullopt);
 #endif
     captured.clear();
     MessageRecorder boxes;
@@ -129,7 +124,7 @@ void TestLinks::realShellWithoutBrowser()
     qWarning("after");
     qInstallMessageHandler(previous);
 #ifdef Q_OS_WIN
-    platform::detail::SetShellExecute(nullptr);
+    shell.reset();
     QCOMPARE(shellCalls.size(), 1);
     const ShellCall &call = shellCalls.first();
     QVERIFY(call.owner == nullptr);
@@ -140,7 +135,7 @@ void TestLinks::realShellWithoutBrowser()
     QCOMPARE(call.show, SW_SHOWNORMAL);
     QVERIFY(boxes.shown().isEmpty());
 #else
-    qputenv("PATH", path);
+    path.reset();
     QCOMPARE(boxes.shown().size(), 1);
     QVERIFY2(boxes.texts().first().contains(u'\n' + address + u'\n'), qPrintable(boxes.texts().first()));
     QVERIFY(boxes.texts().first().contains(QStringLiteral("xdg-utils")));
@@ -150,9 +145,9 @@ void TestLinks::realShellWithoutBrowser()
     QVERIFY(opener.open(QIODevice::WriteOnly) && opener.write("#!/bin/sh\nprintf %s \"$1\" >\"$0.got\"\n") > 0);
     opener.close();
     QVERIFY(opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
-    qputenv("PATH", dir.path().toLocal8Bit() + ":/usr/bin:/bin");
+    path.emplace("PATH", dir.path().toLocal8Bit() + ":/usr/bin:/bin");
     platform::ShellOpen(address);
-    qputenv("PATH", path);
+    path.reset();
     QTRY_VERIFY(got.size() > 0);
     QVERIFY(got.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(got.readAll()), address);

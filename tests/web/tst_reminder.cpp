@@ -1,6 +1,4 @@
-#include "platform/Clock.h"
 #include "platform/Settings.h"
-#include "platform/Shell.h"
 #include "support/TestSupport.h"
 #include "web/modHelp.h"
 
@@ -22,6 +20,13 @@ QString iso(const QDate &d)
 {
     return d.toString(Qt::ISODate);
 }
+
+// What every check here runs with: a fixed today, and a locale whose short
+// date form is day/month/four-digit year, as on many Windows systems.
+struct Fixture {
+    platform::testing::ScopedToday today{Today};
+    ScopedDefaultLocale locale{QLocale(QLocale::English, QLocale::UnitedKingdom)};
+};
 
 #ifdef Q_OS_WIN
 // The registry store, read and cleared without the code under test. The
@@ -60,8 +65,9 @@ class TestReminder : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void init();
+#ifdef Q_OS_WIN
     void cleanup();
+#endif
 
     void reminder_data();
     void reminder();
@@ -82,24 +88,13 @@ void TestReminder::initTestCase()
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
 }
 
-void TestReminder::init()
-{
-    platform::SetTodayOverride([] { return Today; });
-    // A locale whose short date form is day/month/four-digit year, as on
-    // many Windows systems.
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-}
-
+#ifdef Q_OS_WIN
 void TestReminder::cleanup()
 {
-    QLocale::setDefault(QLocale::system());
-    platform::SetTodayOverride({});
-    platform::SetSettingsStore(nullptr);
-#ifdef Q_OS_WIN
     RegDeleteTreeW(HKEY_CURRENT_USER, RegistryPath().c_str());
     QVERIFY2(!RegistryAppExists(), "the test's registry key must not be left behind");
-#endif
 }
+#endif
 
 void TestReminder::reminder_data()
 {
@@ -139,7 +134,8 @@ void TestReminder::reminder()
     QFETCH(QString, storedAfter);
     QFETCH(bool, downloadOpened);
 
-    MemorySettings *settings = InstallMemorySettings();
+    const Fixture fixture;
+    const ScopedMemorySettings settings;
     if (!stored.isEmpty())
         settings->setValue(modHelp::ReminderSection(), modHelp::ReminderKey(), stored);
     MessageRecorder boxes;
@@ -164,25 +160,26 @@ void TestReminder::reminder()
 
 void TestReminder::dateIsStoredBeforeThePageOpens()
 {
-    MemorySettings *settings = InstallMemorySettings();
+    const Fixture fixture;
+    const ScopedMemorySettings settings;
     settings->setValue(modHelp::ReminderSection(), modHelp::ReminderKey(), iso(Today.addDays(-30)));
     MessageRecorder boxes;
     QString storedWhenOpened;
-    platform::SetShellOpenHandler([&](const QString &) {
+    const platform::testing::ScopedShellOpen browser([&](const QString &) {
         storedWhenOpened = settings->value(modHelp::ReminderSection(), modHelp::ReminderKey());
     });
     modHelp::CheckUpdateReminder();
-    platform::SetShellOpenHandler({});
     QCOMPARE(storedWhenOpened, iso(Today));
 }
 
 void TestReminder::notADateStaysQuietOnEveryStart()
 {
-    MemorySettings *settings = InstallMemorySettings();
+    const Fixture fixture;
+    const ScopedMemorySettings settings;
     settings->setValue(modHelp::ReminderSection(), modHelp::ReminderKey(), QStringLiteral("not a date"));
     MessageRecorder boxes;
     for (int start = 0; start < 3; ++start) {
-        platform::SetTodayOverride([start] { return Today.addDays(start * 40); });
+        const platform::testing::ScopedToday later(Today.addDays(start * 40));
         modHelp::CheckUpdateReminder();
     }
     QVERIFY(boxes.shown().isEmpty());
@@ -192,7 +189,8 @@ void TestReminder::notADateStaysQuietOnEveryStart()
 
 void TestReminder::storeThatCannotBeWritten()
 {
-    MemorySettings *settings = InstallMemorySettings();
+    const Fixture fixture;
+    const ScopedMemorySettings settings;
     settings->setValue(modHelp::ReminderSection(), modHelp::ReminderKey(), iso(Today.addDays(-20)));
     settings->fault = MemorySettings::Unwritable;
     MessageRecorder boxes;
@@ -211,6 +209,7 @@ void TestReminder::storeThatCannotBeWritten()
 
 void TestReminder::nativeStoreKeepsALocaleFreeDate()
 {
+    const Fixture fixture;
 #ifdef Q_OS_WIN
     const QString app = RegistryApp;
 #else
@@ -221,10 +220,12 @@ void TestReminder::nativeStoreKeepsALocaleFreeDate()
     for (const char *name : {"reminder-roundtrip.ini.a1B2c3", "reminder-roundtrip.ini.aBcDeF.lock", "reminder-roundtrip.ini.backup"})
         QVERIFY(QFile(dir.filePath(QLatin1String(name))).open(QIODevice::WriteOnly));
 #endif
-    platform::SetSettingsStore(platform::NativeSettingsStore(app));
     MessageRecorder boxes;
     ShellRecorder shell; // the Yes below opens the download page
-    modHelp::CheckUpdateReminder();
+    {
+        const platform::testing::ScopedSettingsStore store(platform::NativeSettingsStore(app));
+        modHelp::CheckUpdateReminder();
+    }
     QVERIFY(boxes.shown().isEmpty());
 
 #ifdef Q_OS_WIN
@@ -240,8 +241,8 @@ void TestReminder::nativeStoreKeepsALocaleFreeDate()
 #endif
 
     // Read back on a later start as the same calendar date.
-    platform::SetSettingsStore(platform::NativeSettingsStore(app));
-    platform::SetTodayOverride([] { return Today.addDays(15); });
+    const platform::testing::ScopedSettingsStore store(platform::NativeSettingsStore(app));
+    const platform::testing::ScopedToday later(Today.addDays(15));
     modHelp::CheckUpdateReminder();
     QCOMPARE(boxes.shown().size(), 1);
     QCOMPARE(shell.opened().size(), 1);
@@ -249,6 +250,7 @@ void TestReminder::nativeStoreKeepsALocaleFreeDate()
 
 void TestReminder::nativeStoreLeavesADamagedFileAlone()
 {
+    const Fixture fixture;
 #ifdef Q_OS_WIN
     // The registry's counterpart of a damaged file: binary data where the
     // date should be.
@@ -261,7 +263,7 @@ void TestReminder::nativeStoreLeavesADamagedFileAlone()
     QCOMPARE(RegSetValueExW(key, name.c_str(), 0, REG_BINARY, garbage, sizeof garbage), LSTATUS(ERROR_SUCCESS));
     RegCloseKey(key);
 
-    platform::SetSettingsStore(platform::NativeSettingsStore(RegistryApp));
+    const platform::testing::ScopedSettingsStore store(platform::NativeSettingsStore(RegistryApp));
     MessageRecorder boxes;
     modHelp::CheckUpdateReminder(); // must simply return
     QVERIFY(boxes.shown().isEmpty());
@@ -285,7 +287,8 @@ void TestReminder::nativeStoreLeavesADamagedFileAlone()
     file.write(garbage);
     file.close();
 
-    platform::SetSettingsStore(platform::NativeSettingsStore(QStringLiteral("reminder-damaged")));
+    const platform::testing::ScopedSettingsStore store(
+        platform::NativeSettingsStore(QStringLiteral("reminder-damaged")));
     MessageRecorder boxes;
     modHelp::CheckUpdateReminder(); // must simply return
     QVERIFY(boxes.shown().isEmpty());

@@ -1,7 +1,6 @@
 #include "app/forms/Forms.h"
 #include "app/forms/frmMain.h"
 #include "app/forms/frmNagScreen2.h"
-#include "platform/Clock.h"
 #include "support/TestSupport.h"
 #include "web/modTellAFriend.h"
 
@@ -78,7 +77,6 @@ private Q_SLOTS:
 
 void TestFrmNagScreen2::cleanup()
 {
-    platform::SetRandomOverride({});
     forms::ExitApplication();
     QCOMPARE(LeftoverWindows(), QStringList());
 }
@@ -125,7 +123,7 @@ void TestFrmNagScreen2::supportTextFollowsTheDraw()
     QFETCH(float, r);
     QFETCH(int, number);
 
-    platform::SetRandomOverride([r] { return r; });
+    const platform::testing::ScopedRandom draw(r);
     frmNagScreen2 *w = forms::ExitWindow();
     QCOMPARE(w->supportTextNumber(), number);
     const QString text = Child<QLabel>(w, "Label2")->text();
@@ -233,19 +231,20 @@ void TestFrmNagScreen2::spaceInAddress()
     auto *away = Child<QPushButton>(w, "cmdClose");
     // A real message box takes the focus while it is up.
     QStringList shown;
-    const platform::MessageHandler previous = platform::CurrentMessageHandler();
-    platform::SetMessageHandler([&](const platform::MessageRequest &request) {
-        shown.append(request.text + (request.icon == platform::MessageIcon::Stop ? QStringLiteral(" (stop)") : QString()));
-        if (request.owner != w->windowHandle())
-            shown.append(QStringLiteral("(not owned by the exit window)"));
-        away->setFocus();
-        return platform::Answer::Ok;
-    });
-    edit->setFocus();
-    QTest::keyClicks(edit, "a@b");
-    QTest::keyClick(edit, Qt::Key_Space);
-    QTest::keyClicks(edit, "c");
-    platform::SetMessageHandler(previous);
+    {
+        const platform::testing::ScopedMessageHandler realBox([&](const platform::MessageRequest &request) {
+            shown.append(request.text
+                         + (request.icon == platform::MessageIcon::Stop ? QStringLiteral(" (stop)") : QString()));
+            if (request.owner != w->windowHandle())
+                shown.append(QStringLiteral("(not owned by the exit window)"));
+            away->setFocus();
+            return platform::Answer::Ok;
+        });
+        edit->setFocus();
+        QTest::keyClicks(edit, "a@b");
+        QTest::keyClick(edit, Qt::Key_Space);
+        QTest::keyClicks(edit, "c");
+    }
 
     QCOMPARE(edit->text(), refused ? QStringLiteral("a@bc") : QStringLiteral("a@b c"));
     QCOMPARE(shown, refused ? QStringList{QStringLiteral("Email Address Cannot Contain Space (stop)")} : QStringList());
