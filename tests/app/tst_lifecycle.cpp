@@ -79,17 +79,17 @@ void TestLifecycle::secondInstanceIsRefused()
 {
     const Session session;
     MessageRecorder boxes;
-    const int exitsBefore = forms::ExitCount();
-    QVERIFY(!startup::StartApplication(true));
+    bool started = true;
+    QVERIFY(EndsApplication([&] { started = startup::StartApplication(true); }));
+    QVERIFY(!started);
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Application is already running")});
     QCOMPARE(boxes.shown().first().icon, platform::MessageIcon::Information);
     QCOMPARE(boxes.shown().first().buttons, platform::MessageButtons::Ok);
     QCOMPARE(boxes.shown().first().caption, QStringLiteral("Starkindle"));
     QCOMPARE(boxes.shown().first().owner, nullptr); // centred on the screen
-    QCOMPARE(forms::ExitCount(), exitsBefore + 1);
     // No window was made, and the settings were neither read nor written.
-    QVERIFY(!forms::IsMainLoaded());
-    QVERIFY(!forms::IsExitWindowLoaded());
+    QVERIFY(!IsLoaded("frmMain"));
+    QVERIFY(!IsLoaded("frmNagScreen2"));
     QCOMPARE(LeftoverWindows(), QStringList());
     QCOMPARE(session.settings->reads, 0);
     QCOMPARE(session.settings->writes, 0);
@@ -102,7 +102,7 @@ void TestLifecycle::reminderComesBeforeTheMainWindow()
     bool mainExistedWhenAsked = true;
     {
         const platform::testing::ScopedMessageHandler user([&](const platform::MessageRequest &) {
-            mainExistedWhenAsked = forms::IsMainLoaded();
+            mainExistedWhenAsked = IsLoaded("frmMain");
             return platform::Answer::No;
         });
         QVERIFY(startup::StartApplication(false));
@@ -130,7 +130,7 @@ void TestLifecycle::findingLoadsTheExitWindowHidden()
     startWithName(QStringLiteral("ANNA"));
     Child<QPushButton>(forms::Main(), "cmdNext")->click();
     QVERIFY(forms::Display()->isVisible());
-    QTRY_VERIFY(forms::IsExitWindowLoaded()); // right after the result is up
+    QTRY_VERIFY(IsLoaded("frmNagScreen2")); // right after the result is up
     QVERIFY(!forms::ExitWindow()->isVisible());
     QCOMPARE(exitShows.shows, 0); // no flash of the exit window
 
@@ -141,7 +141,7 @@ void TestLifecycle::leavingBeforeTheLateLoadKeepsTheExitWindow()
     const Session session;
     startWithName(QStringLiteral("ANNA"));
     Child<QPushButton>(forms::Main(), "cmdNext")->click();
-    QVERIFY(!forms::IsExitWindowLoaded()); // else this tests nothing
+    QVERIFY(!IsLoaded("frmNagScreen2")); // else this tests nothing
     Child<QPushButton>(forms::Display(), "cmdExit")->click();
     QTest::qWait(20);
     QVERIFY(forms::ExitWindow()->isVisible());
@@ -154,8 +154,8 @@ void TestLifecycle::backLeavesNoExitWindow()
     Child<QPushButton>(forms::Main(), "cmdNext")->click();
     Child<QPushButton>(forms::Display(), "cmdBack")->click();
     QVERIFY(forms::Main()->isVisible());
-    QVERIFY(!forms::IsDisplayLoaded());
-    QVERIFY(forms::IsExitWindowLoaded());
+    QVERIFY(!IsLoaded("frmDisplay"));
+    QVERIFY(IsLoaded("frmNagScreen2"));
     QVERIFY(!forms::ExitWindow()->isVisible());
     const QStringList visible = [] {
         QStringList names;
@@ -209,24 +209,24 @@ void TestLifecycle::exitRoutes()
     RunQueuedCommands(); // File > Exit runs once its trigger has returned
 
     // Leaving: the exit window is the one window on screen, above all others.
-    QVERIFY(forms::IsExitWindowLoaded());
+    QVERIFY(IsLoaded("frmNagScreen2"));
     frmNagScreen2 *exitWindow = forms::ExitWindow();
     QVERIFY(exitWindow->isVisible());
     QVERIFY(IsTopMost(exitWindow));
-    QCOMPARE(fromResult ? !forms::IsDisplayLoaded() : !forms::IsMainLoaded(), true);
+    QCOMPARE(fromResult ? !IsLoaded("frmDisplay") : !IsLoaded("frmMain"), true);
     if (fromResult)
-        QVERIFY(forms::IsMainLoaded() && !forms::Main()->isVisible());
+        QVERIFY(IsLoaded("frmMain") && !forms::Main()->isVisible());
 
-    const int exitsBefore = forms::ExitCount();
-    if (closeBy == QLatin1String("cmdClose"))
-        Child<QPushButton>(exitWindow, "cmdClose")->click();
-    else if (closeBy == QLatin1String("enter"))
-        QTest::keyClick(exitWindow->focusWidget(), Qt::Key_Return); // Exit has the focus
-    else
-        exitWindow->close();
-    QCOMPARE(forms::ExitCount(), exitsBefore + 1);
-    QVERIFY(!forms::IsMainLoaded());
-    QVERIFY(!forms::IsExitWindowLoaded());
+    QVERIFY(EndsApplication([&] {
+        if (closeBy == QLatin1String("cmdClose"))
+            Child<QPushButton>(exitWindow, "cmdClose")->click();
+        else if (closeBy == QLatin1String("enter"))
+            QTest::keyClick(exitWindow->focusWidget(), Qt::Key_Return); // Exit has the focus
+        else
+            exitWindow->close();
+    }));
+    QVERIFY(!IsLoaded("frmMain"));
+    QVERIFY(!IsLoaded("frmNagScreen2"));
     QCOMPARE(LeftoverWindows(), QStringList());
 }
 

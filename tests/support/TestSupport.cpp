@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "app/forms/FormWindow.h"
 #include "platform/widgets/TopMost.h"
 
 #include <QApplication>
@@ -49,6 +50,51 @@ QStringList LeftoverWindows()
         names.append(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
     }
     return names;
+}
+
+bool IsLoaded(const char *name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        const auto *form = qobject_cast<const FormWindow *>(w);
+        if (form && form->objectName() == QLatin1String(name) && !form->isUnloaded())
+            return true;
+    }
+    return false;
+}
+
+namespace {
+// Notes a request to end the application.
+class QuitWatcher : public QObject
+{
+public:
+    bool asked = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == qApp && event->type() == QEvent::Quit)
+            asked = true;
+        return false;
+    }
+};
+} // namespace
+
+bool EndsApplication(const std::function<void()> &act)
+{
+    QuitWatcher watcher;
+    qApp->installEventFilter(&watcher);
+    // Two timers, so the loop ends even when act returns early on a failed
+    // check; both go with this call, so neither fires in a later loop.
+    QTimer run, end;
+    for (QTimer *timer : {&run, &end})
+        timer->setSingleShot(true);
+    QObject::connect(&run, &QTimer::timeout, act);
+    QObject::connect(&end, &QTimer::timeout, [] { QCoreApplication::exit(0); });
+    run.start(0);
+    end.start(0);
+    QCoreApplication::exec();
+    qApp->removeEventFilter(&watcher);
+    return watcher.asked;
 }
 
 bool IsTopMost(const QWidget *window)

@@ -152,6 +152,15 @@ private:
 // popups Qt keeps for itself. Tests check it is empty after each case.
 QStringList LeftoverWindows();
 
+// Whether the application's window of this name (frmMain, frmDisplay,
+// frmNagScreen2) is loaded: among the top-level windows and not unloaded.
+bool IsLoaded(const char *name);
+
+// Runs act in the application's event loop, as a running application does,
+// and tells whether it asked the application to end (QCoreApplication::quit,
+// which does nothing outside a running loop).
+bool EndsApplication(const std::function<void()> &act);
+
 // The child of window with the given object name; a missing one ends the test
 // run, since every later check would be meaningless.
 template <class T>

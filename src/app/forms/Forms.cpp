@@ -51,18 +51,12 @@ Slot<frmNagScreen2> &exitSlot()
 }
 
 bool shuttingDown = false;
-int exits = 0;
 
 } // namespace
 
 frmMain *Main()
 {
     return mainSlot().get();
-}
-
-bool IsMainLoaded()
-{
-    return mainSlot().isLoaded();
 }
 
 void ShowMain()
@@ -73,11 +67,6 @@ void ShowMain()
 frmDisplay *Display()
 {
     return displaySlot().get();
-}
-
-bool IsDisplayLoaded()
-{
-    return displaySlot().isLoaded();
 }
 
 frmNagScreen2 *ExitWindow()
@@ -118,13 +107,7 @@ void ExitApplication()
     unload(mainSlot());
     unload(exitSlot());
     shuttingDown = false;
-    ++exits;
     QCoreApplication::quit();
-}
-
-int ExitCount()
-{
-    return exits;
 }
 
 } // namespace forms

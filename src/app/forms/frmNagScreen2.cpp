@@ -192,8 +192,7 @@ void frmNagScreen2::Form_Load()
     platform::Randomize();
     const float r = platform::Rnd();
     // r is below 1, so this is 0..3; the clamp only guards a stray value.
-    m_supportText = qBound(0, int(r * 4), 3);
-    Label2->setText(SupportText(m_supportText));
+    Label2->setText(SupportText(qBound(0, int(r * 4), 3)));
     // A screen reader reads the support text as the window opens.
     setAccessibleDescription(Label2->text());
 }

@@ -24,8 +24,7 @@ public:
     // result windows do this).
     void ShowTopMost();
 
-    // Which of the four support texts the load drew, 0..3.
-    int supportTextNumber() const { return m_supportText; }
+    // The four support texts the load draws from, 0..3.
     static QString SupportText(int number);
 
 protected:
@@ -46,7 +45,6 @@ private:
     // Empties the box that got the focus while showing its placeholder.
     void clearPlaceholder();
 
-    int m_supportText = 1;
     QPointer<QWidget> m_placeholderToClear;
     QLabel *Label2 = nullptr;
     QLineEdit *txtName = nullptr;

@@ -157,14 +157,14 @@ void TestFrmDisplay::resultFocusAndKeys()
     // Enter on Back goes back; the main window comes up again.
     back->setFocus();
     QTest::keyClick(back, Qt::Key_Return);
-    QVERIFY(!forms::IsDisplayLoaded());
+    QVERIFY(!IsLoaded("frmDisplay"));
     QVERIFY(forms::Main()->isVisible());
 
     // Enter right after the result appears takes the Exit button; a key typed
     // ahead to the unloaded window's Back does not bring the main window up.
     display = lookUp();
     QTest::keyClick(display->focusWidget(), Qt::Key_Return);
-    QVERIFY(!forms::IsDisplayLoaded());
+    QVERIFY(!IsLoaded("frmDisplay"));
     QVERIFY(!forms::Main()->isVisible());
     QTest::keyClick(Child<QPushButton>(display, "cmdBack"), Qt::Key_Space);
     QVERIFY(!forms::Main()->isVisible());
@@ -174,7 +174,7 @@ void TestFrmDisplay::resultFocusAndKeys()
     QWidget *backAgain = Child<QPushButton>(display, "cmdBack");
     backAgain->setFocus();
     QTest::keyClick(backAgain, Qt::Key_Escape);
-    QVERIFY(!forms::IsDisplayLoaded());
+    QVERIFY(!IsLoaded("frmDisplay"));
     QVERIFY(!forms::Main()->isVisible());
     QVERIFY(boxes.shown().isEmpty());
 }
@@ -199,9 +199,9 @@ void TestFrmDisplay::menuItemsMatchButtons()
     QAction *action = display->findChild<QAction *>(item);
     QCOMPARE(action->text(), caption);
     action->trigger();
-    QVERIFY(forms::IsDisplayLoaded()); // not before the trigger has returned
+    QVERIFY(IsLoaded("frmDisplay")); // not before the trigger has returned
     RunQueuedCommands();
-    QVERIFY(!forms::IsDisplayLoaded());
+    QVERIFY(!IsLoaded("frmDisplay"));
     QCOMPARE(forms::Main()->isVisible(), mainShownAfter);
     QCOMPARE(Child<QLineEdit>(forms::Main(), "txtName")->text(), QStringLiteral("ANNA"));
 }

@@ -269,14 +269,14 @@ void TestFrmMain::validation()
 
     if (message.isEmpty()) {
         QVERIFY(boxes.shown().isEmpty());
-        QVERIFY(forms::IsDisplayLoaded());
+        QVERIFY(IsLoaded("frmDisplay"));
         QVERIFY(forms::Display()->isVisible());
         QVERIFY(!main->isVisible());
     } else {
         QCOMPARE(boxes.texts(), QStringList{message});
         QCOMPARE(boxes.shown().first().icon, platform::MessageIcon::Information);
         QCOMPARE(boxes.shown().first().owner, main->windowHandle());
-        QVERIFY(!forms::IsDisplayLoaded());
+        QVERIFY(!IsLoaded("frmDisplay"));
         QVERIFY(main->isVisible());
         if (message != QLatin1String("Please Enter Your Name"))
             QCOMPARE(main->focusWidget(), find); // the date messages leave the focus alone
@@ -313,7 +313,7 @@ void TestFrmMain::menuFindRunsTheSameCommand()
     find->trigger();
     RunQueuedCommands();
     QCOMPARE(boxes.shown().size(), 1);
-    QVERIFY(forms::IsDisplayLoaded());
+    QVERIFY(IsLoaded("frmDisplay"));
     QCOMPARE(Child<QLabel>(forms::Display(), "lblSexualitySign")->text(), QStringLiteral("Aquarius"));
 }
 
@@ -351,9 +351,9 @@ void TestFrmMain::enterAndEscape()
     QTest::keyClick(target, Qt::Key(key));
     // The Exit button answered: the window unloaded, no lookup, no message.
     // A hidden window's default and cancel button stay untouched.
-    QCOMPARE(forms::IsMainLoaded(), hidden);
-    QCOMPARE(forms::IsExitWindowLoaded() && forms::ExitWindow()->isVisible(), !hidden);
-    QVERIFY(!forms::IsDisplayLoaded());
+    QCOMPARE(IsLoaded("frmMain"), hidden);
+    QCOMPARE(IsLoaded("frmNagScreen2") && forms::ExitWindow()->isVisible(), !hidden);
+    QVERIFY(!IsLoaded("frmDisplay"));
     QVERIFY(boxes.shown().isEmpty());
 }
 
@@ -365,8 +365,8 @@ void TestFrmMain::enterOnFindButtonFindsTheSign()
     auto *find = Child<QPushButton>(main, "cmdNext");
     find->setFocus();
     QTest::keyClick(find, Qt::Key_Return);
-    QVERIFY(forms::IsMainLoaded());
-    QVERIFY(forms::IsDisplayLoaded());
+    QVERIFY(IsLoaded("frmMain"));
+    QVERIFY(IsLoaded("frmDisplay"));
     QCOMPARE(Child<QLabel>(forms::Display(), "lblSexualitySign")->text(), QStringLiteral("Pisces"));
 }
 
@@ -415,7 +415,7 @@ void TestFrmMain::menusAndLabelsOpenTheirPages()
             QTest::keyClick(label, key);
             QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
             QApplication::sendEvent(label, &repeat);
-            QVERIFY(forms::IsMainLoaded()); // the key went to the link, not to Exit
+            QVERIFY(IsLoaded("frmMain")); // the key went to the link, not to Exit
         }
     } else {
         QAction *item = main->findChild<QAction *>(control);
@@ -464,7 +464,7 @@ void TestFrmMain::lookupBackAndLookupAgain()
 
     QTest::mouseClick(Child<QPushButton>(first, "cmdBack"), Qt::LeftButton);
     QVERIFY(main->isVisible());
-    QVERIFY(!forms::IsDisplayLoaded());
+    QVERIFY(!IsLoaded("frmDisplay"));
     QCOMPARE(Child<QLineEdit>(main, "txtName")->text(), QStringLiteral("ANNA"));
     QCOMPARE(Child<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("15"));
     QCOMPARE(Child<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("March"));
@@ -472,7 +472,7 @@ void TestFrmMain::lookupBackAndLookupAgain()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(first.isNull());
     QTest::qWait(20); // the application keeps running after Back
-    QVERIFY(forms::IsMainLoaded());
+    QVERIFY(IsLoaded("frmMain"));
 
     enter(main, QStringLiteral("ANNA"), 1, QStringLiteral("January"), 1940);
     QTest::mouseClick(Child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
