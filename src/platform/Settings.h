@@ -28,7 +28,8 @@ public:
 SettingsStore &Settings();
 
 // The platform's own store for the given application name: an INI file in
-// the per-user configuration folder on Linux, the registry on Windows.
+// the per-user configuration folder on Linux (Settings_unix.cpp), the
+// registry on Windows (Settings_win.cpp).
 std::unique_ptr<SettingsStore> NativeSettingsStore(const QString &applicationName);
 
 } // namespace platform

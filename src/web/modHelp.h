@@ -3,8 +3,9 @@
 #include <QString>
 
 // The maker's pages, on the two sites Config.h names. Each operation hands
-// one fixed address to the shell (platform::ShellOpen) and returns at once;
-// what becomes of it is the shell's to report.
+// one fixed address to the shell (platform::ShellOpen) and returns at once.
+// Nothing is reported on Windows; elsewhere the first address no browser
+// could be started for is shown in a box (see platform/Shell.h).
 namespace modHelp {
 
 QString WebSite(); // base address of the maker's web site, no trailing slash

@@ -10,6 +10,8 @@
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
+#else
+#include <sys/stat.h>
 #endif
 
 namespace {
@@ -76,6 +78,8 @@ private Q_SLOTS:
     void storeThatCannotBeWritten();
     void nativeStoreKeepsALocaleFreeDate();
     void nativeStoreLeavesADamagedFileAlone();
+    void nativeStoreTrustsOnlyTheUsersFolder_data();
+    void nativeStoreTrustsOnlyTheUsersFolder();
 
 private:
     QTemporaryDir m_config;
@@ -303,6 +307,55 @@ void TestReminder::nativeStoreLeavesADamagedFileAlone()
     modHelp::CheckUpdateReminder();
     QVERIFY(boxes.shown().isEmpty() && file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), big);
+#endif
+}
+
+void TestReminder::nativeStoreTrustsOnlyTheUsersFolder_data()
+{
+    QTest::addColumn<QString>("folder"); // its mode, or "link" for a link to a folder of the user's
+    QTest::addColumn<bool>("trusted");
+    QTest::newRow("the user's own") << "0700" << true;
+    QTest::newRow("the user's, others may read") << "0755" << true;
+    QTest::newRow("group-writable") << "0770" << false;
+    QTest::newRow("writable by all") << "0777" << false;
+    QTest::newRow("a link to a folder of the user's") << "link" << false;
+}
+
+// The store's folder follows the one rule of platform/Trust.h: a store that
+// someone else could change is neither read nor written.
+void TestReminder::nativeStoreTrustsOnlyTheUsersFolder()
+{
+#ifdef Q_OS_WIN
+    QSKIP("the registry store has no folder");
+#else
+    QFETCH(QString, folder);
+    QFETCH(bool, trusted);
+
+    const Fixture fixture;
+    static int stores = 0;
+    const QString app = QStringLiteral("reminder-trust-%1").arg(++stores);
+    const QString dir = m_config.filePath(app);
+    if (folder == u"link") {
+        QVERIFY(QDir().mkpath(dir + QStringLiteral("-real")));
+        QVERIFY(QFile::link(dir + QStringLiteral("-real"), dir));
+    } else {
+        QVERIFY(QDir().mkpath(dir));
+        QVERIFY(::chmod(QFile::encodeName(dir).constData(), mode_t(folder.toUInt(nullptr, 8))) == 0);
+    }
+    QFile file(dir + u'/' + app + QStringLiteral(".ini"));
+    const QByteArray before = "[Settings]\nUpdateReminderDate=" + iso(Today.addDays(-30)).toLatin1() + "\n";
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+    file.close();
+
+    const platform::testing::ScopedSettingsStore store(platform::NativeSettingsStore(app));
+    MessageRecorder boxes;
+    boxes.answerNext(platform::Answer::No);
+    modHelp::CheckUpdateReminder();
+
+    QCOMPARE(boxes.shown().size(), trusted ? 1 : 0);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray after = file.readAll();
+    QCOMPARE(after == before, !trusted);
 #endif
 }
 
