@@ -137,6 +137,9 @@ private Q_SLOTS:
         QVERIFY(guard.isHeld());
     }
 
+    // The one place the race is run round after round; the fault script's
+    // simultaneous_starts shows, in a few rounds, what the real program's
+    // loser does.
     void simultaneousStartsHaveOneWinner()
     {
         const QString path = m_dir.filePath(QStringLiteral("race.lock"));
