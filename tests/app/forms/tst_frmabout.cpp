@@ -32,7 +32,6 @@ private Q_SLOTS:
     void content();
     void closingKeys_data();
     void closingKeys();
-    void linksLeaveItOpen();
     void openedModallyFromBothWindows_data();
     void openedModallyFromBothWindows();
 };
@@ -87,21 +86,6 @@ void TestFrmAbout::closingKeys()
     });
     frmAbout::ShowModal(); // returns only when the window has closed
     QVERIFY(hadFocus);
-}
-
-void TestFrmAbout::linksLeaveItOpen()
-{
-    ShellRecorder shell;
-    bool stillOpen = false;
-    WhenModalAppears<frmAbout>([&](frmAbout *about) {
-        QTest::mouseClick(label(about, "lblHomePage"), Qt::LeftButton, {}, QPoint(3, 3));
-        QTest::mouseClick(label(about, "Label5"), Qt::LeftButton, {}, QPoint(3, 3));
-        stillOpen = about->isVisible() && QApplication::activeModalWidget() == about;
-        about->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-    });
-    frmAbout::ShowModal();
-    QVERIFY(stillOpen);
-    QCOMPARE(shell.opened(), QStringList({page::Home, page::FullBrand}));
 }
 
 void TestFrmAbout::openedModallyFromBothWindows_data()

@@ -68,10 +68,6 @@ private Q_SLOTS:
     void spaceInAddress();
     void placeholders_data();
     void placeholders();
-    void webLinks_data();
-    void webLinks();
-    void exitRoutes_data();
-    void exitRoutes();
     void enterStaysWhereUsersExpectIt();
 };
 
@@ -91,6 +87,7 @@ void TestFrmNagScreen2::loadingDoesNotShow()
     for (const auto &b : Boxes)
         QCOMPARE(textOf(Child<QWidget>(w, b.box)), QString::fromLatin1(b.placeholder));
     QVERIFY(Child<QLineEdit>(w, "txtFriendEmail")->placeholderText().isEmpty());
+    QVERIFY(Child<QCheckBox>(w, "Check1")->text().contains(QUrl(page::Home).host()));
 
     // Reading order through the form, then send, the invitation, the way out
     // and the catalogue link.
@@ -296,83 +293,6 @@ void TestFrmNagScreen2::placeholders()
         QTest::keyClick(edit, Qt::Key_X);
         QCOMPARE(textOf(edit), QStringLiteral("x"));
     }
-}
-
-void TestFrmNagScreen2::webLinks_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("mouse") << "mouse";
-    QTest::newRow("Space") << "Space";
-    QTest::newRow("screen reader toggle") << "toggle";
-}
-
-void TestFrmNagScreen2::webLinks()
-{
-    QFETCH(QString, how);
-    ShellRecorder shell;
-    frmNagScreen2 *w = showExit();
-    auto *visit = Child<QCheckBox>(w, "Check1");
-    QVERIFY(visit->text().contains(QUrl(page::Home).host()));
-
-    // However it gets ticked, the box opens the home page once and unticks;
-    // so a second go opens it again.
-    for (int round = 1; round <= 2; ++round) {
-        if (how == u"mouse") {
-            QTest::mouseClick(visit, Qt::LeftButton);
-        } else if (how == u"Space") {
-            visit->setFocus();
-            QTest::keyClick(visit, Qt::Key_Space);
-        } else {
-            QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(visit);
-            QVERIFY(reader && reader->actionInterface());
-            reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-        }
-        QVERIFY(!visit->isChecked());
-        QCOMPARE(shell.opened(), QStringList(round, page::Home));
-    }
-
-    shell.clear();
-    QTest::mouseClick(Child<QLabel>(w, "lblGoToHome"), Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(shell.opened(), QStringList{page::Softwares});
-}
-
-void TestFrmNagScreen2::exitRoutes_data()
-{
-    QTest::addColumn<QString>("route");
-    QTest::addColumn<QByteArray>("focus"); // where the key is pressed
-    QTest::newRow("Exit button") << "click" << QByteArray();
-    QTest::newRow("close box") << "close" << QByteArray();
-    QTest::newRow("Esc in a name box") << "Esc" << QByteArray("txtName");
-    QTest::newRow("Esc in the message") << "Esc" << QByteArray("txtMessage");
-    QTest::newRow("Esc on the check box") << "Esc" << QByteArray("Check1");
-    QTest::newRow("Enter in an address box") << "Enter" << QByteArray("txtFriendEmail");
-    QTest::newRow("Enter on Exit") << "Enter" << QByteArray("cmdClose");
-}
-
-void TestFrmNagScreen2::exitRoutes()
-{
-    QFETCH(QString, route);
-    QFETCH(QByteArray, focus);
-
-    MessageRecorder boxes;
-    forms::Main()->hide(); // the main window loaded but hidden, as after its own exit
-    QPointer<frmNagScreen2> w = showExit();
-    QVERIFY(EndsApplication([&] {
-        if (route == u"close") {
-            w->close();
-        } else if (route == u"click") {
-            QTest::mouseClick(Child<QPushButton>(w, "cmdClose"), Qt::LeftButton);
-        } else {
-            QWidget *target = Child<QWidget>(w, focus.constData());
-            target->setFocus();
-            QTest::keyClick(target, route == u"Esc" ? Qt::Key_Escape : Qt::Key_Return);
-        }
-    }));
-    QVERIFY(boxes.shown().isEmpty()); // no referral was tried on the way
-    QVERIFY(!IsLoaded("frmNagScreen2"));
-    QVERIFY(!IsLoaded("frmMain"));
-    QCOMPARE(LeftoverWindows(), QStringList());
-    QVERIFY(w.isNull());
 }
 
 void TestFrmNagScreen2::enterStaysWhereUsersExpectIt()
