@@ -8,8 +8,8 @@
 // again so nothing typed earlier is still being handled. The clock starts
 // right before the Return press is sent (Return presses the focused button
 // at once; the access key would animate the click for 100 ms) and stops when
-// the harness reads the MapNotify of the second window titled
-// "Starkindle v1.15" of that process.
+// the harness reads the MapNotify of the second window of that process titled
+// with the caption (Config.h).
 //
 // Included: the server passing the key to the program, Qt's key handling,
 // checking the entry, the sign lookup, building the result window and
@@ -33,6 +33,7 @@
 //                       [--name=alice]
 // Exit status: 0 mark met, 3 ratio above the mark, 1 a run failed.
 
+#include "Config.h"
 #include "XHarness.h"
 
 #include <xcb/xtest.h>
@@ -50,7 +51,7 @@
 namespace {
 
 constexpr double Mark = 0.40; // find time / the bare window's start-up time
-const std::string Title = "Starkindle v1.15";
+const std::string Title = STARKINDLE_CAPTION;
 // The result window's width: 8415 twips at 15 twips a pixel (96 dpi, which
 // the virtual display is given).
 constexpr std::uint16_t ResultWidth = 561;

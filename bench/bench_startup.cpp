@@ -25,6 +25,7 @@
 //                      [--reference=PATH]
 // Exit status: 0 all marks met, 3 a ratio above its mark, 1 a run failed.
 
+#include "Config.h"
 #include "XHarness.h"
 
 #include <cstdio>
@@ -83,13 +84,13 @@ int main(int argc, char **argv)
         const int warmup = std::stoi(bench::argument(argc, argv, "warmup", "2"));
         const std::string reference = bench::argument(argc, argv, "reference", "");
         std::vector<Program> programs = {
-            {"starkindle", bench::argument(argc, argv, "starkindle", STARKINDLE_EXE), "Starkindle v1.15", {}, {}},
+            {"starkindle", bench::argument(argc, argv, "starkindle", STARKINDLE_EXE), STARKINDLE_CAPTION, {}, {}},
             {"bare window", bench::argument(argc, argv, "bare", BARE_WINDOW_EXE), "Bare Qt window", {}, {}},
             {"bare window with a label", bench::argument(argc, argv, "label", BARE_LABEL_WINDOW_EXE),
              "Bare Qt window with a label", {}, {}},
         };
         if (!reference.empty())
-            programs.push_back({"reference starkindle", reference, "Starkindle v1.15", {}, {}});
+            programs.push_back({"reference starkindle", reference, STARKINDLE_CAPTION, {}, {}});
         const Program &app = programs[0], &bare = programs[1], &label = programs[2];
 
         const std::string loadBefore = bench::loadAverage();

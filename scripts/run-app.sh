@@ -14,4 +14,6 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set): running on a virtual X display."
 mkdir -p "$build_dir/screenshots"
 shot="$(cd "$build_dir/screenshots" && pwd)/main.png"
-exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$(dirname "$0")/screenshot-window.sh" "Starkindle v1.15" "$shot" "$app"
+# The main window's caption, as this build's Config.h has it.
+caption=$(sed -n 's/^#define STARKINDLE_CAPTION "\(.*\)"$/\1/p' "$build_dir/src/generated/Config.h")
+exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$(dirname "$0")/screenshot-window.sh" "$caption" "$shot" "$app"

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "Config.h"
 #include "astro/modPlanetSign.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,5 @@
 #include "app/StartUp.h"
 
-#include "app/widgets/ClickLabel.h"
 #include "app/forms/Forms.h"
 #include "app/forms/frmMain.h"
 #include "platform/Clock.h"
@@ -40,17 +39,7 @@ bool StartApplication(bool anotherInstanceRunning)
 
 void CoBrand_Randomize()
 {
-    frmMain *main = forms::Main();
-    switch (cobrand::ActionFor(cobrand::Number(platform::Rnd()))) {
-    case cobrand::Action::CoBrandToFront:
-        main->coBrandLabel()->raise();
-        break;
-    case cobrand::Action::FullBrandToFront:
-        main->fullBrandLabel()->raise();
-        break;
-    case cobrand::Action::Nothing:
-        break;
-    }
+    forms::Main()->bringPromotionToFront(cobrand::ActionFor(cobrand::Number(platform::Rnd())));
 }
 
 } // namespace startup

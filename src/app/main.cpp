@@ -1,3 +1,4 @@
+#include "Config.h"
 #include "app/widgets/AppIcon.h"
 #include "app/CommandLine.h"
 #include "app/widgets/DeferredIconStyle.h"
@@ -15,7 +16,9 @@ int main(int argc, char *argv[])
 {
 #ifdef SIGXFSZ
     // Past a file-size limit (ulimit -f) a write, even a warning to standard
-    // error redirected to a file, then fails instead of ending the process.
+    // error redirected to a file, then fails instead of ending the process;
+    // the settings store counts on it (a write past the limit fails like one
+    // to a full disk). The one place the signal is set.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
 

@@ -1,5 +1,7 @@
 #include "astro/modPlanetSign.h"
 
+#include "astro/Calendar.h"
+
 #include <array>
 
 namespace astro {
@@ -114,11 +116,6 @@ constexpr bool rowsAreWellFormed()
     return count == 371;
 }
 static_assert(rowsAreWellFormed());
-
-constexpr std::array<QStringView, 12> MonthNames = {
-    u"January", u"February", u"March",     u"April",   u"May",      u"June",
-    u"July",    u"August",   u"September", u"October", u"November", u"December",
-};
 
 // Strict decimal: digits only, no sign, no spaces. Anything else is no number.
 std::optional<int> decimal(QStringView text)

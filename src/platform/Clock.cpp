@@ -2,23 +2,29 @@
 
 #include <QTime>
 
+#include <functional>
 #include <random>
 
 namespace platform {
 
-namespace {
+// The slots platform/Testing.h fills; empty in the product.
+namespace detail {
 
-std::function<QDate()> &todayOverride()
+std::function<QDate()> &TodaySlot()
 {
     static std::function<QDate()> f;
     return f;
 }
 
-std::function<float()> &randomOverride()
+std::function<float()> &RandomSlot()
 {
     static std::function<float()> f;
     return f;
 }
+
+} // namespace detail
+
+namespace {
 
 std::mt19937 &generator()
 {
@@ -30,12 +36,7 @@ std::mt19937 &generator()
 
 QDate Today()
 {
-    return todayOverride() ? todayOverride()() : QDate::currentDate();
-}
-
-void SetTodayOverride(std::function<QDate()> today)
-{
-    todayOverride() = std::move(today);
+    return detail::TodaySlot() ? detail::TodaySlot()() : QDate::currentDate();
 }
 
 void Randomize()
@@ -45,16 +46,11 @@ void Randomize()
 
 float Rnd()
 {
-    if (randomOverride())
-        return randomOverride()();
+    if (detail::RandomSlot())
+        return detail::RandomSlot()();
     // 24 random bits fill a float's mantissa exactly, so the value never
     // rounds up to 1.
     return static_cast<float>(generator()() >> 8) * (1.0f / 16777216.0f);
-}
-
-void SetRandomOverride(std::function<float()> next)
-{
-    randomOverride() = std::move(next);
 }
 
 } // namespace platform

@@ -5,13 +5,14 @@
 
 namespace platform {
 
-namespace {
-MessageHandler &handler()
+// Set by SetMessageHandler, and by platform/Testing.h for a test's lifetime.
+namespace detail {
+MessageHandler &MessageHandlerSlot()
 {
     static MessageHandler h;
     return h;
 }
-} // namespace
+} // namespace detail
 
 QString ApplicationTitle()
 {
@@ -30,19 +31,14 @@ Answer ShowMessage(const QString &text, MessageIcon icon, MessageButtons buttons
 {
     const MessageRequest request{text, caption.isEmpty() ? ApplicationTitle() : caption, icon, buttons,
                                  ActiveWindow()};
-    if (handler())
-        return handler()(request);
+    if (detail::MessageHandlerSlot())
+        return detail::MessageHandlerSlot()(request);
     return buttons == MessageButtons::YesNo ? Answer::No : Answer::Ok;
 }
 
 void SetMessageHandler(MessageHandler h)
 {
-    handler() = std::move(h);
-}
-
-MessageHandler CurrentMessageHandler()
-{
-    return handler();
+    detail::MessageHandlerSlot() = std::move(h);
 }
 
 } // namespace platform

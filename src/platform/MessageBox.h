@@ -41,10 +41,10 @@ Answer ShowMessage(const QString &text, MessageIcon icon = MessageIcon::Informat
                    MessageButtons buttons = MessageButtons::Ok, const QString &caption = QString());
 
 // Who shows the boxes: the real dialogs once the application has installed
-// them, or a recorder in tests. Without one, boxes go unseen and are answered
-// as if closed.
+// them (main), or a recorder a test puts in for its lifetime
+// (platform/Testing.h). Without one, boxes go unseen and are answered as if
+// closed.
 using MessageHandler = std::function<Answer(const MessageRequest &)>;
 void SetMessageHandler(MessageHandler handler);
-MessageHandler CurrentMessageHandler();
 
 } // namespace platform

@@ -23,15 +23,13 @@ public:
     virtual bool write(const QString &section, const QString &key, const QString &value) = 0;
 };
 
-// The store in use: the platform's own unless one was installed.
+// The store in use: the platform's own, made on first use, or one a test
+// puts in for its lifetime (platform/Testing.h).
 SettingsStore &Settings();
 
-// Replaces the store, e.g. with one in memory for tests; nullptr restores the
-// platform's own.
-void SetSettingsStore(std::unique_ptr<SettingsStore> store);
-
 // The platform's own store for the given application name: an INI file in
-// the per-user configuration folder on Linux, the registry on Windows.
+// the per-user configuration folder on Linux (Settings_unix.cpp), the
+// registry on Windows (Settings_win.cpp).
 std::unique_ptr<SettingsStore> NativeSettingsStore(const QString &applicationName);
 
 } // namespace platform

@@ -1,26 +1,24 @@
 #include "platform/Shell.h"
 
+#include <functional>
+
 namespace platform {
 
-namespace {
-ShellOpenHandler &handler()
+// The slot platform/Testing.h fills; empty in the product.
+namespace detail {
+std::function<void(const QString &)> &ShellOpenSlot()
 {
-    static ShellOpenHandler h;
-    return h;
+    static std::function<void(const QString &)> open;
+    return open;
 }
-} // namespace
+} // namespace detail
 
 void ShellOpen(const QString &address)
 {
-    if (handler())
-        handler()(address);
+    if (detail::ShellOpenSlot())
+        detail::ShellOpenSlot()(address);
     else
         detail::NativeShellOpen(address);
-}
-
-void SetShellOpenHandler(ShellOpenHandler h)
-{
-    handler() = std::move(h);
 }
 
 } // namespace platform

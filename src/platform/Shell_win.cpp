@@ -5,13 +5,11 @@
 
 namespace platform::detail {
 
-namespace {
-ShellExecuteFunction shellExecute = &ShellExecuteA;
-} // namespace
-
-void SetShellExecute(ShellExecuteFunction function)
+// The slot platform/Testing.h fills; ShellExecuteA in the product.
+ShellExecuteFunction &ShellExecuteSlot()
 {
-    shellExecute = function ? function : &ShellExecuteA;
+    static ShellExecuteFunction function = &ShellExecuteA;
+    return function;
 }
 
 void NativeShellOpen(const QString &address)
@@ -20,7 +18,7 @@ void NativeShellOpen(const QString &address)
     // parameters, a fixed working directory, shown normally. The result is
     // deliberately ignored: a link that cannot be opened is not an error.
     const QByteArray file = address.toLocal8Bit();
-    shellExecute(nullptr, "Open", file.constData(), nullptr, "C:\\", SW_SHOWNORMAL);
+    ShellExecuteSlot()(nullptr, "Open", file.constData(), nullptr, "C:\\", SW_SHOWNORMAL);
 }
 
 } // namespace platform::detail

@@ -5,10 +5,9 @@
 
 namespace platform::detail {
 
-// The shell function the real shell hands addresses to: ShellExecuteA unless
-// a test has put a recorder in its place to see the six arguments. nullptr
-// puts ShellExecuteA back.
+// The type of the shell function the real shell hands addresses to:
+// ShellExecuteA, unless a test has put a recorder in its place to see the six
+// arguments (platform/Testing.h).
 using ShellExecuteFunction = decltype(&ShellExecuteA);
-void SetShellExecute(ShellExecuteFunction function);
 
 } // namespace platform::detail

@@ -37,10 +37,9 @@ public:
     static QString DefaultInstanceLockPath();
 
 #ifndef Q_OS_WIN
-    // The choice itself: runtimeFolder when it is trusted, else a private
-    // folder made in tempRoot, else one made in home's .cache; empty when
-    // none will do. A folder is trusted when it is a real folder (no link)
-    // owned by this user, which the user may write to and nobody else may.
+    // The choice itself: runtimeFolder when it is trusted (platform/Trust.h)
+    // and the user may write to it, else a private folder made in tempRoot,
+    // else one made in home's .cache; empty when none will do.
     static QString ChooseLockPath(const QString &runtimeFolder, const QString &tempRoot, const QString &home);
 #endif
 

@@ -1,5 +1,7 @@
 #include "platform/SingleInstance.h"
 
+#include "platform/Trust.h"
+
 #include <QByteArray>
 #include <QFile>
 
@@ -28,28 +30,11 @@ QString LockIn(const QString &dir)
     return dir + QLatin1Char('/') + LockFileName;
 }
 
-// Checked through an open descriptor so that what is checked is what is used;
-// O_NOFOLLOW refuses a symbolic link planted under the name. With
-// makePrivate, a folder of ours that was opened up is closed again.
-bool TrustedFolder(const QString &dir, bool makePrivate)
+// A folder for the lock: trusted (platform/Trust.h), so nobody else can hold
+// or swap the lock, and one the user may write the lock file in.
+bool LockFolder(const QString &dir)
 {
-    if (dir.isEmpty())
-        return false;
-    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat st {};
-    bool trusted = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid();
-    if (trusted && makePrivate && (st.st_mode & 07777) != 0700) {
-        // mkdir's mode is narrowed by the umask, and an older folder may have
-        // been opened up since; either way it must end up exactly 0700.
-        trusted = ::fchmod(fd, 0700) == 0;
-        st.st_mode = (st.st_mode & ~07777) | 0700;
-    }
-    ::close(fd);
-    // Writable by the user (root's writes ignore the mode, so it is read
-    // here) and by no one else, who could otherwise hold or swap the lock.
-    return trusted && (st.st_mode & S_IWUSR) && !(st.st_mode & (S_IWGRP | S_IWOTH));
+    return trust::TrustedFolder(dir, trust::FolderUse::Write);
 }
 
 // The folder dir of this user's own, made if missing; empty when the name is
@@ -58,7 +43,7 @@ QString PrivateFolder(const QString &dir)
 {
     if (::mkdir(QFile::encodeName(dir).constData(), 0700) != 0 && errno != EEXIST)
         return {};
-    return TrustedFolder(dir, true) ? dir : QString();
+    return trust::MakePrivateFolder(dir) ? dir : QString();
 }
 
 // The user's home as the system records it; the environment's HOME may
@@ -119,7 +104,7 @@ bool InstanceGuard::tryAcquire()
         // Only a lock file of our own counts: someone else's could be held
         // by them to keep us from starting.
         struct stat st {};
-        if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
+        if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode) || !trust::OwnedByUser(st)) {
             ::close(m_fd);
             m_fd = -1;
             return true;
@@ -149,7 +134,7 @@ QString InstanceGuard::DefaultInstanceLockPath()
 {
     // Needs no QCoreApplication and prints nothing: it runs before either.
     const QString own = qEnvironmentVariable("STARKINDLE_INSTANCE_DIR");
-    if (TrustedFolder(own, false))
+    if (LockFolder(own))
         return LockIn(own);
     return ChooseLockPath(QLatin1String("/run/user/") + QString::number(::geteuid()), QStringLiteral("/tmp"),
                           RecordedHome());
@@ -158,7 +143,7 @@ QString InstanceGuard::DefaultInstanceLockPath()
 QString InstanceGuard::ChooseLockPath(const QString &runtimeFolder, const QString &tempRoot, const QString &home)
 {
     QString dir = runtimeFolder;
-    if (!TrustedFolder(dir, false))
+    if (!LockFolder(dir))
         dir = PrivateFolder(tempRoot + QLatin1String("/starkindle-") + QString::number(::geteuid()));
     if (dir.isEmpty())
         dir = HomeFolder(home);

@@ -1,5 +1,6 @@
 #include "web/modHelp.h"
 
+#include "Config.h"
 #include "platform/Shell.h"
 
 namespace modHelp {
@@ -7,11 +8,6 @@ namespace modHelp {
 QString WebSite()
 {
     return QStringLiteral(STARKINDLE_WEB_SITE);
-}
-
-QString HelpSite()
-{
-    return QStringLiteral(STARKINDLE_HELP_SITE);
 }
 
 void OpenWebPage(const QString &address)

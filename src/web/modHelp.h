@@ -2,12 +2,13 @@
 
 #include <QString>
 
-// The maker's pages. Each operation hands one fixed address to the shell and
-// returns at once; nothing is reported, whatever the shell makes of it.
+// The maker's pages, on the two sites Config.h names. Each operation hands
+// one fixed address to the shell (platform::ShellOpen) and returns at once.
+// Nothing is reported on Windows; elsewhere the first address no browser
+// could be started for is shown in a box (see platform/Shell.h).
 namespace modHelp {
 
-QString WebSite();  // base address of the maker's web site, no trailing slash
-QString HelpSite(); // base address of the maker's help site, no trailing slash
+QString WebSite(); // base address of the maker's web site, no trailing slash
 
 void OpenWebPage(const QString &address);
 

@@ -25,8 +25,9 @@ class TestSignTable : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Must run first: nothing has matched yet in this process.
-    void noMatchBeforeAnyMatchLeavesSignEmpty();
+    // QTest runs it before any test, whichever are chosen: in a process where
+    // nothing has matched yet, lookups that match nothing leave the sign empty.
+    void initTestCase();
 
     void dayCountsOverEveryRealDate();
     void knownDates_data();
@@ -38,7 +39,7 @@ private Q_SLOTS:
     void failedLookupKeepsPreviousSign();
 };
 
-void TestSignTable::noMatchBeforeAnyMatchLeavesSignEmpty()
+void TestSignTable::initTestCase()
 {
     astro::GetPlanetSign(u"2101", u"January", u"1");
     astro::GetPlanetSign(u"1940", u"january", u"1");

@@ -8,6 +8,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Settings.h"
+#include "platform/Testing.h"
 #include "support/TestSupport.h"
 #include "web/modHelp.h"
 
@@ -56,7 +57,6 @@ class ZoneChild : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void cleanup();
     void environmentTookEffect();
     void dayCount_data();
     void dayCount();
@@ -64,10 +64,10 @@ private Q_SLOTS:
     void realClock();
 
 private:
-    // A fresh native store holding the given date (none when empty), as a
-    // file written byte by byte rather than through the code under test.
-    // Each store has a name of its own, so no cached copy of an earlier file
-    // can answer for it. Returns the name.
+    // A fresh native store's file holding the given date (none when empty),
+    // written byte by byte rather than through the code under test. Each
+    // store has a name of its own, so no cached copy of an earlier file can
+    // answer for it. Returns the name.
     QString seed(const QString &date);
     QString storedIn(const QString &name) const;
 
@@ -79,12 +79,6 @@ void ZoneChild::initTestCase()
 {
     QVERIFY(m_config.isValid());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
-}
-
-void ZoneChild::cleanup()
-{
-    platform::SetTodayOverride({});
-    platform::SetSettingsStore(nullptr);
 }
 
 void ZoneChild::environmentTookEffect()
@@ -135,7 +129,6 @@ QString ZoneChild::seed(const QString &date)
     if (!date.isEmpty())
         file.write("[Settings]\nUpdateReminderDate=" + date.toLatin1() + "\n");
     file.close();
-    platform::SetSettingsStore(platform::NativeSettingsStore(name));
     return name;
 }
 
@@ -192,7 +185,8 @@ void ZoneChild::dayCount()
     QFETCH(bool, asked);
 
     const QString name = seed(iso(stored));
-    platform::SetTodayOverride([today] { return today; });
+    const platform::testing::ScopedSettingsStore store(platform::NativeSettingsStore(name));
+    const platform::testing::ScopedToday fixed(today);
     MessageRecorder boxes;
     boxes.answerNext(platform::Answer::No);
     ShellRecorder shell;
@@ -229,6 +223,7 @@ void ZoneChild::realClock()
         QVERIFY(before.isValid());
         const QString stored = storedDaysAgo == INT_MIN ? QString() : iso(before.addDays(-storedDaysAgo));
         const QString name = seed(stored);
+        const platform::testing::ScopedSettingsStore store(platform::NativeSettingsStore(name));
         MessageRecorder boxes;
         boxes.answerNext(platform::Answer::No);
         ShellRecorder shell;

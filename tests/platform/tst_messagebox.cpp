@@ -12,9 +12,6 @@ class TestMessageBox : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { platform::SetMessageHandler(&platform::ShowQtMessageBox); }
-    void cleanup() { platform::SetMessageHandler({}); }
-
     void realInformationBox();
     void realStopBox();
     void realQuestionBox_data();
@@ -24,6 +21,7 @@ private Q_SLOTS:
 
 void TestMessageBox::realInformationBox()
 {
+    const platform::testing::ScopedMessageHandler realBoxes(&platform::ShowQtMessageBox);
     QString text, caption;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
@@ -46,6 +44,7 @@ void TestMessageBox::realInformationBox()
 
 void TestMessageBox::realStopBox()
 {
+    const platform::testing::ScopedMessageHandler realBoxes(&platform::ShowQtMessageBox);
     // Raised from a window that stays on top of others: the box belongs to
     // it, is centred on it and stays on top too.
     QWidget raiser(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
@@ -80,6 +79,7 @@ void TestMessageBox::realQuestionBox_data()
 
 void TestMessageBox::realQuestionBox()
 {
+    const platform::testing::ScopedMessageHandler realBoxes(&platform::ShowQtMessageBox);
     QFETCH(int, key);
     QFETCH(platform::Answer, answer);
 
@@ -102,6 +102,7 @@ void TestMessageBox::realQuestionBox()
 
 void TestMessageBox::recorderAnswersAndRecords()
 {
+    const platform::testing::ScopedMessageHandler realBoxes(&platform::ShowQtMessageBox);
     MessageRecorder recorder;
     recorder.answerNext(platform::Answer::No);
     using platform::MessageButtons, platform::MessageIcon;

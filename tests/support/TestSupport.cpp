@@ -1,6 +1,6 @@
 #include "support/TestSupport.h"
 
-#include "platform/Shell.h"
+#include "app/forms/FormWindow.h"
 #include "platform/widgets/TopMost.h"
 
 #include <QApplication>
@@ -12,22 +12,19 @@
 #include <stdexcept>
 
 MessageRecorder::MessageRecorder()
-    : m_previous(platform::CurrentMessageHandler())
+    : m_handler([this](const platform::MessageRequest &request) { return answer(request); })
 {
-    platform::SetMessageHandler([this](const platform::MessageRequest &request) {
-        m_shown.append(request);
-        if (!m_answers.empty()) {
-            const platform::Answer answer = m_answers.front();
-            m_answers.pop_front();
-            return answer;
-        }
-        return request.buttons == platform::MessageButtons::YesNo ? platform::Answer::Yes : platform::Answer::Ok;
-    });
 }
 
-MessageRecorder::~MessageRecorder()
+platform::Answer MessageRecorder::answer(const platform::MessageRequest &request)
 {
-    platform::SetMessageHandler(m_previous);
+    m_shown.append(request);
+    if (!m_answers.empty()) {
+        const platform::Answer next = m_answers.front();
+        m_answers.pop_front();
+        return next;
+    }
+    return request.buttons == platform::MessageButtons::YesNo ? platform::Answer::Yes : platform::Answer::Ok;
 }
 
 QStringList MessageRecorder::texts() const
@@ -39,13 +36,8 @@ QStringList MessageRecorder::texts() const
 }
 
 ShellRecorder::ShellRecorder()
+    : m_shell([this](const QString &address) { m_opened.append(address); })
 {
-    platform::SetShellOpenHandler([this](const QString &address) { m_opened.append(address); });
-}
-
-ShellRecorder::~ShellRecorder()
-{
-    platform::SetShellOpenHandler({});
 }
 
 QStringList LeftoverWindows()
@@ -58,6 +50,51 @@ QStringList LeftoverWindows()
         names.append(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
     }
     return names;
+}
+
+bool IsLoaded(const char *name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        const auto *form = qobject_cast<const FormWindow *>(w);
+        if (form && form->objectName() == QLatin1String(name) && !form->isUnloaded())
+            return true;
+    }
+    return false;
+}
+
+namespace {
+// Notes a request to end the application.
+class QuitWatcher : public QObject
+{
+public:
+    bool asked = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == qApp && event->type() == QEvent::Quit)
+            asked = true;
+        return false;
+    }
+};
+} // namespace
+
+bool EndsApplication(const std::function<void()> &act)
+{
+    QuitWatcher watcher;
+    qApp->installEventFilter(&watcher);
+    // Two timers, so the loop ends even when act returns early on a failed
+    // check; both go with this call, so neither fires in a later loop.
+    QTimer run, end;
+    for (QTimer *timer : {&run, &end})
+        timer->setSingleShot(true);
+    QObject::connect(&run, &QTimer::timeout, act);
+    QObject::connect(&end, &QTimer::timeout, [] { QCoreApplication::exit(0); });
+    run.start(0);
+    end.start(0);
+    QCoreApplication::exec();
+    qApp->removeEventFilter(&watcher);
+    return watcher.asked;
 }
 
 bool IsTopMost(const QWidget *window)
@@ -97,10 +134,27 @@ bool MemorySettings::write(const QString &section, const QString &key, const QSt
     return true;
 }
 
-MemorySettings *InstallMemorySettings()
+ScopedMemorySettings::ScopedMemorySettings()
+    : m_store(new MemorySettings)
+    , m_scope(std::unique_ptr<platform::SettingsStore>(m_store))
 {
-    auto store = std::make_unique<MemorySettings>();
-    MemorySettings *raw = store.get();
-    platform::SetSettingsStore(std::move(store));
-    return raw;
+}
+
+ScopedEnvironment::ScopedEnvironment(const char *name, std::optional<QByteArray> value)
+    : m_name(name)
+{
+    if (qEnvironmentVariableIsSet(name))
+        m_previous = qgetenv(name);
+    if (value)
+        qputenv(name, *value);
+    else
+        qunsetenv(name);
+}
+
+ScopedEnvironment::~ScopedEnvironment()
+{
+    if (m_previous)
+        qputenv(m_name, *m_previous);
+    else
+        qunsetenv(m_name);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "Config.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "platform/Testing.h"
 
 #include <QHash>
 #include <QList>
@@ -9,14 +11,28 @@
 #include <QStringList>
 
 #include <QApplication>
+#include <QLocale>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <deque>
 #include <functional>
+#include <optional>
 
 Q_DECLARE_METATYPE(platform::Answer)
+
+// Every page the application opens, on the two sites the build names
+// (Config.h). Tests expect addresses from here, never written out.
+namespace page {
+inline const QString Home = QStringLiteral(STARKINDLE_WEB_SITE);
+inline const QString Help = QStringLiteral(STARKINDLE_WEB_SITE "/starkindle/starkindle-help.html");
+inline const QString Download = QStringLiteral(STARKINDLE_WEB_SITE "/starkindle/download-starkindle.html");
+inline const QString Softwares = QStringLiteral(STARKINDLE_WEB_SITE "/corvanesoftwares");
+inline const QString Donate = QStringLiteral(STARKINDLE_HELP_SITE "/donate.html");
+inline const QString FullBrand = QStringLiteral(STARKINDLE_HELP_SITE "/fully-branded.html");
+inline const QString CoBrand = QStringLiteral(STARKINDLE_HELP_SITE "/co-brand.html");
+} // namespace page
 
 // Answers message boxes in place of the user and keeps what they showed.
 // Installed for its lifetime; whoever answered before comes back when it goes.
@@ -24,9 +40,6 @@ class MessageRecorder
 {
 public:
     MessageRecorder();
-    ~MessageRecorder();
-    MessageRecorder(const MessageRecorder &) = delete;
-    MessageRecorder &operator=(const MessageRecorder &) = delete;
 
     // The answer for the next box; without one, a box is answered with its
     // default button (Yes on a Yes/No box).
@@ -37,25 +50,26 @@ public:
     void clear() { m_shown.clear(); }
 
 private:
-    platform::MessageHandler m_previous;
+    platform::Answer answer(const platform::MessageRequest &request);
+
     QList<platform::MessageRequest> m_shown;
     std::deque<platform::Answer> m_answers;
+    const platform::testing::ScopedMessageHandler m_handler; // last: goes first
 };
 
-// Keeps the addresses handed to the shell instead of opening a browser.
+// Keeps the addresses handed to the shell instead of opening a browser, for
+// its lifetime.
 class ShellRecorder
 {
 public:
     ShellRecorder();
-    ~ShellRecorder();
-    ShellRecorder(const ShellRecorder &) = delete;
-    ShellRecorder &operator=(const ShellRecorder &) = delete;
 
     const QStringList &opened() const { return m_opened; }
     void clear() { m_opened.clear(); }
 
 private:
     QStringList m_opened;
+    const platform::testing::ScopedShellOpen m_shell; // last: goes first
 };
 
 // Whether the window is kept above all others, as the system sees it: the
@@ -92,13 +106,60 @@ private:
     QHash<QString, QString> m_values;
 };
 
-// Installs a fresh MemorySettings as the store and hands it back; the store
-// belongs to the platform layer until the next one is installed.
-MemorySettings *InstallMemorySettings();
+// A fresh MemorySettings as the settings store, for its lifetime.
+class ScopedMemorySettings
+{
+public:
+    ScopedMemorySettings();
+    MemorySettings *operator->() const { return m_store; }
+
+private:
+    MemorySettings *m_store; // owned by the platform layer's slot while m_scope lives
+    const platform::testing::ScopedSettingsStore m_scope;
+};
+
+// An environment variable set (or, with no value, removed) for its lifetime.
+class ScopedEnvironment
+{
+public:
+    ScopedEnvironment(const char *name, std::optional<QByteArray> value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment &) = delete;
+    ScopedEnvironment &operator=(const ScopedEnvironment &) = delete;
+
+private:
+    const char *m_name;
+    std::optional<QByteArray> m_previous;
+};
+
+// QLocale's default locale, for its lifetime.
+class ScopedDefaultLocale
+{
+public:
+    explicit ScopedDefaultLocale(const QLocale &locale)
+    {
+        QLocale::setDefault(locale);
+    }
+    ~ScopedDefaultLocale() { QLocale::setDefault(m_previous); }
+    ScopedDefaultLocale(const ScopedDefaultLocale &) = delete;
+    ScopedDefaultLocale &operator=(const ScopedDefaultLocale &) = delete;
+
+private:
+    const QLocale m_previous;
+};
 
 // Top-level widgets still alive once deferred deletes have run, ignoring
 // popups Qt keeps for itself. Tests check it is empty after each case.
 QStringList LeftoverWindows();
+
+// Whether the application's window of this name (frmMain, frmDisplay,
+// frmNagScreen2) is loaded: among the top-level windows and not unloaded.
+bool IsLoaded(const char *name);
+
+// Runs act in the application's event loop, as a running application does,
+// and tells whether it asked the application to end (QCoreApplication::quit,
+// which does nothing outside a running loop).
+bool EndsApplication(const std::function<void()> &act);
 
 // The child of window with the given object name; a missing one ends the test
 // run, since every later check would be meaningless.

@@ -3,10 +3,8 @@
 #include "app/StartUp.h"
 #include "app/forms/frmDisplay.h"
 #include "app/forms/frmMain.h"
-#include "platform/Clock.h"
 #include "support/TestSupport.h"
 #include "web/CoBrand.h"
-#include "web/modHelp.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -23,8 +21,8 @@ namespace {
 // The label a user sees (and clicks) where the two promotional labels lie.
 QWidget *visiblePromotion(frmMain *main)
 {
-    QWidget *panel = main->fullBrandLabel()->parentWidget();
-    return panel->childAt(main->fullBrandLabel()->geometry().center());
+    const ClickLabel *fullBrand = Child<ClickLabel>(main, "lblFullBrand");
+    return fullBrand->parentWidget()->childAt(fullBrand->geometry().center());
 }
 } // namespace
 
@@ -45,7 +43,6 @@ private Q_SLOTS:
 
 void TestCoBrand::cleanup()
 {
-    platform::SetRandomOverride({});
     forms::ExitApplication();
     QCOMPARE(LeftoverWindows(), QStringList());
 }
@@ -111,13 +108,11 @@ void TestCoBrand::drawnLabelStaysInFront_data()
     QTest::addColumn<QString>("front");
     QTest::addColumn<QString>("page");
 
-    const QString fullBrand = modHelp::HelpSite() + QStringLiteral("/fully-branded.html");
-    const QString coBrand = modHelp::HelpSite() + QStringLiteral("/co-brand.html");
-    QTest::newRow("1: co-brand") << 0.0f << "lblCobrand" << coBrand;
-    QTest::newRow("2: full brand") << 0.25f << "lblFullBrand" << fullBrand;
-    QTest::newRow("5: co-brand") << 0.7f << "lblCobrand" << coBrand;
-    QTest::newRow("6: full brand") << 0.8f << "lblFullBrand" << fullBrand;
-    QTest::newRow("7: as made, co-brand") << 0.99f << "lblCobrand" << coBrand;
+    QTest::newRow("1: co-brand") << 0.0f << "lblCobrand" << page::CoBrand;
+    QTest::newRow("2: full brand") << 0.25f << "lblFullBrand" << page::FullBrand;
+    QTest::newRow("5: co-brand") << 0.7f << "lblCobrand" << page::CoBrand;
+    QTest::newRow("6: full brand") << 0.8f << "lblFullBrand" << page::FullBrand;
+    QTest::newRow("7: as made, co-brand") << 0.99f << "lblCobrand" << page::CoBrand;
 }
 
 void TestCoBrand::drawnLabelStaysInFront()
@@ -126,20 +121,20 @@ void TestCoBrand::drawnLabelStaysInFront()
     QFETCH(QString, front);
     QFETCH(QString, page);
 
-    InstallMemorySettings();
+    const ScopedMemorySettings settings;
     MessageRecorder boxes;
     ShellRecorder shell;
-    platform::SetRandomOverride([r] { return r; });
+    std::optional<platform::testing::ScopedRandom> draw(std::in_place, r);
     QVERIFY(startup::StartApplication(false));
     frmMain *main = forms::Main();
     QCOMPARE(visiblePromotion(main)->objectName(), front);
 
     // Several trips to the result window and back change nothing.
-    platform::SetRandomOverride([] { return 0.5f; });
+    draw.emplace(0.5f);
     Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("ANNA"));
     for (int trip = 0; trip < 3; ++trip) {
-        main->cmdNext_Click();
-        forms::Display()->cmdBack_Click();
+        Child<QPushButton>(main, "cmdNext")->click();
+        Child<QPushButton>(forms::Display(), "cmdBack")->click();
     }
     QVERIFY(main->isVisible());
     QCOMPARE(visiblePromotion(main)->objectName(), front);
@@ -152,7 +147,7 @@ void TestCoBrand::drawnLabelStaysInFront()
 
     // Only the one in front is a tab stop and shown to a screen reader, whose
     // press action opens its page once the action has returned.
-    for (ClickLabel *label : {main->fullBrandLabel(), main->coBrandLabel()})
+    for (ClickLabel *label : {Child<ClickLabel>(main, "lblFullBrand"), Child<ClickLabel>(main, "lblCobrand")})
         QCOMPARE(label->focusPolicy() == Qt::TabFocus, label == target);
     QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(target->parentWidget());
     QList<QAccessibleInterface *> links;

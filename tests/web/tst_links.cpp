@@ -1,36 +1,129 @@
+// Every way to one of the maker's pages, in one table: the link operations
+// themselves, and each menu command, link and check box of the four windows
+// that leads to one. The windows' own tests check the rest of what these
+// controls do.
+
+#include "app/forms/Forms.h"
+#include "app/forms/frmAbout.h"
+#include "app/forms/frmDisplay.h"
+#include "app/forms/frmMain.h"
+#include "app/forms/frmNagScreen2.h"
 #include "platform/Shell.h"
 #include "support/TestSupport.h"
 #include "web/modHelp.h"
 
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
 #include <functional>
 
-#ifdef Q_OS_WIN
-#include "platform/Shell_win.h"
-#endif
-
 using LinkOperation = void (*)();
 Q_DECLARE_METATYPE(LinkOperation)
+
+namespace {
+
+// The window of the given name, shown and active as a user finds it: the
+// result window after a lookup from the main one.
+QWidget *showWindow(const QString &name)
+{
+    if (name == u"frmMain")
+        return ShowActive(forms::Main());
+    if (name == u"frmNagScreen2")
+        return ShowActive(forms::ExitWindow());
+    frmMain *main = ShowActive(forms::Main());
+    Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("ANNA"));
+    Child<QPushButton>(main, "cmdNext")->click();
+    return ShowActive(forms::Display());
+}
+
+// Uses the control as the row says and checks how it answers on the way;
+// address is the page it is to open, each time it is used.
+void use(QWidget *window, const QString &control, const QString &how, const QString &caption,
+         const QString &address, const ShellRecorder &shell)
+{
+    if (how == u"menu" || how == u"hidden menu") {
+        // A command runs once its trigger has returned.
+        QAction *item = Child<QAction>(window, control.toLatin1().constData());
+        QCOMPARE(item->text(), caption);
+        QVERIFY(item->shortcut().isEmpty());
+        QCOMPARE(item->isVisible(), how == u"menu");
+        item->trigger();
+        QVERIFY(shell.opened().isEmpty());
+        RunQueuedCommands();
+    } else if (auto *box = qobject_cast<QCheckBox *>(window->findChild<QWidget *>(control))) {
+        // However it gets ticked, the box opens the page once and unticks;
+        // so a second go opens it again.
+        for (qsizetype round = 1; round <= 2; ++round) {
+            if (how == u"mouse") {
+                QTest::mouseClick(box, Qt::LeftButton);
+            } else if (how == u"Space") {
+                box->setFocus();
+                QTest::keyClick(box, Qt::Key_Space);
+            } else {
+                QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(box);
+                QVERIFY(reader && reader->actionInterface());
+                reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            }
+            QVERIFY(!box->isChecked());
+            QCOMPARE(shell.opened(), QStringList(round, address));
+        }
+    } else {
+        auto *label = Child<QLabel>(window, control.toLatin1().constData());
+        label->raise(); // the two promotional labels share one place
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(label->font().underline());
+        if (how == u"mouse") {
+            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
+        } else {
+            // A key on the focused link; holding it down opens the page once.
+            QCOMPARE(label->focusPolicy(), Qt::TabFocus);
+            const QImage unfocused = label->grab().toImage();
+            label->setFocus();
+            QVERIFY(label->grab().toImage() != unfocused); // the focus shows
+            const auto key = how == u"Space" ? Qt::Key_Space : Qt::Key_Return;
+            QTest::keyClick(label, key);
+            QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(label, &repeat);
+        }
+    }
+}
+
+} // namespace
 
 class TestLinks : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup();
+
     void baseAddressesArePlainHttpHosts();
-    void eachOperationOpensItsPage_data();
-    void eachOperationOpensItsPage();
+    void eachWayOpensItsPage_data();
+    void eachWayOpensItsPage();
     void repeatedClicksAreIndependent();
     void realShellWithoutBrowser();
 };
 
+void TestLinks::cleanup()
+{
+    forms::ExitApplication();
+    QCOMPARE(LeftoverWindows(), QStringList());
+}
+
 void TestLinks::baseAddressesArePlainHttpHosts()
 {
-    for (const QString &base : {modHelp::WebSite(), modHelp::HelpSite()}) {
+    const QString web = QStringLiteral(STARKINDLE_WEB_SITE);
+    const QString help = QStringLiteral(STARKINDLE_HELP_SITE);
+    QCOMPARE(modHelp::WebSite(), web);
+    for (const QString &base : {web, help}) {
         const QUrl url(base);
         QVERIFY2(url.isValid(), qPrintable(base));
         QCOMPARE(url.scheme(), QStringLiteral("http"));
@@ -38,35 +131,96 @@ void TestLinks::baseAddressesArePlainHttpHosts()
         QVERIFY(url.path().isEmpty()); // no trailing slash, no path
         QCOMPARE(base, QStringLiteral("http://") + url.host());
     }
-    QVERIFY(modHelp::WebSite() != modHelp::HelpSite());
+    QVERIFY(web != help);
 }
 
-void TestLinks::eachOperationOpensItsPage_data()
+void TestLinks::eachWayOpensItsPage_data()
 {
+    QTest::addColumn<QString>("window");  // none: the operation is called directly
+    QTest::addColumn<QString>("control"); // its object name
+    QTest::addColumn<QString>("how");     // menu, hidden menu, mouse, Return, Space, toggle (a screen reader's)
+    QTest::addColumn<QString>("caption"); // a menu command's
     QTest::addColumn<LinkOperation>("operation");
     QTest::addColumn<QString>("address");
 
-    const QString web = modHelp::WebSite();
-    const QString help = modHelp::HelpSite();
-    QTest::newRow("donate") << &modHelp::OpenDonateInfoPage << help + QStringLiteral("/donate.html");
-    QTest::newRow("help") << &modHelp::OpenHelpPage << web + QStringLiteral("/starkindle/starkindle-help.html");
-    QTest::newRow("full brand") << &modHelp::OpenFullBrandPage << help + QStringLiteral("/fully-branded.html");
-    QTest::newRow("co-brand") << &modHelp::OpenCoBrandPage << help + QStringLiteral("/co-brand.html");
-    QTest::newRow("home, the bare base address") << &modHelp::OpenHomePage << web;
-    QTest::newRow("download") << &modHelp::OpenDownloadPage
-                              << web + QStringLiteral("/starkindle/download-starkindle.html");
-    QTest::newRow("softwares, no trailing slash") << &modHelp::OpenSoftwaresPage
-                                                  << web + QStringLiteral("/corvanesoftwares");
+    const auto call = [](const char *name, LinkOperation operation, const QString &address) {
+        QTest::addRow("%s", name) << QString() << QString() << QStringLiteral("call") << QString() << operation
+                                  << address;
+    };
+    call("donate", &modHelp::OpenDonateInfoPage, page::Donate);
+    call("help", &modHelp::OpenHelpPage, page::Help);
+    call("full brand", &modHelp::OpenFullBrandPage, page::FullBrand);
+    call("co-brand", &modHelp::OpenCoBrandPage, page::CoBrand);
+    call("home, the bare base address", &modHelp::OpenHomePage, page::Home);
+    call("download", &modHelp::OpenDownloadPage, page::Download);
+    call("softwares, no trailing slash", &modHelp::OpenSoftwaresPage, page::Softwares);
+
+    const auto way = [](const char *window, const char *control, const char *how, const QString &address,
+                        const char *caption = "") {
+        QTest::addRow("%s %s by %s", window, control, how)
+            << QString::fromLatin1(window) << QString::fromLatin1(control) << QString::fromLatin1(how)
+            << QString::fromLatin1(caption) << LinkOperation() << address;
+    };
+    // The main and result windows: the same menus but for the update
+    // command's caption, and the same banner and promotional labels.
+    for (const char *window : {"frmMain", "frmDisplay"}) {
+        const bool main = qstrcmp(window, "frmMain") == 0;
+        way(window, "mnuOnline", "menu", page::Help, "&Online Help");
+        way(window, "mnuVisit", "menu", page::Home, "&Visit Us Online");
+        way(window, "mnuUpdate", "menu", page::Download,
+            main ? "Check for Software &Update" : "&Check for Software Update");
+        way(window, "mnuDonate", "menu", page::Donate, "&Donate");
+        // Never offered; its handler still leads where it always did.
+        way(window, "mnuMakeMoneyOnline", "hidden menu", page::FullBrand, "Make Money &Online");
+        way(window, "Label61", "mouse", page::Home);
+        way(window, "lblFullBrand", "mouse", page::FullBrand);
+        way(window, "lblCobrand", "mouse", page::CoBrand);
+    }
+    way("frmMain", "Label61", "Return", page::Home);
+    way("frmMain", "lblCobrand", "Space", page::CoBrand);
+    // The About window, open over the main one.
+    way("frmAbout", "lblHomePage", "mouse", page::Home);
+    way("frmAbout", "Label5", "mouse", page::FullBrand);
+    // The exit window: the invitation to visit, and the catalogue.
+    way("frmNagScreen2", "Check1", "mouse", page::Home);
+    way("frmNagScreen2", "Check1", "Space", page::Home);
+    way("frmNagScreen2", "Check1", "toggle", page::Home);
+    way("frmNagScreen2", "lblGoToHome", "mouse", page::Softwares);
 }
 
-void TestLinks::eachOperationOpensItsPage()
+void TestLinks::eachWayOpensItsPage()
 {
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, how);
+    QFETCH(QString, caption);
     QFETCH(LinkOperation, operation);
     QFETCH(QString, address);
 
     ShellRecorder shell;
-    operation();
-    QCOMPARE(shell.opened(), QStringList{address});
+    if (operation) {
+        operation();
+    } else if (window == u"frmAbout") {
+        // The window stays open, and modal, after its links.
+        bool stillOpen = false;
+        WhenModalAppears<frmAbout>([&](frmAbout *about) {
+            use(about, control, how, caption, address, shell);
+            stillOpen = about->isVisible() && QApplication::activeModalWidget() == about;
+            Child<QPushButton>(about, "cmdOK")->click();
+        });
+        frmAbout::ShowModal();
+        QVERIFY(stillOpen);
+    } else {
+        QWidget *shown = showWindow(window);
+        use(shown, control, how, caption, address, shell);
+        if (QTest::currentTestFailed())
+            return;
+        // The window stays, whatever key reached it.
+        QVERIFY(shown->isVisible());
+        QVERIFY(IsLoaded(window.toLatin1().constData()));
+    }
+    // Once; the check box is used twice.
+    QCOMPARE(shell.opened(), QStringList(control == u"Check1" ? 2 : 1, address));
 }
 
 void TestLinks::repeatedClicksAreIndependent()
@@ -74,7 +228,7 @@ void TestLinks::repeatedClicksAreIndependent()
     ShellRecorder shell;
     modHelp::OpenHomePage();
     modHelp::OpenHomePage();
-    QCOMPARE(shell.opened(), QStringList({modHelp::WebSite(), modHelp::WebSite()}));
+    QCOMPARE(shell.opened(), QStringList({page::Home, page::Home}));
 }
 
 namespace {
@@ -109,28 +263,27 @@ void TestLinks::realShellWithoutBrowser()
     // No browser: the call returns, and the address (which may carry what the
     // user typed) is not printed. Windows says nothing; elsewhere one box
     // names the first page that could not be opened, and only that one.
-    const QString address = modHelp::WebSite() + QStringLiteral("/?taf1=private");
+    const QString address = page::Home + QStringLiteral("/?taf1=private");
 #ifdef Q_OS_WIN
     // The shell itself answers "no association"; every argument is checked.
     shellCalls.clear();
-    platform::detail::SetShellExecute(&recordShellExecute);
+    std::optional<platform::testing::ScopedShellExecute> shell(std::in_place, &recordShellExecute);
 #else
     // No browser and no opener on the path.
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", "/nonexistent");
-    qunsetenv("BROWSER");
+    std::optional<ScopedEnvironment> path(std::in_place, "PATH", QByteArray("/nonexistent"));
+    const ScopedEnvironment browser("BROWSER", std::nullopt);
 #endif
     captured.clear();
     MessageRecorder boxes;
     const QtMessageHandler previous = qInstallMessageHandler(capture);
     platform::ShellOpen(address);
 #ifndef Q_OS_WIN
-    platform::ShellOpen(modHelp::WebSite()); // brings no second box
+    platform::ShellOpen(page::Home); // brings no second box
 #endif
     qWarning("after");
     qInstallMessageHandler(previous);
 #ifdef Q_OS_WIN
-    platform::detail::SetShellExecute(nullptr);
+    shell.reset();
     QCOMPARE(shellCalls.size(), 1);
     const ShellCall &call = shellCalls.first();
     QVERIFY(call.owner == nullptr);
@@ -141,7 +294,7 @@ void TestLinks::realShellWithoutBrowser()
     QCOMPARE(call.show, SW_SHOWNORMAL);
     QVERIFY(boxes.shown().isEmpty());
 #else
-    qputenv("PATH", path);
+    path.reset();
     QCOMPARE(boxes.shown().size(), 1);
     QVERIFY2(boxes.texts().first().contains(u'\n' + address + u'\n'), qPrintable(boxes.texts().first()));
     QVERIFY(boxes.texts().first().contains(QStringLiteral("xdg-utils")));
@@ -151,9 +304,9 @@ void TestLinks::realShellWithoutBrowser()
     QVERIFY(opener.open(QIODevice::WriteOnly) && opener.write("#!/bin/sh\nprintf %s \"$1\" >\"$0.got\"\n") > 0);
     opener.close();
     QVERIFY(opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
-    qputenv("PATH", dir.path().toLocal8Bit() + ":/usr/bin:/bin");
+    path.emplace("PATH", dir.path().toLocal8Bit() + ":/usr/bin:/bin");
     platform::ShellOpen(address);
-    qputenv("PATH", path);
+    path.reset();
     QTRY_VERIFY(got.size() > 0);
     QVERIFY(got.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(got.readAll()), address);

@@ -1,6 +1,4 @@
-#include "platform/Clock.h"
 #include "platform/Settings.h"
-#include "platform/Shell.h"
 #include "support/TestSupport.h"
 #include "web/modHelp.h"
 
@@ -12,6 +10,8 @@
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
+#else
+#include <sys/stat.h>
 #endif
 
 namespace {
@@ -22,6 +22,13 @@ QString iso(const QDate &d)
 {
     return d.toString(Qt::ISODate);
 }
+
+// What every check here runs with: a fixed today, and a locale whose short
+// date form is day/month/four-digit year, as on many Windows systems.
+struct Fixture {
+    platform::testing::ScopedToday today{Today};
+    ScopedDefaultLocale locale{QLocale(QLocale::English, QLocale::UnitedKingdom)};
+};
 
 #ifdef Q_OS_WIN
 // The registry store, read and cleared without the code under test. The
@@ -60,8 +67,9 @@ class TestReminder : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void init();
+#ifdef Q_OS_WIN
     void cleanup();
+#endif
 
     void reminder_data();
     void reminder();
@@ -70,6 +78,8 @@ private Q_SLOTS:
     void storeThatCannotBeWritten();
     void nativeStoreKeepsALocaleFreeDate();
     void nativeStoreLeavesADamagedFileAlone();
+    void nativeStoreTrustsOnlyTheUsersFolder_data();
+    void nativeStoreTrustsOnlyTheUsersFolder();
 
 private:
     QTemporaryDir m_config;
@@ -82,24 +92,13 @@ void TestReminder::initTestCase()
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
 }
 
-void TestReminder::init()
-{
-    platform::SetTodayOverride([] { return Today; });
-    // A locale whose short date form is day/month/four-digit year, as on
-    // many Windows systems.
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-}
-
+#ifdef Q_OS_WIN
 void TestReminder::cleanup()
 {
-    QLocale::setDefault(QLocale::system());
-    platform::SetTodayOverride({});
-    platform::SetSettingsStore(nullptr);
-#ifdef Q_OS_WIN
     RegDeleteTreeW(HKEY_CURRENT_USER, RegistryPath().c_str());
     QVERIFY2(!RegistryAppExists(), "the test's registry key must not be left behind");
-#endif
 }
+#endif
 
 void TestReminder::reminder_data()
 {
@@ -139,7 +138,8 @@ void TestReminder::reminder()
     QFETCH(QString, storedAfter);
     QFETCH(bool, downloadOpened);
 
-    MemorySettings *settings = InstallMemorySettings();
+    const Fixture fixture;
+    const ScopedMemorySettings settings;
     if (!stored.isEmpty())
         settings->setValue(modHelp::ReminderSection(), modHelp::ReminderKey(), stored);
     MessageRecorder boxes;
@@ -158,33 +158,32 @@ void TestReminder::reminder()
         QCOMPARE(box.icon, platform::MessageIcon::Information);
         QCOMPARE(box.buttons, platform::MessageButtons::YesNo);
     }
-    const QStringList expectedOpened = downloadOpened
-        ? QStringList{modHelp::WebSite() + QStringLiteral("/starkindle/download-starkindle.html")}
-        : QStringList{};
+    const QStringList expectedOpened = downloadOpened ? QStringList{page::Download} : QStringList{};
     QCOMPARE(shell.opened(), expectedOpened);
 }
 
 void TestReminder::dateIsStoredBeforeThePageOpens()
 {
-    MemorySettings *settings = InstallMemorySettings();
+    const Fixture fixture;
+    const ScopedMemorySettings settings;
     settings->setValue(modHelp::ReminderSection(), modHelp::ReminderKey(), iso(Today.addDays(-30)));
     MessageRecorder boxes;
     QString storedWhenOpened;
-    platform::SetShellOpenHandler([&](const QString &) {
+    const platform::testing::ScopedShellOpen browser([&](const QString &) {
         storedWhenOpened = settings->value(modHelp::ReminderSection(), modHelp::ReminderKey());
     });
     modHelp::CheckUpdateReminder();
-    platform::SetShellOpenHandler({});
     QCOMPARE(storedWhenOpened, iso(Today));
 }
 
 void TestReminder::notADateStaysQuietOnEveryStart()
 {
-    MemorySettings *settings = InstallMemorySettings();
+    const Fixture fixture;
+    const ScopedMemorySettings settings;
     settings->setValue(modHelp::ReminderSection(), modHelp::ReminderKey(), QStringLiteral("not a date"));
     MessageRecorder boxes;
     for (int start = 0; start < 3; ++start) {
-        platform::SetTodayOverride([start] { return Today.addDays(start * 40); });
+        const platform::testing::ScopedToday later(Today.addDays(start * 40));
         modHelp::CheckUpdateReminder();
     }
     QVERIFY(boxes.shown().isEmpty());
@@ -194,7 +193,8 @@ void TestReminder::notADateStaysQuietOnEveryStart()
 
 void TestReminder::storeThatCannotBeWritten()
 {
-    MemorySettings *settings = InstallMemorySettings();
+    const Fixture fixture;
+    const ScopedMemorySettings settings;
     settings->setValue(modHelp::ReminderSection(), modHelp::ReminderKey(), iso(Today.addDays(-20)));
     settings->fault = MemorySettings::Unwritable;
     MessageRecorder boxes;
@@ -213,6 +213,7 @@ void TestReminder::storeThatCannotBeWritten()
 
 void TestReminder::nativeStoreKeepsALocaleFreeDate()
 {
+    const Fixture fixture;
 #ifdef Q_OS_WIN
     const QString app = RegistryApp;
 #else
@@ -223,10 +224,12 @@ void TestReminder::nativeStoreKeepsALocaleFreeDate()
     for (const char *name : {"reminder-roundtrip.ini.a1B2c3", "reminder-roundtrip.ini.aBcDeF.lock", "reminder-roundtrip.ini.backup"})
         QVERIFY(QFile(dir.filePath(QLatin1String(name))).open(QIODevice::WriteOnly));
 #endif
-    platform::SetSettingsStore(platform::NativeSettingsStore(app));
     MessageRecorder boxes;
     ShellRecorder shell; // the Yes below opens the download page
-    modHelp::CheckUpdateReminder();
+    {
+        const platform::testing::ScopedSettingsStore store(platform::NativeSettingsStore(app));
+        modHelp::CheckUpdateReminder();
+    }
     QVERIFY(boxes.shown().isEmpty());
 
 #ifdef Q_OS_WIN
@@ -242,8 +245,8 @@ void TestReminder::nativeStoreKeepsALocaleFreeDate()
 #endif
 
     // Read back on a later start as the same calendar date.
-    platform::SetSettingsStore(platform::NativeSettingsStore(app));
-    platform::SetTodayOverride([] { return Today.addDays(15); });
+    const platform::testing::ScopedSettingsStore store(platform::NativeSettingsStore(app));
+    const platform::testing::ScopedToday later(Today.addDays(15));
     modHelp::CheckUpdateReminder();
     QCOMPARE(boxes.shown().size(), 1);
     QCOMPARE(shell.opened().size(), 1);
@@ -251,6 +254,7 @@ void TestReminder::nativeStoreKeepsALocaleFreeDate()
 
 void TestReminder::nativeStoreLeavesADamagedFileAlone()
 {
+    const Fixture fixture;
 #ifdef Q_OS_WIN
     // The registry's counterpart of a damaged file: binary data where the
     // date should be.
@@ -263,7 +267,7 @@ void TestReminder::nativeStoreLeavesADamagedFileAlone()
     QCOMPARE(RegSetValueExW(key, name.c_str(), 0, REG_BINARY, garbage, sizeof garbage), LSTATUS(ERROR_SUCCESS));
     RegCloseKey(key);
 
-    platform::SetSettingsStore(platform::NativeSettingsStore(RegistryApp));
+    const platform::testing::ScopedSettingsStore store(platform::NativeSettingsStore(RegistryApp));
     MessageRecorder boxes;
     modHelp::CheckUpdateReminder(); // must simply return
     QVERIFY(boxes.shown().isEmpty());
@@ -287,7 +291,8 @@ void TestReminder::nativeStoreLeavesADamagedFileAlone()
     file.write(garbage);
     file.close();
 
-    platform::SetSettingsStore(platform::NativeSettingsStore(QStringLiteral("reminder-damaged")));
+    const platform::testing::ScopedSettingsStore store(
+        platform::NativeSettingsStore(QStringLiteral("reminder-damaged")));
     MessageRecorder boxes;
     modHelp::CheckUpdateReminder(); // must simply return
     QVERIFY(boxes.shown().isEmpty());
@@ -302,6 +307,55 @@ void TestReminder::nativeStoreLeavesADamagedFileAlone()
     modHelp::CheckUpdateReminder();
     QVERIFY(boxes.shown().isEmpty() && file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), big);
+#endif
+}
+
+void TestReminder::nativeStoreTrustsOnlyTheUsersFolder_data()
+{
+    QTest::addColumn<QString>("folder"); // its mode, or "link" for a link to a folder of the user's
+    QTest::addColumn<bool>("trusted");
+    QTest::newRow("the user's own") << "0700" << true;
+    QTest::newRow("the user's, others may read") << "0755" << true;
+    QTest::newRow("group-writable") << "0770" << false;
+    QTest::newRow("writable by all") << "0777" << false;
+    QTest::newRow("a link to a folder of the user's") << "link" << false;
+}
+
+// The store's folder follows the one rule of platform/Trust.h: a store that
+// someone else could change is neither read nor written.
+void TestReminder::nativeStoreTrustsOnlyTheUsersFolder()
+{
+#ifdef Q_OS_WIN
+    QSKIP("the registry store has no folder");
+#else
+    QFETCH(QString, folder);
+    QFETCH(bool, trusted);
+
+    const Fixture fixture;
+    static int stores = 0;
+    const QString app = QStringLiteral("reminder-trust-%1").arg(++stores);
+    const QString dir = m_config.filePath(app);
+    if (folder == u"link") {
+        QVERIFY(QDir().mkpath(dir + QStringLiteral("-real")));
+        QVERIFY(QFile::link(dir + QStringLiteral("-real"), dir));
+    } else {
+        QVERIFY(QDir().mkpath(dir));
+        QVERIFY(::chmod(QFile::encodeName(dir).constData(), mode_t(folder.toUInt(nullptr, 8))) == 0);
+    }
+    QFile file(dir + u'/' + app + QStringLiteral(".ini"));
+    const QByteArray before = "[Settings]\nUpdateReminderDate=" + iso(Today.addDays(-30)).toLatin1() + "\n";
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+    file.close();
+
+    const platform::testing::ScopedSettingsStore store(platform::NativeSettingsStore(app));
+    MessageRecorder boxes;
+    boxes.answerNext(platform::Answer::No);
+    modHelp::CheckUpdateReminder();
+
+    QCOMPARE(boxes.shown().size(), trusted ? 1 : 0);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray after = file.readAll();
+    QCOMPARE(after == before, !trusted);
 #endif
 }
 

@@ -1,10 +1,7 @@
 #include "app/forms/FormWindow.h"
 
-#include "app/widgets/ClickLabel.h"
 #include "app/widgets/Look.h"
-#include "app/forms/frmAbout.h"
 #include "platform/widgets/TopLevel.h"
-#include "web/modHelp.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,7 +9,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QMenuBar>
 #include <QScreen>
 #include <QShortcutEvent>
 
@@ -160,55 +156,10 @@ void FormWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
 }
 
-QString FormWindow::BannerText()
-{
-    return tr("Talk it over in the Corvane forum at www.corvanesoftwares.com");
-}
-
-QString FormWindow::FullBrandText()
-{
-    return tr("Home Business Opportunity. Start your own Internet business and make money online. Get this software "
-              "fully branded for your website. Click here for more details.");
-}
-
-QString FormWindow::CoBrandText()
-{
-    return tr("Co-brand this software for your site. Your name and links go on every copy your visitors take home; "
-              "see the Help for details. Click Here for more info on co-branding.");
-}
-
 QAction *FormWindow::newMenuItem(QWidget *menu, const char *name, const QString &caption)
 {
     auto *action = new QAction(caption, menu);
     action->setObjectName(QString::fromLatin1(name));
     menu->addAction(action);
     return action;
-}
-
-void FormWindow::addWebMenus(const QString &updateCaption, const char *firstSeparator, const char *secondSeparator)
-{
-    QMenuBar *bar = menuBar();
-    QMenu *help = bar->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    addMenuItem(help, "mnuOnline", tr("&Online Help"), this, &modHelp::OpenHelpPage);
-    addMenuItem(help, "mnuVisit", tr("&Visit Us Online"), this, &modHelp::OpenHomePage);
-    help->addSeparator()->setObjectName(QString::fromLatin1(firstSeparator));
-    addMenuItem(help, "mnuUpdate", updateCaption, this, &modHelp::OpenDownloadPage);
-    help->addSeparator()->setObjectName(QString::fromLatin1(secondSeparator));
-    addMenuItem(help, "mnuAbout", tr("&About Software"), this, &frmAbout::ShowModal);
-
-    addMenuItem(bar, "mnuDonate", tr("&Donate"), this, &modHelp::OpenDonateInfoPage);
-    // Kept for branded builds; never offered to the user here. Out of the bar
-    // as well as hidden: a screen reader counts every command in the bar.
-    QAction *makeMoney = addMenuItem(bar, "mnuMakeMoneyOnline", tr("Make Money &Online"), this,
-                                     &modHelp::OpenFullBrandPage);
-    makeMoney->setVisible(false);
-    bar->removeAction(makeMoney);
-}
-
-void FormWindow::connectLinks(ClickLabel *banner, ClickLabel *fullBrand, ClickLabel *coBrand)
-{
-    connect(banner, &ClickLabel::clicked, this, &modHelp::OpenHomePage);
-    connect(fullBrand, &ClickLabel::clicked, this, &modHelp::OpenFullBrandPage);
-    connect(coBrand, &ClickLabel::clicked, this, &modHelp::OpenCoBrandPage);
 }

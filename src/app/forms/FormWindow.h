@@ -6,7 +6,6 @@
 #include <type_traits>
 
 class QAbstractButton;
-class ClickLabel;
 
 // Base of the application's top-level windows: a fixed client area centred on
 // the screen, no minimize or maximize box, one button that answers both Enter
@@ -25,13 +24,6 @@ public:
     bool isUnloaded() const { return m_unloaded; }
 
     void setVisible(bool visible) override;
-
-protected:
-    // Texts of the banner and the two promotional labels, shared by the main
-    // and result windows.
-    static QString BannerText();
-    static QString FullBrandText();
-    static QString CoBrandText();
 
     // A menu item (or a command on the menu bar) named as its control. Its
     // command runs queued: whoever triggered it (the menu, a screen reader's
@@ -58,15 +50,9 @@ protected:
         return action;
     }
 
+protected:
     // Shown, loaded and not behind a modal window or box.
     bool takesCommands() const;
-
-    // Help, Donate and the never-offered Make Money Online command, which the
-    // main and result windows share apart from a few names.
-    void addWebMenus(const QString &updateCaption, const char *firstSeparator, const char *secondSeparator);
-
-    // The banner opens the home page, each promotional label its own page.
-    void connectLinks(ClickLabel *banner, ClickLabel *fullBrand, ClickLabel *coBrand);
 
     // Enter clicks the focused button or, when no button has the focus, this
     // one; Esc always clicks it. Without one, Enter still presses the focused

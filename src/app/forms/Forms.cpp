@@ -51,7 +51,6 @@ Slot<frmNagScreen2> &exitSlot()
 }
 
 bool shuttingDown = false;
-int exits = 0;
 
 } // namespace
 
@@ -60,19 +59,14 @@ frmMain *Main()
     return mainSlot().get();
 }
 
-bool IsMainLoaded()
+void ShowMain()
 {
-    return mainSlot().isLoaded();
+    Main()->show();
 }
 
 frmDisplay *Display()
 {
     return displaySlot().get();
-}
-
-bool IsDisplayLoaded()
-{
-    return displaySlot().isLoaded();
 }
 
 frmNagScreen2 *ExitWindow()
@@ -113,13 +107,7 @@ void ExitApplication()
     unload(mainSlot());
     unload(exitSlot());
     shuttingDown = false;
-    ++exits;
     QCoreApplication::quit();
-}
-
-int ExitCount()
-{
-    return exits;
 }
 
 } // namespace forms

@@ -10,10 +10,11 @@ class frmNagScreen2;
 namespace forms {
 
 frmMain *Main();
-bool IsMainLoaded();
+
+// Shows the main window, loading it first if need be.
+void ShowMain();
 
 frmDisplay *Display();
-bool IsDisplayLoaded();
 
 frmNagScreen2 *ExitWindow();
 bool IsExitWindowLoaded();
@@ -29,8 +30,5 @@ void HideExitWindow();
 // and ends the event loop. Whatever the handlers show or unload meanwhile
 // does not stop the pass, and a call from inside the pass does nothing.
 void ExitApplication();
-
-// How many times ExitApplication has run to its end in this process.
-int ExitCount();
 
 } // namespace forms

@@ -1,5 +1,6 @@
 #include "app/forms/frmAbout.h"
 
+#include "Config.h"
 #include "app/widgets/AppIcon.h"
 #include "app/widgets/ClickLabel.h"
 #include "app/forms/FormWindow.h"
@@ -17,7 +18,7 @@ frmAbout::frmAbout(QWidget *parent)
     : QDialog(parent, FixedWindowFlags() | Qt::Dialog)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(tr("Starkindle v1.15"));
+    setWindowTitle(QStringLiteral(STARKINDLE_CAPTION));
     setFixedSize(twips::size(6345, 3960));
     setFont(look::font(8.25));
     look::paintPanel(this);
@@ -28,8 +29,8 @@ frmAbout::frmAbout(QWidget *parent)
     picIcon->setGeometry(twips::rect(150, 150, 510, 510));
     picIcon->setPixmap(AppIcon().pixmap(picIcon->size()));
 
-    look::fitToText(look::label(this, "Label2", tr("Starkindle v1.15"), twips::rect(960, 285, 2910, 240),
-                                look::font(9.75, look::Bold), look::Text));
+    look::fitToText(look::label(this, "Label2", QStringLiteral(STARKINDLE_CAPTION),
+                                twips::rect(960, 285, 2910, 240), look::font(9.75, look::Bold), look::Text));
     look::label(this, "Label1",
                 tr("Starkindle describes the placement of the asteroid Eros in your birth chart. This asteroid is also "
                    "known as the Cupid. This sign helps you understand yourself and know more about your sexual urges "
@@ -56,10 +57,7 @@ frmAbout::frmAbout(QWidget *parent)
     Line2->setPalette(linePalette);
     Line2->setAutoFillBackground(true);
 
-    cmdOK = new QPushButton(tr("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twips::rect(4950, 3480, 1260, 345));
-    look::styleButton(cmdOK, look::font(8.25, look::Bold));
+    cmdOK = look::button(this, "cmdOK", tr("&OK"), twips::rect(4950, 3480, 1260, 345), look::font(8.25, look::Bold));
     cmdOK->setDefault(true);
     cmdOK->setFocus();
     // The links come after OK.

@@ -2,6 +2,7 @@
 
 #include "app/forms/FormWindow.h"
 
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class ClickLabel;
@@ -16,18 +17,21 @@ public:
     void setSignName(const QString &name);
     void setReading(const QString &reading);
 
-    void cmdBack_Click();
-    void cmdExit_Click();
-
 protected:
     void Form_Unload() override;
 
 private:
+    void cmdBack_Click();
+    void cmdExit_Click();
     // Puts the sign and the reading into the window's accessible description.
     void describeResult();
 
+    ClickLabel *Label61 = nullptr;
+    QGroupBox *fraSexualitySign = nullptr;
     QLabel *lblSexualitySign = nullptr;
     QLabel *lblSignDesc = nullptr;
     QPushButton *cmdBack = nullptr;
     QPushButton *cmdExit = nullptr;
+    ClickLabel *lblFullBrand = nullptr;
+    ClickLabel *lblCobrand = nullptr;
 };

@@ -1,11 +1,14 @@
 #include "app/forms/frmMain.h"
 
+#include "Config.h"
 #include "app/widgets/Accessible.h"
 #include "app/widgets/ClickLabel.h"
 #include "app/forms/Forms.h"
+#include "app/forms/Promotion.h"
 #include "app/widgets/Look.h"
 #include "app/widgets/Twips.h"
 #include "app/forms/frmDisplay.h"
+#include "astro/Calendar.h"
 #include "astro/SignReadings.h"
 #include "astro/modPlanetSign.h"
 #include "platform/MessageBox.h"
@@ -74,13 +77,11 @@ frmMain::frmMain(QWidget *parent)
     : FormWindow(twips::size(7260, 5040), parent)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(tr("Starkindle v1.15"));
+    setWindowTitle(QStringLiteral(STARKINDLE_CAPTION));
 
     // Banner.
     QWidget *top = look::panel(client(), twips::rect(0, 0, 7260, 615));
-    Label61 = look::link(top, "Label61", BannerText(),
-                         twips::rect(120, 120, 7080, 435), look::font(9, look::Bold | look::Underlined), look::Text,
-                         Qt::AlignHCenter | Qt::AlignTop);
+    Label61 = promotion::Banner(top, twips::rect(120, 120, 7080, 435));
 
     // Description, entry and the find-sign button.
     QWidget *middle = look::panel(client(), twips::rect(0, 600, 7260, 3615));
@@ -119,22 +120,17 @@ frmMain::frmMain(QWidget *parent)
     Label7->setBuddy(cboMonth);
     Label6->setBuddy(cboYear);
 
-    cmdNext = new QPushButton(tr("Find My &Sexual Astrology Sign"), middle);
-    cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    cmdNext->setGeometry(twips::rect(600, 2760, 6015, 615));
-    look::styleButton(cmdNext, look::font(9, look::Bold));
+    cmdNext = look::button(middle, "cmdNext", tr("Find My &Sexual Astrology Sign"), twips::rect(600, 2760, 6015, 615),
+                           look::font(9, look::Bold));
 
     // Promotional labels and the way out. The co-brand label is made last, so
     // it starts in front of the fully-branded one.
     QWidget *bottom = look::panel(client(), twips::rect(0, 4200, 7260, 855));
-    const QFont promo = look::font(8.25, look::Bold | look::Underlined);
-    lblFullBrand = look::link(bottom, "lblFullBrand", FullBrandText(), twips::rect(120, 120, 5985, 615), promo, look::Text, Qt::AlignLeft | Qt::AlignTop, true);
-    lblCobrand = look::link(bottom, "lblCobrand", CoBrandText(), twips::rect(120, 120, 5985, 615), promo, look::Text, Qt::AlignLeft | Qt::AlignTop, true);
+    lblFullBrand = promotion::FullBrandLabel(bottom, twips::rect(120, 120, 5985, 615), Qt::AlignLeft | Qt::AlignTop);
+    lblCobrand = promotion::CoBrandLabel(bottom, twips::rect(120, 120, 5985, 615));
 
-    cmdExit = new QPushButton(tr("&Exit"), bottom);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdExit->setGeometry(twips::rect(6240, 240, 900, 465));
-    look::styleButton(cmdExit, look::font(8.25, look::Bold));
+    cmdExit = look::button(bottom, "cmdExit", tr("&Exit"), twips::rect(6240, 240, 900, 465),
+                           look::font(8.25, look::Bold));
     setDefaultAndCancel(cmdExit);
 
     setTabOrder(txtName, cboDate);
@@ -151,7 +147,6 @@ frmMain::frmMain(QWidget *parent)
 
     connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
-    connectLinks(Label61, lblFullBrand, lblCobrand);
 
     Form_Load();
     txtName->setFocus();
@@ -163,18 +158,16 @@ void frmMain::buildMenus()
     file->setObjectName(QStringLiteral("mnuFile"));
     addMenuItem(file, "mnuFindSexualitySign", tr("Find My &Sexual Astrology Sign"), this, &frmMain::cmdNext_Click);
     addMenuItem(file, "mnuExit", tr("E&xit"), this, &frmMain::mnuExit_Click);
-    addWebMenus(tr("Check for Software &Update"), "mnuHelp1", "mnuHelp2");
+    promotion::AddWebMenus(this, tr("Check for Software &Update"), "mnuHelp1", "mnuHelp2");
 }
 
 void frmMain::Form_Load()
 {
     for (int day = 1; day <= 31; ++day)
         cboDate->addItem(QString::number(day));
-    // The month names are what the sign table compares against: never translated.
-    cboMonth->addItems({QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-                        QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"), QStringLiteral("July"),
-                        QStringLiteral("August"), QStringLiteral("September"), QStringLiteral("October"),
-                        QStringLiteral("November"), QStringLiteral("December")});
+    // The names the sign lookup reads back: never translated.
+    for (QStringView month : astro::MonthNames)
+        cboMonth->addItem(month.toString());
     for (int year = astro::EarliestYear; year <= astro::LatestYear; ++year)
         cboYear->addItem(QString::number(year));
     cboDate->setCurrentIndex(0);
@@ -325,4 +318,18 @@ void frmMain::mnuExit_Click()
 void frmMain::Form_Unload()
 {
     forms::ShowExitWindow();
+}
+
+void frmMain::bringPromotionToFront(cobrand::Action action)
+{
+    switch (action) {
+    case cobrand::Action::CoBrandToFront:
+        lblCobrand->raise();
+        break;
+    case cobrand::Action::FullBrandToFront:
+        lblFullBrand->raise();
+        break;
+    case cobrand::Action::Nothing:
+        break;
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/forms/FormWindow.h"
+#include "web/CoBrand.h"
 
 class QAction;
 class QKeyEvent;
@@ -18,22 +19,9 @@ class frmMain : public FormWindow
 public:
     explicit frmMain(QWidget *parent = nullptr);
 
-    // The find-sign command.
-    void cmdNext_Click();
-
-    // Checks the entry; when it answers false the user has been told why.
-    bool ValidateEntry();
-
-    // Looks up the chosen date and leaves its sign in SexualitySign.
-    void GetPlanetSign();
-
-    // The two promotional labels that share one place at the bottom.
-    ClickLabel *fullBrandLabel() const { return lblFullBrand; }
-    ClickLabel *coBrandLabel() const { return lblCobrand; }
-
-    // The name filter for one typed character: 0 discards it, and a lower-case
-    // letter comes back in capitals.
-    void txtName_KeyPress(char16_t &keyAscii);
+    // Brings one of the two promotional labels that share one place at the
+    // bottom to the front, as the start-up's co-brand draw decided.
+    void bringPromotionToFront(cobrand::Action action);
 
 protected:
     void Form_Unload() override;
@@ -41,6 +29,15 @@ protected:
 
 private:
     void Form_Load();
+    // The find-sign command.
+    void cmdNext_Click();
+    // Checks the entry; when it answers false the user has been told why.
+    bool ValidateEntry();
+    // Looks up the chosen date and leaves its sign in SexualitySign.
+    void GetPlanetSign();
+    // The name filter for one typed character: 0 discards it, and a lower-case
+    // letter comes back in capitals.
+    void txtName_KeyPress(char16_t &keyAscii);
     // The name box's input, each character through the name filter.
     bool filterKey(const QKeyEvent &key);
     void filterCommitted(const QString &text);

@@ -1,5 +1,6 @@
 #include "app/forms/frmNagScreen2.h"
 
+#include "Config.h"
 #include "app/widgets/AppIcon.h"
 #include "app/widgets/ClickLabel.h"
 #include "app/forms/Forms.h"
@@ -53,7 +54,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
     : FormWindow(twips::size(7380, 6720), parent)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
-    setWindowTitle(tr("Starkindle v1.15"));
+    setWindowTitle(QStringLiteral(STARKINDLE_CAPTION));
 
     // Title, icon and the support text.
     auto *Picture1 = new QLabel(client());
@@ -62,8 +63,8 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
     Picture1->setGeometry(twips::rect(120, 120, 720, 720));
     Picture1->setPixmap(AppIcon().pixmap(Picture1->size()));
 
-    look::fitToText(look::label(client(), "Label1", tr("Starkindle v1.15"), twips::rect(1020, 120, 2400, 240),
-                                look::font(9.75, look::Bold), look::Text));
+    look::fitToText(look::label(client(), "Label1", QStringLiteral(STARKINDLE_CAPTION),
+                                twips::rect(1020, 120, 2400, 240), look::font(9.75, look::Bold), look::Text));
     Label2 = look::label(client(), "Label2", QString(), twips::rect(1020, 420, 6240, 900), look::font(8.25),
                          look::Caption);
 
@@ -100,10 +101,8 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
     for (QWidget *box : boxes())
         box->installEventFilter(this);
 
-    cmdSubmit = new QPushButton(tr("Refer A Friend &Now"), Frame2);
-    cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
-    cmdSubmit->setGeometry(twips::rect(2280, 1995, 2580, 375));
-    look::styleButton(cmdSubmit, look::font(8.25, look::Bold));
+    cmdSubmit = look::button(Frame2, "cmdSubmit", tr("Refer A Friend &Now"), twips::rect(2280, 1995, 2580, 375),
+                             look::font(8.25, look::Bold));
 
     // The invitation and the way out.
     Check1 = new QCheckBox(tr("Visit %1 now").arg(QUrl(modHelp::WebSite()).host()), client());
@@ -114,10 +113,8 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
     checkPalette.setColor(QPalette::WindowText, look::Text);
     Check1->setPalette(checkPalette);
 
-    cmdClose = new QPushButton(tr("E&xit"), client());
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setGeometry(twips::rect(6000, 6135, 1260, 435));
-    look::styleButton(cmdClose, look::font(8.25, look::Bold));
+    cmdClose = look::button(client(), "cmdClose", tr("E&xit"), twips::rect(6000, 6135, 1260, 435),
+                            look::font(8.25, look::Bold));
 
     setTabOrder(txtName, txtEmail);
     setTabOrder(txtEmail, txtFriendName);
@@ -195,8 +192,7 @@ void frmNagScreen2::Form_Load()
     platform::Randomize();
     const float r = platform::Rnd();
     // r is below 1, so this is 0..3; the clamp only guards a stray value.
-    m_supportText = qBound(0, int(r * 4), 3);
-    Label2->setText(SupportText(m_supportText));
+    Label2->setText(SupportText(qBound(0, int(r * 4), 3)));
     // A screen reader reads the support text as the window opens.
     setAccessibleDescription(Label2->text());
 }

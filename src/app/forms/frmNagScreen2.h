@@ -24,12 +24,8 @@ public:
     // result windows do this).
     void ShowTopMost();
 
-    // Which of the four support texts the load drew, 0..3.
-    int supportTextNumber() const { return m_supportText; }
+    // The four support texts the load draws from, 0..3.
     static QString SupportText(int number);
-
-    void cmdSubmit_Click();
-    void cmdClose_Click();
 
 protected:
     void Form_Unload() override;
@@ -37,6 +33,8 @@ protected:
 
 private:
     void Form_Load();
+    void cmdSubmit_Click();
+    void cmdClose_Click();
     void Check1_Click(bool checked);
 
     // The five referral boxes, in reading order.
@@ -47,7 +45,6 @@ private:
     // Empties the box that got the focus while showing its placeholder.
     void clearPlaceholder();
 
-    int m_supportText = 1;
     QPointer<QWidget> m_placeholderToClear;
     QLabel *Label2 = nullptr;
     QLineEdit *txtName = nullptr;

@@ -8,14 +8,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
-#include <QPointer>
-#include <QProxyStyle>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QCoreApplication>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QPushButton>
 #include <QWidget>
 
 namespace {
@@ -232,6 +233,16 @@ void styleButton(QAbstractButton *button, const QFont &font)
     p.setColor(QPalette::Button, ButtonFace);
     p.setColor(QPalette::ButtonText, Qt::black);
     button->setPalette(p);
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
+                    const QFont &font)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    styleButton(b, font);
+    return b;
 }
 
 void setUpPickList(QComboBox *list, int rows)

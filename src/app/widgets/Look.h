@@ -7,6 +7,7 @@ class QComboBox;
 class QWidget;
 class QLabel;
 class QAbstractButton;
+class QPushButton;
 class ClickLabel;
 class QGroupBox;
 
@@ -51,6 +52,11 @@ void fitToText(QLabel *label);
 
 // Gives a push button the light-grey face and dark text.
 void styleButton(QAbstractButton *button, const QFont &font);
+
+// A push button named as its control, at its place, with that face and text
+// in the given font.
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
+                    const QFont &font);
 
 // A dark-grey framed panel with a light-grey caption in bold.
 QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const QRect &geometry);
