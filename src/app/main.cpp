@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/widgets/DeferredIconStyle.h"
 #include "app/NoDisplay.h"
+#include "app/widgets/WholeFrameStyle.h"
 #include "app/StartUp.h"
 #include "platform/widgets/QtMessageBox.h"
 #include "platform/SingleInstance.h"
@@ -34,8 +35,9 @@ int main(int argc, char *argv[])
     // One look everywhere: the panels and buttons set their own colours, which
     // the native Windows style ignores (grey on grey there). A menu bar's
     // hidden extension button loads its icon (and with it the image plugins)
-    // only when it is shown.
-    QApplication::setStyle(new DeferredIconStyle(QStringLiteral("Fusion")));
+    // only when it is shown. Text boxes keep their whole frame at fractional
+    // scale factors.
+    QApplication::setStyle(new DeferredIconStyle(new WholeFrameStyle(QStringLiteral("Fusion"))));
     // Lets the desktop match the windows to the installed desktop file (and
     // its icon), on Wayland in particular.
     QGuiApplication::setDesktopFileName(QStringLiteral(STARKINDLE_APP_ID));
