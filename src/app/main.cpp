@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     platform::InstanceGuard instance;
     const bool anotherInstanceRunning = !instance.tryAcquire();
 
-    NoDisplayGuard noDisplay;
+    NoDisplayGuard noDisplay(argv);
     QApplication app(argc, argv);
     noDisplay.release();
     QApplication::setWindowIcon(AppIcon());
