@@ -10,6 +10,7 @@
 #include <QApplication>
 
 #include <csignal>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -27,6 +28,11 @@ int main(int argc, char *argv[])
     // ends.
     platform::InstanceGuard instance;
     const bool anotherInstanceRunning = !instance.tryAcquire();
+    // No claim, where none may be missing: said at once, display or not.
+    const bool refused = !anotherInstanceRunning && !instance.isHeld()
+        && !platform::InstanceGuard::UnguardedStartAllowed();
+    if (refused)
+        std::fprintf(stderr, "starkindle: %s\n", qPrintable(startup::UnguardedStartText()));
 
     NoDisplayGuard noDisplay(argv);
     QApplication app(argc, argv);
@@ -45,6 +51,10 @@ int main(int argc, char *argv[])
     // to be the last one hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::SetMessageHandler(&platform::ShowQtMessageBox);
+    if (refused) {
+        startup::RefuseUnguardedStart();
+        return 1;
+    }
 
     if (!startup::StartApplication(anotherInstanceRunning))
         return 0;

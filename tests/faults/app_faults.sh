@@ -490,6 +490,47 @@ instance_lock_place)
     [ -e "$nb/home/.cache/starkindle/starkindle.lock" ] || fail "the lock is not in the home's cache folder"
     ;;
 
+instance_lock_unlisted_user)
+    # A user id the system does not list (no passwd entry, as in many
+    # containers), and /tmp/starkindle-<uid> taken by someone else: the lock
+    # goes to the cache folder of a HOME only the user can write to; with
+    # any other HOME the start is refused rather than run unguarded.
+    [ "$(id -u)" -eq 0 ] || { echo "note: not root; another user's part needs root"; echo "PASS [$case_name]"; exit 0; }
+    uid=54321 u=$work/unlisted
+    ! getent passwd $uid >/dev/null || fail "user id $uid is listed here"
+    mkdir -p -m 700 /tmp/starkindle-$uid # root's; left for other runs
+    [ "$(stat -c %u /tmp/starkindle-$uid)" -ne $uid ] || fail "/tmp/starkindle-$uid is the user's own"
+    mkdir -p "$u/home"
+    cp "$app" "$u/starkindle"
+    cp "${XAUTHORITY:?xvfb-run sets it}" "$u/xauth"
+    chown -R $uid:$uid "$u"
+    chmod 711 "$work"
+    app=$u/starkindle
+    as_user=(setpriv --reuid=$uid --regid=$uid --clear-groups env -u STARKINDLE_INSTANCE_DIR XAUTHORITY="$u/xauth"
+        XDG_CONFIG_HOME="$u/home/.config" HOME="$u/home")
+    start_app "${as_user[@]}"
+    first=$started
+    wait_until have_main 1 || fail "no main window"
+    [ -e "$u/home/.cache/starkindle/starkindle.lock" ] || fail "the lock is not in HOME's cache folder"
+    start_app "${as_user[@]}"
+    wait_until have_box 1 || fail "the second start was not refused ($(main_windows) main windows)"
+    answer_box "$(box_id)" Return
+    stop_app "$first"
+    chmod 770 "$u/home"
+    for how in group-writable unset; do
+        rc=0
+        "${as_user[@]}" env $([ $how = group-writable ] || echo -u HOME) "$app" 2>"$work/err" &
+        pid=$!
+        pids+=($pid)
+        wait_until have_box 1 || fail "HOME $how: no box said why the start was refused"
+        have_main 0 || fail "HOME $how: the main window came"
+        answer_box "$(box_id)" Return
+        wait "$pid" || rc=$?
+        [ "$rc" -eq 1 ] && grep -q 'no private folder for the lock' "$work/err" ||
+            fail "HOME $how: status $rc; said: $(cat "$work/err")"
+    done
+    ;;
+
 start_while_display_resets)
     # An X server drops the connections that arrive while it resets (which it
     # does whenever its last client leaves, unless told -noreset). A stand-in
