@@ -9,7 +9,7 @@ namespace platform {
 // Hands a web address to the desktop's default browser and returns at once.
 // The caller learns nothing of the outcome. On Windows a failure goes
 // unreported; elsewhere, where a minimal system may have no opener at all,
-// the first address that cannot be handed on is shown in a message box.
+// every address that cannot be handed on is shown in a message box.
 void ShellOpen(const QString &address);
 
 // Replaces the real shell, e.g. with a recorder in tests. An empty function
