@@ -249,6 +249,13 @@ def press(acc):
     return time.monotonic() - start
 
 
+def picture(acc):
+    """The pixels of an accessible's area on screen, as the user sees them."""
+    x, y, w, h = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y), "rgb:-"],
+                          capture_output=True, check=True).stdout
+
+
 def click(acc, button=1):
     """A real mouse click in the middle of an accessible's area on screen."""
     x, y, w, h = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
@@ -518,6 +525,36 @@ class EndToEnd(unittest.TestCase):
                 self.assertFalse(any(is_main(w) for w in self.session.windows(app)))
                 keys("alt+x")
                 self.assertEqual(process.wait(timeout=10), 0)
+
+    def test_focus_frame_from_the_start_and_f10(self):
+        """The result and exit windows open with Exit focused and its frame
+        drawn: Tab takes the frame away and Shift+Tab brings the same
+        picture back. F10 opens the first menu where there is a menu bar."""
+        process, app, main = self.start_main()
+        keys("F10")
+        wait_for("F10 to open File", lambda: child_named(main, "Find My Sexual Astrology Sign",
+                                                         "menu item").getState().contains(pyatspi.STATE_SHOWING))
+        keys("Escape", "Escape")
+        type_text("ann")
+        keys("alt+s")
+        for find, what, leave in ((is_result, "the result window", "alt+e"), (is_exit_window, "the exit window", None)):
+            window = self.session.window(app, find, what, process)
+            button = next(a for a in walk(window) if a.name == "Exit" and a.getRoleName() == "push button")
+            self.assertTrue(button.getState().contains(pyatspi.STATE_FOCUSED))
+            seen = []
+            wait_for("a steady picture of Exit", lambda: seen.append(picture(button)) or seen[-2:-1] == seen[-1:])
+            shown = seen[-1]
+            keys("Tab")
+            wait_for("Tab to take the frame off Exit", lambda: picture(button) != shown)
+            keys("shift+Tab")
+            wait_for("Shift+Tab to draw Exit as it opened", lambda: picture(button) == shown)
+            if leave:
+                keys("F10")
+                wait_for("F10 to open File", lambda: child_named(window, "Back", "menu item").getState().contains(
+                    pyatspi.STATE_SHOWING))
+                keys("Escape", "Escape", leave)
+        keys("alt+x")
+        self.assertEqual(process.wait(timeout=10), 0)
 
     def test_exit_from_result_window(self):
         for route in (["alt+e"], ["alt+f", "x"], ["Return"]):
