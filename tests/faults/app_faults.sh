@@ -491,73 +491,43 @@ instance_lock_place)
     ;;
 
 instance_lock_unlisted_user)
-    # A user id the system does not list (no passwd entry, as in many
-    # containers), and /tmp/starkindle-<uid> taken by someone else: the lock
-    # goes to the cache folder of a HOME only the user can write to; with
-    # any other HOME the start is refused rather than run unguarded.
+    # No passwd entry (as in many containers), someone else's /tmp folder: the
+    # lock goes to a HOME only the user can write to, or the start is refused.
     [ "$(id -u)" -eq 0 ] || { echo "note: not root; another user's part needs root"; echo "PASS [$case_name]"; exit 0; }
     uid=54321 u=$work/unlisted
     ! getent passwd $uid >/dev/null || fail "user id $uid is listed here"
-    mkdir -p -m 700 /tmp/starkindle-$uid # root's; left for other runs
-    [ "$(stat -c %u /tmp/starkindle-$uid)" -ne $uid ] || fail "/tmp/starkindle-$uid is the user's own"
-    mkdir -p "$u/home"
-    cp "$app" "$u/starkindle"
-    cp "${XAUTHORITY:?xvfb-run sets it}" "$u/xauth"
-    chown -R $uid:$uid "$u"
-    chmod 711 "$work"
-    app=$u/starkindle
-    as_user=(setpriv --reuid=$uid --regid=$uid --clear-groups env -u STARKINDLE_INSTANCE_DIR XAUTHORITY="$u/xauth"
-        XDG_CONFIG_HOME="$u/home/.config" HOME="$u/home")
-    start_app "${as_user[@]}"
-    first=$started
-    wait_until have_main 1 || fail "no main window"
-    [ -e "$u/home/.cache/starkindle/starkindle.lock" ] || fail "the lock is not in HOME's cache folder"
-    start_app "${as_user[@]}"
-    wait_until have_box 1 || fail "the second start was not refused ($(main_windows) main windows)"
-    answer_box "$(box_id)" Return
-    stop_app "$first"
-    chmod 770 "$u/home"
-    for how in group-writable unset; do
-        rc=0
-        "${as_user[@]}" env $([ $how = group-writable ] || echo -u HOME) "$app" 2>"$work/err" &
-        pid=$!
-        pids+=($pid)
-        wait_until have_box 1 || fail "HOME $how: no box said why the start was refused"
-        have_main 0 || fail "HOME $how: the main window came"
+    mkdir -p -m 700 /tmp/starkindle-$uid "$u/home" # the first root's, left for other runs
+    cp "$app" "$u/starkindle" && cp "${XAUTHORITY:?}" "$u/xauth" && chown -R $uid:$uid "$u" && chmod 711 "$work" && app=$u/starkindle
+    as_user=(setpriv --reuid=$uid --regid=$uid --clear-groups env -u STARKINDLE_INSTANCE_DIR XAUTHORITY="$u/xauth" HOME="$u/home")
+    start_app "${as_user[@]}" && first=$started
+    wait_until have_main 1 && [ -e "$u/home/.cache/starkindle/starkindle.lock" ] || fail "no main window, or no lock in HOME"
+    for home_mode in 700 770; do # the second start says "already running", or why it cannot start
+        chmod $home_mode "$u/home" && start_app "${as_user[@]}"
+        wait_until have_box 1 && have_main 1 || fail "HOME $home_mode: no box, $(main_windows) main windows"
         answer_box "$(box_id)" Return
-        wait "$pid" || rc=$?
-        [ "$rc" -eq 1 ] && grep -q 'no private folder for the lock' "$work/err" ||
-            fail "HOME $how: status $rc; said: $(cat "$work/err")"
+        wait "$started" && rc=0 || rc=$?
+        [ "$rc" -eq $((home_mode == 770)) ] || fail "HOME $home_mode: the start ended with status $rc"
     done
+    grep -q 'no private folder for the lock' "$log" || fail "the refusal was not said on standard error"
+    stop_app "$first"
     ;;
 
 start_while_display_resets)
-    # An X server drops the connections that arrive while it resets (which it
-    # does whenever its last client leaves, unless told -noreset). A stand-in
-    # in front of this display drops those of its first half second, then
-    # passes connections through. With the file-size limit and no runtime
-    # folder any message to the log is lost: the start must come up anyway.
-    n=$((6000 + RANDOM % 1000))
-    socket=/tmp/.X11-unix/X$n
-    [ ! -e "$socket" ] || fail "$socket is taken"
-    python3 -c 'import socket, sys, threading, time
+    # A server that resets (whenever its last client has gone) drops the
+    # connections that arrive meanwhile, as this stand-in does for 0.5 s.
+    socket=/tmp/.X11-unix/X$((6000 + RANDOM % 1000))
+    python3 -c 'import socket as s, sys, threading as t, time
 def pipe(a, b):
     while data := a.recv(65536): b.sendall(data)
-    b.shutdown(socket.SHUT_WR)
-server = socket.socket(socket.AF_UNIX); server.bind(sys.argv[1]); server.listen(8)
-until = time.monotonic() + 0.5
-while True:
-    c, _ = server.accept()
+server = s.socket(s.AF_UNIX); server.bind(sys.argv[1]); server.listen(8); until = time.monotonic() + 0.5
+while c := server.accept()[0]:
     if time.monotonic() < until: c.close(); continue
-    x = socket.socket(socket.AF_UNIX); x.connect(sys.argv[2])
-    for ends in ((c, x), (x, c)): threading.Thread(target=pipe, args=ends, daemon=True).start()' \
-        "$socket" "/tmp/.X11-unix/X${DISPLAY#:}" &
-    pids+=($!)
+    x = s.socket(s.AF_UNIX); x.connect(sys.argv[2]); [t.Thread(target=pipe, args=e).start() for e in ((c, x), (x, c))]' \
+        "$socket" "/tmp/.X11-unix/X${DISPLAY#:}" & pids+=($!)
     trap 'rm -f "$socket"; cleanup' EXIT
     wait_until test -S "$socket" || fail "the stand-in did not start"
-    : >"$work/xauth"
-    xauth -f "$work/xauth" add ":$n" . "$(xauth list "$DISPLAY" | awk 'NR == 1 { print $3 }')"
-    start_to_main_window env -u XDG_RUNTIME_DIR DISPLAY=:$n XAUTHORITY="$work/xauth" bash -c 'ulimit -f 0 && exec "$0"'
+    xauth -f "$work/xauth" add ":${socket##*X}" . "$(xauth list "$DISPLAY" | awk 'NR == 1 { print $3 }')" 2>/dev/null
+    start_to_main_window env -u XDG_RUNTIME_DIR DISPLAY=":${socket##*X}" XAUTHORITY="$work/xauth" bash -c 'ulimit -f 0 && exec "$0"'
     ;;
 
 no_display)

@@ -14,21 +14,15 @@ out=$(desktop-file-validate "$desktop" 2>&1) || { echo "$out"; exit 1; }
 [ -z "$out" ] || { echo "desktop-file-validate: $out"; exit 1; }
 echo "desktop-file-validate: no remarks"
 
-# Fails on errors and warnings; infos and pedantic remarks are printed, and
-# no more than the two known: the id's capitals and the home page's http.
-out=$(appstreamcli validate --no-net --pedantic "$metainfo") || { echo "$out"; exit 1; }
-echo "$out"
+# No errors or warnings, and no remarks but the id's capitals and the http home page.
+out=$(appstreamcli validate --no-net --pedantic "$metainfo") && echo "$out" || { echo "$out"; exit 1; }
 [ "$(grep -c '^[EWIP]: ' <<<"$out")" -le 2 ] || { echo "more remarks than the two known"; exit 1; }
-
-# Each picture of the application the README shows (not the Windows ones)
-# is offered with a caption.
-shots=$(grep -o 'docs/screenshots/[a-z]*\.png' "$readme" | sort -u)
-[ -n "$shots" ] || { echo "no pictures found in $readme"; exit 1; }
-for shot in $shots; do
-    grep -q "<image>https://.*/$(basename "$shot")</image>" "$metainfo" || { echo "$shot is not in the metainfo"; exit 1; }
+# The README's pictures of the application (not Windows'), each with a caption.
+for shot in $(grep -o 'docs/screenshots/[a-z]*\.png' "$readme" | sort -u); do
+    grep -q "<image>https://.*/${shot##*/}</image>" "$metainfo" || { echo "$shot is not in the metainfo"; exit 1; }
 done
-[ "$(grep -c '<caption>..*</caption>' "$metainfo")" -eq "$(grep -c '<image>' "$metainfo")" ] \
-    || { echo "a screenshot has no caption"; exit 1; }
+captions=$(grep -c '<caption>..*</caption>' "$metainfo") images=$(grep -c '<image>' "$metainfo")
+[ "$captions" -eq "$images" ] || { echo "$images pictures, $captions captions"; exit 1; }
 
 # Software centres find the desktop file through the launchable, and the
 # component id is the desktop file's name.

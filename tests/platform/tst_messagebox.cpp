@@ -1,13 +1,9 @@
 #include "platform/widgets/QtMessageBox.h"
 #include "support/TestSupport.h"
 
-#include <QAccessible>
 #include <QApplication>
-#include <QLabel>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTest>
 #include <QWindow>
 
@@ -24,7 +20,6 @@ private Q_SLOTS:
     void realQuestionBox_data();
     void realQuestionBox();
     void recorderAnswersAndRecords();
-    void realBoxWithField();
 };
 
 void TestMessageBox::realInformationBox()
@@ -118,39 +113,6 @@ void TestMessageBox::recorderAnswersAndRecords()
     QCOMPARE(recorder.shown().first().caption, QStringLiteral("Starkindle"));
     QCOMPARE(recorder.shown().first().icon, MessageIcon::Stop);
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-// A long address without spaces shows whole in the field, below the text and
-// above OK; a screen reader finds it by name, Tab reaches it, and it can be
-// selected but not changed.
-void TestMessageBox::realBoxWithField()
-{
-    const QString address = QStringLiteral("http://www.corvanesoftwares.com/cvcs-refer-a-friend.php?taf1=")
-        + QStringLiteral("Tom%20%26%20Jerry").repeated(25);
-    QString text, name;
-    bool whole = false, inOrder = false, tabbed = false, readOnly = false;
-    WhenModalAppears<QMessageBox>([&](QMessageBox *box) {
-        auto *field = box->findChild<QPlainTextEdit *>();
-        QAbstractButton *ok = box->button(QMessageBox::Ok);
-        if (field && QTest::qWaitForWindowExposed(box)) {
-            text = field->toPlainText();
-            name = QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
-            readOnly = QAccessible::queryAccessibleInterface(field)->state().readOnly;
-            whole = field->verticalScrollBar()->maximum() == 0 && field->horizontalScrollBar()->maximum() == 0;
-            const QRect label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->geometry();
-            inOrder = label.bottom() < field->y() && field->geometry().bottom() < ok->mapTo(box, QPoint()).y();
-            tabbed = NextTabStop(ok) == field;
-        }
-        ok->click();
-    });
-    QCOMPARE(platform::ShowMessageWithField(QStringLiteral("No browser."), address, QStringLiteral("Address")),
-             platform::Answer::Ok);
-    QCOMPARE(text, address);
-    QCOMPARE(name, QStringLiteral("Address"));
-    QVERIFY(whole);
-    QVERIFY(inOrder);
-    QVERIFY(tabbed);
-    QVERIFY(readOnly);
 }
 
 QTEST_MAIN(TestMessageBox)
