@@ -1,13 +1,36 @@
 #include "app/NoDisplay.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
+
+#ifdef Q_OS_LINUX
+#include <unistd.h>
+#endif
 
 namespace {
 NoDisplayGuard *current = nullptr;
+
+// Tries of one start, counted across its fresh starts; taken out of the
+// environment at once so that programs it starts do not inherit it.
+const char TriesVariable[] = "STARKINDLE_DISPLAY_TRIES";
+constexpr int MaxTries = 20;
+constexpr std::chrono::milliseconds TryAgainAfter{100};
+
+// Whether DISPLAY names a local X server that is listening: one that refused
+// the connection is there, and may be resetting.
+bool localXServerListening()
+{
+    const QByteArray display = qgetenv("DISPLAY");
+    if (!display.startsWith(':'))
+        return false;
+    return QFileInfo::exists(QLatin1String("/tmp/.X11-unix/X") + QLatin1String(display.mid(1).split('.').first()));
+}
 
 // Whether Qt could load its Wayland platform plugin (Debian's qt6-wayland):
 // looked for where Qt looks, its own plugin folder and QT_PLUGIN_PATH.
@@ -38,10 +61,22 @@ QByteArray explanation()
            + (display.isEmpty() ? QByteArray("DISPLAY is not set") : "DISPLAY is " + display)
            + "); start it from a graphical session\n";
 }
+
+// Said instead when a local X server was there but dropped every connection.
+QByteArray droppedExplanation(int tries)
+{
+    return "starkindle: no display could be opened: the X server of DISPLAY " + qgetenv("DISPLAY")
+           + " dropped the connection " + QByteArray::number(tries) + " times in a row\n";
+}
 } // namespace
 
-NoDisplayGuard::NoDisplayGuard()
+NoDisplayGuard::NoDisplayGuard(char **argv)
 {
+    for (char **arg = argv; *arg; ++arg)
+        m_argv.push_back(*arg);
+    m_argv.push_back(nullptr);
+    m_tries = qEnvironmentVariableIntValue(TriesVariable);
+    qunsetenv(TriesVariable);
     current = this;
     m_active = true;
     m_previous = qInstallMessageHandler(&NoDisplayGuard::handler);
@@ -70,8 +105,20 @@ void NoDisplayGuard::release()
 void NoDisplayGuard::handler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     NoDisplayGuard *self = current;
-    if (type == QtFatalMsg && message.contains(QLatin1String("platform plugin"))) {
-        std::fprintf(stderr, "%s", explanation().constData());
+    // Qt gives up on a display it cannot reach with a fatal message, and on
+    // one that drops it during start-up with a warning before exit(1).
+    const bool lost = (type == QtFatalMsg && message.contains(QLatin1String("platform plugin")))
+        || (self && message.startsWith(QLatin1String("The X11 connection broke")));
+    if (lost) {
+        const bool dropped = self && localXServerListening();
+#ifdef Q_OS_LINUX
+        if (dropped && self->m_tries + 1 < MaxTries) {
+            std::this_thread::sleep_for(TryAgainAfter);
+            qputenv(TriesVariable, QByteArray::number(self->m_tries + 1));
+            ::execv("/proc/self/exe", self->m_argv.data());
+        }
+#endif
+        std::fprintf(stderr, "%s", (dropped ? droppedExplanation(self->m_tries + 1) : explanation()).constData());
         std::fflush(stderr);
         // Not exit(): this runs inside QApplication's constructor, and
         // static destructors must not meet a half-made application.

@@ -37,6 +37,20 @@ bool StartApplication(bool anotherInstanceRunning)
     return true;
 }
 
+QString UnguardedStartText()
+{
+    return QCoreApplication::translate("startup",
+                                       "Starkindle cannot start: it found no private folder for the lock that keeps a "
+                                       "second copy from running. The system has no home folder on record for your "
+                                       "user, and HOME is not a folder that only you can write to. Set HOME to such a "
+                                       "folder and start Starkindle again.");
+}
+
+void RefuseUnguardedStart()
+{
+    platform::ShowMessage(UnguardedStartText(), platform::MessageIcon::Stop);
+}
+
 void CoBrand_Randomize()
 {
     forms::Main()->bringPromotionToFront(cobrand::ActionFor(cobrand::Number(platform::Rnd())));

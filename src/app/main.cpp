@@ -4,6 +4,7 @@
 #include "app/widgets/DeferredIconStyle.h"
 #include "app/widgets/Look.h"
 #include "app/NoDisplay.h"
+#include "app/widgets/WholeFrameStyle.h"
 #include "app/StartUp.h"
 #include "platform/widgets/QtMessageBox.h"
 #include "platform/SingleInstance.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 
 #include <csignal>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -30,16 +32,22 @@ int main(int argc, char *argv[])
     // ends.
     platform::InstanceGuard instance;
     const bool anotherInstanceRunning = !instance.tryAcquire();
+    // No claim, where none may be missing: said at once, display or not.
+    const bool refused = !anotherInstanceRunning && !instance.isHeld()
+        && !platform::InstanceGuard::UnguardedStartAllowed();
+    if (refused)
+        std::fprintf(stderr, "starkindle: %s\n", qPrintable(startup::UnguardedStartText()));
 
-    NoDisplayGuard noDisplay;
+    NoDisplayGuard noDisplay(argv);
     QApplication app(argc, argv);
     noDisplay.release();
     QApplication::setWindowIcon(AppIcon());
     // One look everywhere: the panels and buttons set their own colours, which
     // the native Windows style ignores (grey on grey there). A menu bar's
     // hidden extension button loads its icon (and with it the image plugins)
-    // only when it is shown.
-    QApplication::setStyle(new DeferredIconStyle(QLatin1String(look::StyleName)));
+    // only when it is shown. Text boxes keep their whole frame at fractional
+    // scale factors.
+    QApplication::setStyle(new DeferredIconStyle(new WholeFrameStyle(QLatin1String(look::StyleName))));
     // Lets the desktop match the windows to the installed desktop file (and
     // its icon), on Wayland in particular.
     QGuiApplication::setDesktopFileName(QStringLiteral(STARKINDLE_APP_ID));
@@ -47,6 +55,10 @@ int main(int argc, char *argv[])
     // to be the last one hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::SetMessageHandler(&platform::ShowQtMessageBox);
+    if (refused) {
+        startup::RefuseUnguardedStart();
+        return 1;
+    }
 
     if (!startup::StartApplication(anotherInstanceRunning))
         return 0;

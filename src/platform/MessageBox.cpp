@@ -30,10 +30,16 @@ QWindow *ActiveWindow()
 Answer ShowMessage(const QString &text, MessageIcon icon, MessageButtons buttons, const QString &caption)
 {
     const MessageRequest request{text, caption.isEmpty() ? ApplicationTitle() : caption, icon, buttons,
-                                 ActiveWindow()};
+                                 ActiveWindow(), {}, {}};
     if (detail::MessageHandlerSlot())
         return detail::MessageHandlerSlot()(request);
     return buttons == MessageButtons::YesNo ? Answer::No : Answer::Ok;
+}
+
+Answer ShowMessageWithField(const QString &text, const QString &field, const QString &fieldName, MessageIcon icon)
+{
+    const MessageRequest request{text, ApplicationTitle(), icon, MessageButtons::Ok, ActiveWindow(), field, fieldName};
+    return detail::MessageHandlerSlot() ? detail::MessageHandlerSlot()(request) : Answer::Ok;
 }
 
 void SetMessageHandler(MessageHandler h)

@@ -25,6 +25,11 @@ struct MessageRequest {
     // The window the box belongs to: the one whose command raised it. None
     // before the first window is up; the box is then centred on the screen.
     QWindow *owner = nullptr;
+    // Text the user may need to copy (an address, say), shown whole below
+    // the message in a read-only field that Tab reaches, under the name a
+    // screen reader gives it. None when empty.
+    QString field;
+    QString fieldName;
 };
 
 // The application's active window, the one whose command is running, if it
@@ -39,6 +44,10 @@ QString ApplicationTitle();
 // box.
 Answer ShowMessage(const QString &text, MessageIcon icon = MessageIcon::Information,
                    MessageButtons buttons = MessageButtons::Ok, const QString &caption = QString());
+
+// The same, Ok alone, with a field (see MessageRequest::field).
+Answer ShowMessageWithField(const QString &text, const QString &field, const QString &fieldName,
+                            MessageIcon icon = MessageIcon::Information);
 
 // Who shows the boxes: the real dialogs once the application has installed
 // them (main), or a recorder a test puts in for its lifetime

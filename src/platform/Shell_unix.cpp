@@ -27,9 +27,8 @@ bool startXdgOpen(const QString &address)
     return opener.startDetached();
 }
 
-// Said once per run: the user learns why links do nothing, and a second
-// link does not bring the same box again.
-bool reported = false;
+// The first box of a run also says how to get an opener.
+bool toldHow = false;
 } // namespace
 
 void NativeShellOpen(const QString &address)
@@ -41,13 +40,16 @@ void NativeShellOpen(const QString &address)
         started = QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
         qInstallMessageHandler(previous);
     }
-    if (started || reported)
+    if (started)
         return;
-    reported = true;
-    ShowMessage(QCoreApplication::translate("Shell", "No web browser could be started to open this page:\n\n%1\n\n"
-                                                     "Install xdg-utils and a web browser, or open the address "
-                                                     "in a browser yourself.")
-                    .arg(address));
+    // Every link that fails says so, with its whole address to copy.
+    const QString text = toldHow
+        ? QCoreApplication::translate("Shell", "No web browser could be started to open this page. Copy the address "
+                                               "below into a browser yourself.")
+        : QCoreApplication::translate("Shell", "No web browser could be started to open this page. Install xdg-utils "
+                                               "and a web browser, or copy the address below into a browser yourself.");
+    toldHow = true;
+    ShowMessageWithField(text, address, QCoreApplication::translate("Shell", "Address of the page"));
 }
 
 } // namespace platform::detail

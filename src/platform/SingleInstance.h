@@ -26,15 +26,24 @@ public:
     // True once tryAcquire has actually taken the claim.
     bool isHeld() const;
 
-    // The per-user lock location. It depends on the user id alone, never on
+    // The per-user lock location. It depends on the user id alone, not on
     // the environment, so every start of the same user finds it: the user's
     // runtime folder /run/user/<uid> when it is theirs, else a private
     // folder of theirs in /tmp, else (when someone else took that name) a
     // private folder in the cache folder of the home the system records for
-    // the user, ~/.cache/starkindle. STARKINDLE_INSTANCE_DIR, which no desktop
-    // sets, names another folder for tests that run isolated copies side by
-    // side; it too is used only when it is the user's own.
+    // the user, ~/.cache/starkindle. Where it records none (a user without a
+    // passwd entry, as in many containers) $HOME stands in, if it is a folder
+    // of the user's that only they can write to. STARKINDLE_INSTANCE_DIR,
+    // which no desktop sets, names another folder for tests that run
+    // isolated copies side by side; it too is used only when it is the
+    // user's own.
     static QString DefaultInstanceLockPath();
+
+    // Whether a start may go ahead without the claim when none could be made.
+    // Not for a user the system records no home for: for them an unusable
+    // place is no rare fault but what a shared /tmp gives whenever someone
+    // else has taken the name, and two copies would run unnoticed.
+    static bool UnguardedStartAllowed();
 
 #ifndef Q_OS_WIN
     // The choice itself: runtimeFolder when it is trusted (platform/Trust.h)

@@ -54,6 +54,18 @@ QString RecordedHome()
     return pw && pw->pw_dir ? QFile::decodeName(pw->pw_dir) : QString();
 }
 
+// The home the lock falls back on: the one the system records, or where it
+// records none, $HOME if it is a folder of the user's that only they can
+// write to.
+QString LockHome()
+{
+    const QString recorded = RecordedHome();
+    if (!recorded.isEmpty())
+        return recorded;
+    const QString home = qEnvironmentVariable("HOME");
+    return TrustedFolder(home, false) ? home : QString();
+}
+
 // A folder in the home's cache folder, for when the temporary folder's name
 // has been taken by someone else. The cache folder is made if missing, as
 // private as the desktop makes it.
@@ -137,7 +149,12 @@ QString InstanceGuard::DefaultInstanceLockPath()
     if (LockFolder(own))
         return LockIn(own);
     return ChooseLockPath(QLatin1String("/run/user/") + QString::number(::geteuid()), QStringLiteral("/tmp"),
-                          RecordedHome());
+                          LockHome());
+}
+
+bool InstanceGuard::UnguardedStartAllowed()
+{
+    return !RecordedHome().isEmpty();
 }
 
 QString InstanceGuard::ChooseLockPath(const QString &runtimeFolder, const QString &tempRoot, const QString &home)

@@ -74,5 +74,10 @@ QString InstanceGuard::DefaultInstanceLockPath()
     return QDir::tempPath() + QLatin1String("/starkindle.lock");
 }
 
+bool InstanceGuard::UnguardedStartAllowed()
+{
+    return true;
+}
+
 } // namespace platform
 #endif

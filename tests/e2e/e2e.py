@@ -381,6 +381,15 @@ class EndToEnd(unittest.TestCase):
         keys("Escape")
         wait_for("the About window to close", lambda: not any(is_about(w) for w in self.session.windows(app)))
         self.assertIsNone(process.poll())
+        os.remove(os.path.join(self.session.bin, "xdg-open"))  # no opener: the link's box holds its address
+        keys("alt+h", "o")
+        field = child_named(self.session.window(app, is_box, "the box", process), "Address of the page", "text")
+        keys("Tab")
+        wait_for("Tab to reach the address", lambda: field.getState().contains(pyatspi.STATE_FOCUSED))
+        text, (x, y, w, h) = field.queryText(), field.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        self.assertEqual(text.getText(0, -1), WEB + "/starkindle/starkindle-help.html")
+        cx, cy, cw, ch = text.getCharacterExtents(text.characterCount - 1, pyatspi.DESKTOP_COORDS)
+        self.assertTrue(x <= cx and cx + cw <= x + w and y <= cy and cy + ch <= y + h)  # the last one shows
 
     def test_every_link_by_tab_and_by_action(self):
         """In each window the links follow the other controls in the tab
@@ -520,6 +529,25 @@ class EndToEnd(unittest.TestCase):
                 self.assertFalse(any(is_main(w) for w in self.session.windows(app)))
                 keys("alt+x")
                 self.assertEqual(process.wait(timeout=10), 0)
+
+    def test_focus_frame_from_the_start_and_f10(self):
+        """F10 opens File; the result and exit windows open with Exit's focus frame drawn."""
+        process, app, main = self.start_main()
+        keys("F10")
+        wait_for("File open", lambda: child_named(main, "Exit", "menu item").getState().contains(pyatspi.STATE_SHOWING))
+        keys("Escape", "Escape")
+        type_text("ann")
+        for find, leave in ((is_result, "alt+s"), (is_exit_window, "alt+e")):
+            keys(leave)
+            window = self.session.window(app, find, "the next window", process)
+            x, y, w, h = child_named(window, "Exit", "push button").queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            seen, crop = [], ["-crop", "%dx%d+%d+%d" % (w, h, x, y)]
+            picture = lambda: subprocess.run(["import", "-window", "root", *crop, "rgb:-"], capture_output=True).stdout
+            wait_for("a steady picture", lambda: seen.append(picture()) or seen[-2:-1] == seen[-1:])
+            keys("Tab")
+            wait_for("the frame gone", lambda: picture() != seen[-1])
+            keys("shift+Tab")
+            wait_for("the frame back", lambda: picture() == seen[-1])
 
     def test_exit_from_result_window(self):
         for route in (["alt+e"], ["alt+f", "x"], ["Return"]):

@@ -495,6 +495,46 @@ instance_lock_place)
     [ -e "$nb/home/.cache/starkindle/starkindle.lock" ] || fail "the lock is not in the home's cache folder"
     ;;
 
+instance_lock_unlisted_user)
+    # No passwd entry (as in many containers), someone else's /tmp folder: the
+    # lock goes to a HOME only the user can write to, or the start is refused.
+    [ "$(id -u)" -eq 0 ] || { echo "note: not root; another user's part needs root"; echo "PASS [$case_name]"; exit 0; }
+    uid=54321 u=$work/unlisted
+    ! getent passwd $uid >/dev/null || fail "user id $uid is listed here"
+    mkdir -p -m 700 /tmp/starkindle-$uid "$u/home" # the first root's, left for other runs
+    cp "$app" "$u/starkindle" && cp "${XAUTHORITY:?}" "$u/xauth" && chown -R $uid:$uid "$u" && chmod 711 "$work" && app=$u/starkindle
+    as_user=(setpriv --reuid=$uid --regid=$uid --clear-groups env -u STARKINDLE_INSTANCE_DIR XAUTHORITY="$u/xauth" HOME="$u/home")
+    start_app "${as_user[@]}" && first=$started
+    wait_until have_main 1 && [ -e "$u/home/.cache/starkindle/starkindle.lock" ] || fail "no main window, or no lock in HOME"
+    for home_mode in 700 770; do # the second start says "already running", or why it cannot start
+        chmod $home_mode "$u/home" && start_app "${as_user[@]}"
+        wait_until have_box 1 && have_main 1 || fail "HOME $home_mode: no box, $(main_windows) main windows"
+        answer_box "$(box_id)" Return
+        wait "$started" && rc=0 || rc=$?
+        [ "$rc" -eq $((home_mode == 770)) ] || fail "HOME $home_mode: the start ended with status $rc"
+    done
+    grep -q 'no private folder for the lock' "$log" || fail "the refusal was not said on standard error"
+    stop_app "$first"
+    ;;
+
+start_while_display_resets)
+    # A server that resets (whenever its last client has gone) drops the
+    # connections that arrive meanwhile, as this stand-in does for 0.5 s.
+    socket=/tmp/.X11-unix/X$((6000 + RANDOM % 1000))
+    python3 -c 'import socket as s, sys, threading as t, time
+def pipe(a, b):
+    while data := a.recv(65536): b.sendall(data)
+server = s.socket(s.AF_UNIX); server.bind(sys.argv[1]); server.listen(8); until = time.monotonic() + 0.5
+while c := server.accept()[0]:
+    if time.monotonic() < until: c.close(); continue
+    x = s.socket(s.AF_UNIX); x.connect(sys.argv[2]); [t.Thread(target=pipe, args=e).start() for e in ((c, x), (x, c))]' \
+        "$socket" "/tmp/.X11-unix/X${DISPLAY#:}" & pids+=($!)
+    trap 'rm -f "$socket"; cleanup' EXIT
+    wait_until test -S "$socket" || fail "the stand-in did not start"
+    xauth -f "$work/xauth" add ":${socket##*X}" . "$(xauth list "$DISPLAY" | awk 'NR == 1 { print $3 }')" 2>/dev/null
+    start_to_main_window env -u XDG_RUNTIME_DIR DISPLAY=":${socket##*X}" XAUTHORITY="$work/xauth" bash -c 'ulimit -f 0 && exec "$0"'
+    ;;
+
 no_display)
     # No display named, and one nobody serves: one line that says so, status
     # 1, no abort.

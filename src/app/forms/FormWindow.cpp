@@ -129,6 +129,17 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
             return;
         }
         break;
+    case Qt::Key_F10:
+        // F10 opens the first menu, as GNOME, KDE and Windows users expect.
+        if (auto *bar = qobject_cast<QMenuBar *>(menuWidget()); bar && event->modifiers() == Qt::NoModifier) {
+            for (QAction *action : bar->actions()) {
+                if (action->menu() && action->isVisible()) {
+                    bar->setActiveAction(action);
+                    return;
+                }
+            }
+        }
+        break;
     default:
         break;
     }

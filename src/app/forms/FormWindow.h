@@ -9,7 +9,8 @@ class QAbstractButton;
 
 // Base of the application's top-level windows: a fixed client area centred on
 // the screen, no minimize or maximize box, one button that answers both Enter
-// and Esc, and an unload step that runs before the window is destroyed.
+// and Esc, F10 for the first menu of a menu bar, and an unload step that runs
+// before the window is destroyed.
 class FormWindow : public QMainWindow
 {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "platform/widgets/TopMost.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QIconEngine>
 #include <QPixmap>
 #include <QWidget>
@@ -43,12 +44,30 @@ void makeWindowWithoutIcon(QWidget *window)
         handle->setIcon(QIcon(new NoPictureEngine));
 }
 
+// Qt draws the focus frame only once the focus has moved by a key, and
+// forgets that whenever the window is shown; a keyboard user must see from
+// the start what Enter or Space will press.
+class FocusFrameFromTheStart : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            static_cast<QWidget *>(watched)->setAttribute(Qt::WA_KeyboardFocusChange);
+        return false;
+    }
+};
+
 } // namespace
 
 void PrepareTopLevel(QWidget *window, QWindow *owner)
 {
     if (!window->isWindow() || window->testAttribute(Qt::WA_WState_Created))
         return;
+    window->installEventFilter(new FocusFrameFromTheStart(window));
     // Now: a flag changed later would make Qt build the native window anew.
     if (owner && KeptOnTop(owner))
         window->setWindowFlag(Qt::WindowStaysOnTopHint, true);

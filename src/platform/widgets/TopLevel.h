@@ -7,6 +7,8 @@ namespace platform {
 
 // The one step every top-level window and box of the application passes right
 // before it is first shown, while it has no native window yet:
+// - whenever it is shown, its focused control shows the focus frame, as after
+//   a key, not only once Tab has been pressed;
 // - its icon (its own, else the application's) goes to the window system once
 //   when the window is created, not twice;
 // - with an owner, the window belongs to it: transient for it (on Windows,

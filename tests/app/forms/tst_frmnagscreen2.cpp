@@ -1,6 +1,8 @@
 #include "app/forms/Forms.h"
 #include "app/forms/frmMain.h"
 #include "app/forms/frmNagScreen2.h"
+#include "app/widgets/WholeFrameStyle.h"
+#include "platform/Clock.h"
 #include "support/TestSupport.h"
 #include "web/modTellAFriend.h"
 
@@ -69,6 +71,7 @@ private Q_SLOTS:
     void placeholders_data();
     void placeholders();
     void enterStaysWhereUsersExpectIt();
+    void boxBordersWholeWhenScaled();
 };
 
 void TestFrmNagScreen2::cleanup()
@@ -317,6 +320,27 @@ void TestFrmNagScreen2::enterStaysWhereUsersExpectIt()
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Please Enter Proper Email Address")});
     QVERIFY(w->isVisible());
     QVERIFY(shell.opened().isEmpty());
+}
+
+// At each scale, each side of each box is darker than the box in one of its two outer pixels.
+void TestFrmNagScreen2::boxBordersWholeWhenScaled()
+{
+    QApplication::setStyle(new WholeFrameStyle(QStringLiteral("Fusion")));
+    frmNagScreen2 *w = showExit();
+    for (const qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+        QImage picture((QSizeF(w->size()) * scale).toSize(), QImage::Format_RGB32);
+        picture.setDevicePixelRatio(scale);
+        w->render(&picture);
+        for (const auto &b : Boxes) {
+            auto *box = Child<QWidget>(w, b.box);
+            const QRectF r(box->mapTo(w, QPoint()), box->size());
+            const QRect d = QRectF(r.topLeft() * scale, r.size() * scale).toAlignedRect();
+            const int x = d.center().x(), y = d.center().y(), line = qGray(box->palette().base().color().rgb()) - 8;
+            for (const QLine side : {QLine(x, d.top(), x, d.top() + 1), QLine(x, d.bottom() - 1, x, d.bottom()),
+                                     QLine(d.left(), y, d.left() + 1, y), QLine(d.right() - 1, y, d.right(), y)})
+                QVERIFY2(qGray(picture.pixel(side.p1())) < line || qGray(picture.pixel(side.p2())) < line, b.box);
+        }
+    }
 }
 
 QTEST_MAIN(TestFrmNagScreen2)
