@@ -28,6 +28,13 @@ dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -noreset" bash
     speech-dispatcher -s -t 0 -C "$1/speech" -S "$1/speechd.sock" -L "$1/log" >/dev/null 2>&1 & speech=$!
     orca --replace -u "$1/orca" >"$1/log/orca.txt" 2>&1 & reader=$!
     /usr/bin/python3 "$2" "$3" "$1/spoken.txt"; status=$?
-    kill "$reader" "$speech" "$bus" "$wm" 2>/dev/null; wait 2>/dev/null
+    kill "$reader" "$speech" "$bus" "$wm" 2>/dev/null
+    # Orca can hang in its own shutdown after a failed run: 10 s, then KILL.
+    for _ in $(seq 100); do kill -0 "$reader" "$speech" "$bus" "$wm" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$reader" "$speech" "$bus" "$wm" 2>/dev/null; then
+        echo "run-orca.sh: Orca or its helpers did not end within 10 s of TERM; killing them" >&2
+        kill -KILL "$reader" "$speech" "$bus" "$wm" 2>/dev/null
+    fi
+    wait 2>/dev/null
     [ "$status" = 0 ] || tail -n 15 "$1"/log/* >&2
     exit "$status"' bash "$root" "$here/screen_reader.py" "$binary"
