@@ -4,13 +4,19 @@ BUILD_DIR ?= build
 WERROR ?= OFF
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test test-sanitize build deps configure bench package clean windows test-windows package-windows test-release ephemeris
+.PHONY: run test check test-sanitize build deps configure bench package clean windows test-windows package-windows test-release ephemeris
 
 run: build
 	@scripts/run-app.sh $(BUILD_DIR)
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+# The quick loop while working: the in-process tests and the fault scripts,
+# by CTest label. The end-to-end suites, fuzzing and packaging (most of
+# `make test`'s time) are left to `make test`.
+check: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS) -L '^(unit|faults)$$'
 
 # Every test again, with the application and the tests built with
 # AddressSanitizer and UndefinedBehaviorSanitizer in their own folder. The

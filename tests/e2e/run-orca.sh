@@ -32,7 +32,10 @@ dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -noreset" bash
     # the server may never end. Whatever is left after 10 s is killed.
     kill "$reader" 2>/dev/null
     for _ in $(seq 100); do kill -0 "$reader" 2>/dev/null || break; sleep 0.1; done
-    kill -9 "$reader" 2>/dev/null
+    if kill -0 "$reader" 2>/dev/null; then
+        echo "run-orca.sh: Orca did not end within 10 s of TERM; killing it" >&2
+        kill -KILL "$reader" 2>/dev/null
+    fi
     kill "$speech" "$bus" "$wm" 2>/dev/null; wait 2>/dev/null
     [ "$status" = 0 ] || tail -n 15 "$1"/log/* >&2
     exit "$status"' bash "$root" "$here/screen_reader.py" "$binary"

@@ -11,11 +11,14 @@
 #include <QStringList>
 
 #include <QApplication>
+#include <QByteArray>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -185,17 +188,31 @@ W *ShowActive(W *window)
 }
 
 // Once a modal window of type W is up, hands it to act, which is expected to
-// close it. Call before the code that opens the window and blocks.
+// close it. Call before the code that opens the window and blocks. A window
+// that is not up within the deadline ends the run with a message naming the
+// test, rather than leaving the caller blocked until CTest kills it.
 template <class W>
-void WhenModalAppears(std::function<void(W *)> act)
+void WhenModalAppears(std::function<void(W *)> act, std::chrono::milliseconds deadline = std::chrono::seconds(10))
 {
     auto *timer = new QTimer;
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+    QElapsedTimer waited;
+    waited.start();
+    QByteArray test = QTest::currentTestFunction();
+    if (const char *tag = QTest::currentDataTag())
+        test += '(' + QByteArray(tag) + ')';
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, waited, deadline, test] {
         if (auto *window = qobject_cast<W *>(QApplication::activeModalWidget())) {
             timer->stop();
             timer->deleteLater();
             act(window);
+        } else if (waited.elapsed() > deadline.count()) {
+            timer->stop();
+            const QWidget *other = QApplication::activeModalWidget();
+            qFatal("WhenModalAppears in %s: no %s became the active modal window within %lld ms "
+                   "(the active modal window: %s)",
+                   test.constData(), W::staticMetaObject.className(), static_cast<long long>(deadline.count()),
+                   other ? other->metaObject()->className() : "none");
         }
     });
     timer->start();
