@@ -63,7 +63,7 @@ QString LockHome()
     if (!recorded.isEmpty())
         return recorded;
     const QString home = qEnvironmentVariable("HOME");
-    return TrustedFolder(home, false) ? home : QString();
+    return trust::TrustedFolder(home, trust::FolderUse::Write) ? home : QString();
 }
 
 // A folder in the home's cache folder, for when the temporary folder's name

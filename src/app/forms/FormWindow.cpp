@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QShortcutEvent>
 
