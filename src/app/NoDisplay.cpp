@@ -4,12 +4,13 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <thread>
 
 #ifdef Q_OS_LINUX
+#include <chrono>
+#include <thread>
+
 #include <unistd.h>
 #endif
 
@@ -19,8 +20,10 @@ NoDisplayGuard *current = nullptr;
 // Tries of one start, counted across its fresh starts; taken out of the
 // environment at once so that programs it starts do not inherit it.
 const char TriesVariable[] = "STARKINDLE_DISPLAY_TRIES";
+#ifdef Q_OS_LINUX
 constexpr int MaxTries = 20;
 constexpr std::chrono::milliseconds TryAgainAfter{100};
+#endif
 
 // Whether DISPLAY names a local X server that is listening: one that refused
 // the connection is there, and may be resetting.

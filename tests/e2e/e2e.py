@@ -7,6 +7,7 @@ the accessibility bus as a screen reader would. Nothing in the application is
 built for the tests.
 """
 
+import ctypes
 import os
 import shutil
 import signal
@@ -49,11 +50,48 @@ def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
 
 
+def bind_keysyms(*names):
+    """Gives each keysym that no key of the virtual keyboard makes a spare key
+    of its own. xdotool would otherwise map one for the length of each press,
+    and an application that gets to the key only after the mapping is undone
+    reads another key or none."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XDisplayKeycodes.argtypes = [ctypes.c_void_p, ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_int)]
+    x11.XGetKeyboardMapping.restype = ctypes.POINTER(ctypes.c_ulong)
+    x11.XGetKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_ubyte, ctypes.c_int, ctypes.POINTER(ctypes.c_int)]
+    x11.XChangeKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
+                                           ctypes.POINTER(ctypes.c_ulong), ctypes.c_int]
+    x11.XStringToKeysym.restype = ctypes.c_ulong
+    x11.XStringToKeysym.argtypes = [ctypes.c_char_p]
+    x11.XFree.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    if not display:
+        raise AssertionError("cannot open the X display to bind " + ", ".join(names))
+    low, high, per = ctypes.c_int(), ctypes.c_int(), ctypes.c_int()
+    x11.XDisplayKeycodes(display, ctypes.byref(low), ctypes.byref(high))
+    count = high.value - low.value + 1
+    table = x11.XGetKeyboardMapping(display, low.value, count, ctypes.byref(per))
+    rows = [[table[code * per.value + i] for i in range(per.value)] for code in range(count)]
+    x11.XFree(table)
+    spare = [low.value + code for code in range(count) if not any(rows[code])]
+    for name in names:
+        keysym = x11.XStringToKeysym(name.encode())
+        if any(keysym in row for row in rows):
+            continue
+        if len(spare) < 2:  # one stays for xdotool
+            raise AssertionError("no spare key left for " + name)
+        x11.XChangeKeyboardMapping(display, spare.pop(0), 1, (ctypes.c_ulong * 1)(keysym), 1)
+    x11.XCloseDisplay(display)
+
+
 def x_window(process, frame):
     """The X window of the process that shows frame."""
-    _, _, width, height = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-
     def match():
+        # Read each time: a window just shown may still be taking its size.
+        _, _, width, height = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(process.pid), "--name",
                               "^%s$" % frame.name], capture_output=True, text=True).stdout.split()
         for window in ids:
@@ -581,4 +619,5 @@ class EndToEnd(unittest.TestCase):
 
 
 if __name__ == "__main__":
+    bind_keysyms("dead_acute", "Multi_key")
     unittest.main(verbosity=2)
