@@ -183,7 +183,12 @@ private:
     {
         // A link the user made is kept: the file it points at is rewritten.
         QString path = iniPath();
-        if (StoreFile(path).state() == StoreFile::Unusable || !QDir().mkpath(QFileInfo(path).absolutePath()))
+        // A folder made here is closed to others at once: made under a umask
+        // of 002 it would be group-writable, and so never trusted again.
+        const QString folder = QFileInfo(path).absolutePath();
+        const bool existed = QFileInfo::exists(folder);
+        if (StoreFile(path).state() == StoreFile::Unusable || !QDir().mkpath(folder)
+            || (!existed && !trust::MakePrivateFolder(folder)))
             return false;
         path = SettledPath(path);
         if (path.isEmpty())
