@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
@@ -319,6 +320,7 @@ void TestReminder::nativeStoreTrustsOnlyTheUsersFolder_data()
     QTest::newRow("group-writable") << "0770" << false;
     QTest::newRow("writable by all") << "0777" << false;
     QTest::newRow("a link to a folder of the user's") << "link" << false;
+    QTest::newRow("none yet, made under umask 002") << "made" << true;
 }
 
 // The store's folder follows the one rule of platform/Trust.h: a store that
@@ -335,6 +337,21 @@ void TestReminder::nativeStoreTrustsOnlyTheUsersFolder()
     static int stores = 0;
     const QString app = QStringLiteral("reminder-trust-%1").arg(++stores);
     const QString dir = m_config.filePath(app);
+    if (folder == u"made") {
+        // A first run makes the folder; a umask of 002 must not leave it
+        // group-writable, or no date would ever be kept.
+        const mode_t umask = ::umask(002);
+        {
+            const platform::testing::ScopedSettingsStore store(platform::NativeSettingsStore(app));
+            modHelp::CheckUpdateReminder();
+        }
+        ::umask(umask);
+        QFile stored(dir + u'/' + app + QStringLiteral(".ini"));
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QVERIFY(stored.readAll().contains(iso(Today).toLatin1()));
+        QCOMPARE(QFileInfo(dir).permissions() & (QFile::WriteGroup | QFile::WriteOther), QFile::Permissions());
+        return;
+    }
     if (folder == u"link") {
         QVERIFY(QDir().mkpath(dir + QStringLiteral("-real")));
         QVERIFY(QFile::link(dir + QStringLiteral("-real"), dir));
