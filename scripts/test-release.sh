@@ -77,6 +77,9 @@ unshare --mount --pid --fork --propagation private bash -euo pipefail -c '
     shift 5
     # Private to this namespace: gone with it, whatever ends it.
     trap "umount -R \"\$root/dev\" \"\$root/sys\" \"\$root/proc\" 2>/dev/null || true" EXIT
+    # The root a mount point of its own, as on a real system: tests that
+    # make a mount namespace of their own need one there.
+    mount --bind "$root" "$root"
     mount -t proc proc "$root/proc"
     mount -t sysfs -o ro sysfs "$root/sys"
     mount --bind /dev "$root/dev"

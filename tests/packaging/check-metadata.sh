@@ -15,8 +15,11 @@ out=$(desktop-file-validate "$desktop" 2>&1) || { echo "$out"; exit 1; }
 echo "desktop-file-validate: no remarks"
 
 # No errors or warnings, and no remarks but the id's capitals and the http home page.
+# AppStream 1.0 (Debian 13) also asks for its newer developer tag, which
+# Debian 12's validator does not know yet: those two notes are not counted.
 out=$(appstreamcli validate --no-net --pedantic "$metainfo") && echo "$out" || { echo "$out"; exit 1; }
-[ "$(grep -c '^[EWIP]: ' <<<"$out")" -le 2 ] || { echo "more remarks than the two known"; exit 1; }
+remarks=$(grep '^[EWIP]: ' <<<"$out" | grep -cv -e 'developer-name-tag-deprecated' -e 'developer-info-missing' || true)
+[ "$remarks" -le 2 ] || { echo "more remarks than the two known"; exit 1; }
 # The README's pictures of the application (not Windows'), each with a caption.
 for shot in $(grep -o 'docs/screenshots/[a-z]*\.png' "$readme" | sort -u); do
     grep -q "<image>https://.*/${shot##*/}</image>" "$metainfo" || { echo "$shot is not in the metainfo"; exit 1; }
