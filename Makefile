@@ -13,9 +13,12 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 
 # The quick loop while working: the in-process tests and the fault scripts,
-# by CTest label. The end-to-end suites, fuzzing and packaging (most of
-# `make test`'s time) are left to `make test`.
+# by CTest label. The end-to-end suites, fuzzing, the ephemeris and packaging
+# (most of `make test`'s time) are left to `make test`. A test without a
+# label would be left out of every selection unnoticed, so it stops the loop.
 check: build
+	@cd $(BUILD_DIR) && missed=$$(ctest -N -LE . | sed -n 's/^ *Test *#[0-9]*: //p' | tr '\n' ' ') && \
+		[ -z "$$missed" ] || { echo "make check: tests with no CTest label: $$missed" >&2; exit 1; }
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS) -L '^(unit|faults)$$'
 
 # Every test again, with the application and the tests built with
