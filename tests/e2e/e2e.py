@@ -245,9 +245,14 @@ def is_box(w):
     return w.name == "Starkindle" and w.getRoleName() in ("alert", "dialog")
 
 
+# Role names as AT-SPI spells them; newer releases call a push button "button".
+ROLE_ALIASES = {"push button": ("push button", "button")}
+
+
 def child_named(window, name, role=None):
+    roles = ROLE_ALIASES.get(role, (role,))
     for a in walk(window):
-        if a.name == name and (role is None or a.getRoleName() == role):
+        if a.name == name and (role is None or a.getRoleName() in roles):
             return a
     raise AssertionError("no %s named %r" % (role or "accessible", name))
 
