@@ -23,6 +23,14 @@ int main(int argc, char *argv[])
     // to a full disk). The one place the signal is set.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+#ifdef SIGPIPE
+    // An X server that resets closes the connection under a start that has
+    // just reached it; the next write would end the process silently, where
+    // a failed write lets the start try again (NoDisplayGuard) and a lost
+    // connection later be reported. Programs we start get the default back
+    // from QProcess.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
 
     // --help and --version need no display, and an unknown option ends here.
     if (const std::optional<int> status = commandline::Handle(argc, argv))

@@ -151,7 +151,11 @@ class Session:
             os.makedirs(d, mode=0o700)
         opener = os.path.join(self.bin, "xdg-open")
         with open(opener, "w") as f:
-            f.write('#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s"\n' % self.opened_log)
+            # A browser started with SIGPIPE ignored (as the application has
+            # it) would misbehave in its pipes: the address is marked then.
+            f.write('#!/bin/sh\nignored=0x$(sed -n "s/^SigIgn:[[:space:]]*//p" /proc/self/status)\n'
+                    '[ $((ignored & 0x1000)) -eq 0 ] || set -- "$1 (with SIGPIPE ignored)"\n'
+                    'printf "%%s\\n" "$1" >> "%s"\n' % self.opened_log)
         os.chmod(opener, 0o755)
         if reminder_date:
             os.makedirs(os.path.join(self.config, "starkindle"))
