@@ -1,6 +1,7 @@
 #include "app/forms/frmDisplay.h"
 
 #include "Config.h"
+#include "app/widgets/Accessible.h"
 #include "app/widgets/ClickLabel.h"
 #include "app/forms/Forms.h"
 #include "app/forms/Promotion.h"
@@ -87,10 +88,10 @@ void frmDisplay::setReading(const QString &reading)
 
 void frmDisplay::describeResult()
 {
-    // The focus is on Exit; a screen reader finds the result in the window's
-    // description.
-    setAccessibleDescription(tr("Eros in your Chart is Placed in %1. %2").arg(lblSexualitySign->text(),
-                                                                              lblSignDesc->text()));
+    // The focus is on Exit; a screen reader reads the result as the window
+    // opens.
+    accessible::SetSummary(this, tr("Eros in your Chart is Placed in %1. %2").arg(lblSexualitySign->text(),
+                                                                                  lblSignDesc->text()));
 }
 
 void frmDisplay::cmdBack_Click()

@@ -1,6 +1,7 @@
 #include "app/forms/frmNagScreen2.h"
 
 #include "Config.h"
+#include "app/widgets/Accessible.h"
 #include "app/widgets/AppIcon.h"
 #include "app/widgets/ClickLabel.h"
 #include "app/forms/Forms.h"
@@ -194,7 +195,7 @@ void frmNagScreen2::Form_Load()
     // r is below 1, so this is 0..3; the clamp only guards a stray value.
     Label2->setText(SupportText(qBound(0, int(r * 4), 3)));
     // A screen reader reads the support text as the window opens.
-    setAccessibleDescription(Label2->text());
+    accessible::SetSummary(this, Label2->text());
 }
 
 void frmNagScreen2::clearPlaceholder()

@@ -4,6 +4,8 @@
 
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QEvent>
+#include <QWidget>
 #include <QMetaObject>
 
 namespace accessible {
@@ -12,6 +14,8 @@ namespace {
 
 // Set on labels whose text the user may select.
 const char *const SelectableProperty = "starkindleSelectable";
+// A window's description, read when asked for.
+const char *const SummaryProperty = "starkindleSummary";
 
 // Read-only plain text for a screen reader: no caret, no attributes, no
 // geometry. Each control says only what its text is and what is selected.
@@ -277,6 +281,66 @@ private:
     QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
 };
 
+// A main window whose description is its summary once it has one.
+class WindowInterface : public QAccessibleWidget
+{
+public:
+    explicit WindowInterface(QWidget *window)
+        : QAccessibleWidget(window, QAccessible::Window)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QVariant summary = widget()->property(SummaryProperty);
+        if (t == QAccessible::Description && summary.isValid())
+            return summary.toString();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// Announces a window's summary the first time it is active after each
+// showing, after the focus has gone to its control.
+class SummaryAnnouncer : public QObject
+{
+public:
+    explicit SummaryAnnouncer(QWidget *window)
+        : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            m_pending = true;
+        else if (event->type() == QEvent::WindowActivate && m_pending) {
+            m_pending = false;
+            // Queued: Qt moves the focus into the window after this event,
+            // and a reader speaks the focus first.
+            QMetaObject::invokeMethod(this, [watched] { announce(watched); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    static void announce(QObject *window)
+    {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        const QString summary = window->property(SummaryProperty).toString();
+        if (!summary.isEmpty() && static_cast<QWidget *>(window)->isActiveWindow()) {
+            QAccessibleAnnouncementEvent event(window, summary);
+            QAccessible::updateAccessibility(&event);
+        }
+#else
+        Q_UNUSED(window);
+#endif
+    }
+
+    bool m_pending = false;
+};
+
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
     if (!object || !object->isWidgetType())
@@ -289,6 +353,8 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
             return nullptr;
         return new SelectableLabelInterface(label);
     }
+    if (className == QLatin1String("QMainWindow"))
+        return new WindowInterface(static_cast<QWidget *>(object));
     if (className == QLatin1String("QComboBox") && !static_cast<QComboBox *>(object)->isEditable())
         return new DateListInterface(static_cast<QComboBox *>(object));
     // Every plain panel, whether or not its links exist yet: for panels
@@ -303,6 +369,14 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
 void MarkSelectable(QLabel *label)
 {
     label->setProperty(SelectableProperty, true);
+}
+
+void SetSummary(QWidget *window, const QString &text)
+{
+    InstallInterfaces();
+    if (!window->property(SummaryProperty).isValid())
+        new SummaryAnnouncer(window);
+    window->setProperty(SummaryProperty, text);
 }
 
 void InstallInterfaces()

@@ -7,6 +7,8 @@
 // asks for these only while a screen reader or another assistive client is
 // listening.
 class QLabel;
+class QString;
+class QWidget;
 
 namespace accessible {
 
@@ -17,5 +19,14 @@ void InstallInterfaces();
 // selectable text at once; the label itself becomes selectable when a
 // screen reader first selects in it, or on the caller's cue.
 void MarkSelectable(QLabel *label);
+
+// What a screen reader reads of a window as it opens: the window's
+// description. Changed without the change event, which a screen reader
+// that speaks a changed description of the window in focus (Orca 48) would
+// present only if it came after the window opened; instead, where Qt has
+// announcements (6.8 on), each opening is announced once the window is
+// active and its focus set. Readers that take the description as the window
+// opens (Orca 43) have no announcements.
+void SetSummary(QWidget *window, const QString &text);
 
 } // namespace accessible

@@ -127,7 +127,8 @@ void TestFrmNagScreen2::supportTextFollowsTheDraw()
     frmNagScreen2 *w = forms::ExitWindow();
     const QString text = Child<QLabel>(w, "Label2")->text();
     QCOMPARE(text, frmNagScreen2::SupportText(number));
-    QCOMPARE(w->accessibleDescription(), text); // what a screen reader reads as the window opens
+    // What a screen reader reads as the window opens.
+    QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description), text);
     QVERIFY(text.contains(QStringLiteral("Corvane discussion forum")));
     for (int other = 0; other < 4; ++other)
         QVERIFY(other == number || frmNagScreen2::SupportText(other) != text);
