@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "Config.h"
+#include "astro/Calendar.h"
 #include "astro/modPlanetSign.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,7 @@
 #include "astro/Ephemeris.h"
 
+#include "astro/Calendar.h"
+
 #include <algorithm>
 #include <iterator>
 #include <tuple>

@@ -1,3 +1,4 @@
+#include "astro/Calendar.h"
 #include "astro/modPlanetSign.h"
 
 #include <QDate>

@@ -1,5 +1,6 @@
 #include "FuzzChecks.h"
 
+#include "astro/Calendar.h"
 #include "astro/Sign.h"
 #include "astro/modPlanetSign.h"
 #include "web/modHelp.h"
