@@ -5,8 +5,8 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QEvent>
-#include <QWidget>
 #include <QMetaObject>
+#include <QWidget>
 
 namespace accessible {
 

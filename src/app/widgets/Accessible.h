@@ -20,13 +20,13 @@ void InstallInterfaces();
 // screen reader first selects in it, or on the caller's cue.
 void MarkSelectable(QLabel *label);
 
-// What a screen reader reads of a window as it opens: the window's
-// description. Changed without the change event, which a screen reader
-// that speaks a changed description of the window in focus (Orca 48) would
-// present only if it came after the window opened; instead, where Qt has
-// announcements (6.8 on), each opening is announced once the window is
-// active and its focus set. Readers that take the description as the window
-// opens (Orca 43) have no announcements.
+// What a screen reader reads of a window as it opens (the result, the exit
+// window's support text). It is the window's description, but set without a
+// change event: Orca 48 speaks such a change only when it reaches it after
+// the window has opened, so it was heard only sometimes. Readers that read
+// the description as a window opens (Orca 43) hear it that way; with Qt 6.8
+// on, it is also announced once the window is active after each showing,
+// which is how Orca 48 hears it.
 void SetSummary(QWidget *window, const QString &text);
 
 } // namespace accessible
