@@ -299,19 +299,22 @@ public:
     }
 };
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 // Announces a window's summary the first time it is active after each
-// showing, after the focus has gone to its control.
+// showing, after the focus has gone to its control. Before Qt 6.8 there are
+// no announcements, and nothing to watch for.
 class SummaryAnnouncer : public QObject
 {
 public:
     explicit SummaryAnnouncer(QWidget *window)
         : QObject(window)
+        , m_window(window)
     {
         window->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::Show)
             m_pending = true;
@@ -319,27 +322,25 @@ protected:
             m_pending = false;
             // Queued: Qt moves the focus into the window after this event,
             // and a reader speaks the focus first.
-            QMetaObject::invokeMethod(this, [watched] { announce(watched); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, [this] { announce(); }, Qt::QueuedConnection);
         }
         return false;
     }
 
 private:
-    static void announce(QObject *window)
+    void announce()
     {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-        const QString summary = window->property(SummaryProperty).toString();
-        if (!summary.isEmpty() && static_cast<QWidget *>(window)->isActiveWindow()) {
-            QAccessibleAnnouncementEvent event(window, summary);
-            QAccessible::updateAccessibility(&event);
-        }
-#else
-        Q_UNUSED(window);
-#endif
+        const QString summary = m_window->property(SummaryProperty).toString();
+        if (summary.isEmpty() || !m_window->isActiveWindow())
+            return;
+        QAccessibleAnnouncementEvent event(m_window, summary);
+        QAccessible::updateAccessibility(&event);
     }
 
+    QWidget *const m_window; // the parent, so it outlives the announcer
     bool m_pending = false;
 };
+#endif
 
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
@@ -374,8 +375,10 @@ void MarkSelectable(QLabel *label)
 void SetSummary(QWidget *window, const QString &text)
 {
     InstallInterfaces();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     if (!window->property(SummaryProperty).isValid())
         new SummaryAnnouncer(window);
+#endif
     window->setProperty(SummaryProperty, text);
 }
 
