@@ -35,41 +35,67 @@ if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$version" ] && [ -f "$prefix/bin/Qt
     exit 0
 fi
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-
-# apt-get source needs a deb-src entry for the suites the binaries come from:
-# the running release's, from the mirrors apt already uses for it. One added
-# here (or left by an earlier version of this script) is taken out again
-# once the source is fetched, with its indexes.
-srclist=/etc/apt/sources.list.d/starkindle-src.sources
-added_src=""
-drop_src() {
-    [ -n "$added_src" ] || return 0
-    added_src=""
-    $sudo rm -f "$srclist"
-    $sudo apt-get -q update >/dev/null || echo "apt-get update after removing $srclist failed" >&2
-}
-trap drop_src EXIT
-[ ! -e "$srclist" ] || added_src=1
-if ! apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -q '^Sources$'; then
-    release="$(. /etc/os-release && echo "${VERSION_CODENAME:-}")"
-    suites="$(apt-get indextargets --format '$(SITE) $(RELEASE)' 'Created-By: Packages' 'Origin: Debian' 'Component: main' |
-        awk -v r="$release" '$2 == r || index($2, r "-") == 1' | sort -u)"
-    [ -n "$release" ] && [ -n "$suites" ] || { echo "No Debian mirror for ${release:-this release} in apt's sources" >&2; exit 1; }
-    added_src=1
-    while read -r site suite; do
-        printf '%s\n' 'Types: deb-src' "URIs: $site" "Suites: $suite" 'Components: main' ''
-    done <<<"$suites" | $sudo tee "$srclist" >/dev/null
-    $sudo apt-get update -q
-fi
-
+# apt-get source needs deb-src entries for the suites the binaries come from.
+# They go into an apt configuration of our own, beside the build, and never
+# into the system's: a deb-src entry added there for a mirror whose deb entry
+# carries Signed-By (or any option apt compares) makes apt refuse every
+# command until it is taken out. Each entry takes the Signed-By of the deb
+# entry it mirrors, so the sources are checked against the same keys.
 work="$cache/qt-build"
 rm -rf "$work" "$prefix"
-mkdir -p "$work"
+mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/apt/sources.list.d"
+
+# An earlier version of this script wrote its entry into the system's apt
+# sources; one left behind there is taken out, so that apt works again.
+old=/etc/apt/sources.list.d/starkindle-src.sources
+if [ -e "$old" ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo rm -f "$old"
+    $sudo apt-get -q update >/dev/null || echo "apt-get update after removing $old failed" >&2
+fi
+
+release="$(. /etc/os-release && echo "${VERSION_CODENAME:-}")"
+# SITE SUITE FILE:ENTRY for each Debian main deb entry of this release.
+suites="$(apt-get indextargets --format '$(SITE) $(RELEASE) $(SOURCESENTRY)' \
+    'Created-By: Packages' 'Origin: Debian' 'Component: main' |
+    awk -v r="$release" '$2 == r || index($2, r "-") == 1' | sort -u)"
+[ -n "$release" ] && [ -n "$suites" ] || { echo "No Debian mirror for ${release:-this release} in apt's sources" >&2; exit 1; }
+
+signed_by() { # FILE ENTRY: the Signed-By of that entry, if it names a file
+    local file=$1 entry=$2
+    case "$file" in
+    *.sources) # deb822: ENTRY counts the stanzas from 1
+        awk -v n="$entry" '
+            BEGIN { stanza = 1; seen = 0 }
+            /^[ \t]*#/ { next }
+            /^[ \t]*$/ { if (seen) { stanza++; seen = 0 } next }
+            { seen = 1 }
+            stanza == n && tolower($1) == "signed-by:" { sub(/^[^:]*:[ \t]*/, ""); print; exit }
+        ' "$file" ;;
+    *) # one-line: ENTRY is the line; [signed-by=FILE,...] among its options
+        sed -n "${entry}p" "$file" | sed -n 's/.*\[[^]]*signed-by=\([^] ]*\).*/\1/p' | cut -d, -f1 ;;
+    esac
+}
+while read -r site suite entry; do
+    key="$(signed_by "${entry%:*}" "${entry##*:}" 2>/dev/null || true)"
+    printf '%s\n' 'Types: deb-src' "URIs: $site" "Suites: $suite" 'Components: main'
+    # Only a keyring file is copied; an inline key or none leaves apt's own.
+    [ -z "$key" ] || [ ! -f "$key" ] || printf 'Signed-By: %s\n' "$key"
+    echo
+done <<<"$suites" >"$work/apt/sources.list.d/qt-source.sources"
+
+apt_private=(
+    -o "Dir::Etc::SourceList=/dev/null"
+    -o "Dir::Etc::SourceParts=$work/apt/sources.list.d"
+    -o "Dir::State::Lists=$work/apt/lists"
+    -o "Dir::Cache=$work/apt/cache"
+    -o "Dir::Cache::pkgcache=" -o "Dir::Cache::srcpkgcache="
+    -o "APT::Sandbox::User=$(id -un)"
+)
+apt-get "${apt_private[@]}" update -q
 cd "$work"
-apt-get source --download-only "$source=$version"
-drop_src
+apt-get "${apt_private[@]}" source --download-only "$source=$version"
 dpkg-source --no-check -x ./*.dsc src >/dev/null
 mkdir build
 cd build
