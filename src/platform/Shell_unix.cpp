@@ -1,8 +1,8 @@
-#include "platform/MessageBox.h"
 #include "platform/Shell.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QList>
 #include <QProcess>
 #include <QUrl>
 
@@ -14,21 +14,47 @@ namespace {
 // the call runs.
 void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
 
-// xdg-open (xdg-utils) hands the address to the desktop's browser, on X11
-// and Wayland alike. Its output is dropped for the same reason as above.
-bool startXdgOpen(const QString &address)
+// Openers still at work. They have no parent and are never deleted while
+// running: deleting a QProcess kills it, and an opener the application's
+// end killed would lose the page it was handing on. One still running at
+// the end is left to finish on its own.
+QList<QProcess *> &openers()
 {
-    QProcess opener;
-    opener.setProgram(QStringLiteral("xdg-open"));
-    opener.setArguments({address});
-    opener.setStandardInputFile(QProcess::nullDevice());
-    opener.setStandardOutputFile(QProcess::nullDevice());
-    opener.setStandardErrorFile(QProcess::nullDevice());
-    return opener.startDetached();
+    static QList<QProcess *> running;
+    return running;
 }
 
-// The first box of a run also says how to get an opener.
-bool toldHow = false;
+// xdg-open (xdg-utils) hands the address to the desktop's browser, on X11
+// and Wayland alike. Its output is dropped for the same reason as above.
+// It may start and then find no browser (status 3), or be killed: its end is
+// watched without blocking the window, and a failure gets the same box as a
+// missing opener. False when it could not be started at all.
+bool startXdgOpen(const QString &address)
+{
+    auto *opener = new QProcess;
+    opener->setProgram(QStringLiteral("xdg-open"));
+    opener->setArguments({address});
+    opener->setStandardInputFile(QProcess::nullDevice());
+    opener->setStandardOutputFile(QProcess::nullDevice());
+    opener->setStandardErrorFile(QProcess::nullDevice());
+    opener->start();
+    // Returns as soon as the program runs (or could not be run); its end
+    // comes through the event loop.
+    if (!opener->waitForStarted()) {
+        delete opener;
+        return false;
+    }
+    openers().append(opener);
+    QObject::connect(opener, &QProcess::finished, opener, [opener, address](int status, QProcess::ExitStatus how) {
+        // The box below waits for the user: take what it needs first.
+        const QString page = address;
+        openers().removeOne(opener);
+        opener->deleteLater();
+        if (how != QProcess::NormalExit || status != 0)
+            TellNotOpened(page);
+    });
+    return true;
+}
 } // namespace
 
 void NativeShellOpen(const QString &address)
@@ -40,16 +66,8 @@ void NativeShellOpen(const QString &address)
         started = QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
         qInstallMessageHandler(previous);
     }
-    if (started)
-        return;
-    // Every link that fails says so, with its whole address to copy.
-    const QString text = toldHow
-        ? QCoreApplication::translate("Shell", "No web browser could be started to open this page. Copy the address "
-                                               "below into a browser yourself.")
-        : QCoreApplication::translate("Shell", "No web browser could be started to open this page. Install xdg-utils "
-                                               "and a web browser, or copy the address below into a browser yourself.");
-    toldHow = true;
-    ShowMessageWithField(text, address, QCoreApplication::translate("Shell", "Address of the page"));
+    if (!started)
+        TellNotOpened(address);
 }
 
 } // namespace platform::detail

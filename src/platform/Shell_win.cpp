@@ -15,10 +15,13 @@ ShellExecuteFunction &ShellExecuteSlot()
 void NativeShellOpen(const QString &address)
 {
     // No owner window, the "Open" verb, the address in the ANSI code page, no
-    // parameters, a fixed working directory, shown normally. The result is
-    // deliberately ignored: a link that cannot be opened is not an error.
+    // parameters, a fixed working directory, shown normally. A value of 32 or
+    // less is a failure (no browser registered, say): the user is told, with
+    // the address to copy.
     const QByteArray file = address.toLocal8Bit();
-    ShellExecuteSlot()(nullptr, "Open", file.constData(), nullptr, "C:\\", SW_SHOWNORMAL);
+    const HINSTANCE result = ShellExecuteSlot()(nullptr, "Open", file.constData(), nullptr, "C:\\", SW_SHOWNORMAL);
+    if (reinterpret_cast<INT_PTR>(result) <= 32)
+        TellNotOpened(address);
 }
 
 } // namespace platform::detail

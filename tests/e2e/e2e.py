@@ -378,9 +378,16 @@ class EndToEnd(unittest.TestCase):
         self.assertTrue(described(result, "The reading for your sign").name.startswith(
             "Following the same well-trodden path is not your way of"))
 
-        # Back by its access key, Enter right after it at machine speed: the
-        # Enter was aimed at the result window and goes nowhere.
-        subprocess.run(["xdotool", "key", "--delay", "0", "alt+b", "Return"], check=True)
+        # Back by its access key, Enter typed ahead of a busy application:
+        # both keys reach it while it cannot act on either (stopped), so it
+        # reads them together whatever the scheduling. The Enter was aimed at
+        # the result window and goes nowhere else: no exit window comes.
+        os.kill(process.pid, signal.SIGSTOP)
+        try:
+            # xdotool ends only once the X server has taken both keys.
+            subprocess.run(["xdotool", "key", "--delay", "0", "alt+b", "Return"], check=True)
+        finally:
+            os.kill(process.pid, signal.SIGCONT)
         main = self.session.window(app, is_main, "the main window again", process)
         # Once a Tab pressed after it has moved the focus, the Enter has been
         # handled too.

@@ -3,13 +3,14 @@
 // The parent run starts this program once per (locale, time zone) pair with
 // LANG, LC_ALL and TZ set, so that the C library, Qt's system locale and the
 // local clock all see them from the start; each child runs the checks below.
-// The German and Turkish locales are built with localedef into a private
-// folder named by LOCPATH, so the system needs none of them generated.
+// The German and Turkish locales come compiled, once, into a folder of the
+// build named by LOCPATH (prepare-locales.sh, a CTest fixture), so the system
+// needs none of them generated and a run does not pay for localedef.
 
 #include "platform/Clock.h"
 #include "platform/Settings.h"
 #include "platform/Testing.h"
-#include "support/TestSupport.h"
+#include "support/PlatformSupport.h"
 #include "web/modHelp.h"
 
 #include <QCoreApplication>
@@ -252,31 +253,17 @@ private Q_SLOTS:
     void pair();
 
 private:
-    QTemporaryDir m_locales;
+    QString m_locales;
 };
 
 void ZoneMatrix::initTestCase()
 {
-    QVERIFY(m_locales.isValid());
-    // Built side by side; a few seconds each.
-    std::vector<std::unique_ptr<QProcess>> builds;
-    for (const char *locale : {"de_DE", "tr_TR"}) {
-        auto build = std::make_unique<QProcess>();
-        build->setProcessChannelMode(QProcess::MergedChannels);
-        build->start(QStringLiteral("localedef"),
-                     {QStringLiteral("-i"), QString::fromLatin1(locale), QStringLiteral("-f"), QStringLiteral("UTF-8"),
-                      m_locales.filePath(QString::fromLatin1(locale) + QStringLiteral(".UTF-8"))});
-        builds.push_back(std::move(build));
-    }
-    for (auto &build : builds) {
-        QVERIFY2(build->waitForFinished(60000), "localedef did not finish");
-        // Exit status 1 means warnings only; the locale is still written.
-        QVERIFY2(build->exitStatus() == QProcess::NormalExit && build->exitCode() <= 1,
-                 qPrintable(QStringLiteral("localedef (%1 %2) failed; the locales package is needed: %3")
-                                .arg(build->arguments().join(u' '))
-                                .arg(build->exitCode())
-                                .arg(QString::fromLocal8Bit(build->readAll()))));
-    }
+    m_locales = qEnvironmentVariable("STARKINDLE_TEST_LOCPATH");
+    QVERIFY2(!m_locales.isEmpty(), "STARKINDLE_TEST_LOCPATH names the compiled locales (set by CTest)");
+    for (const char *locale : {"de_DE", "tr_TR"})
+        QVERIFY2(QFile::exists(m_locales + u'/' + QLatin1String(locale) + QStringLiteral(".UTF-8/LC_CTYPE")),
+                 qPrintable(QStringLiteral("%1 is not compiled in %2: run the test_locales fixture")
+                                .arg(QLatin1String(locale), m_locales)));
 }
 
 void ZoneMatrix::pair_data()
@@ -299,7 +286,7 @@ void ZoneMatrix::pair()
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QString::fromLatin1(ChildVariable), QStringLiteral("1"));
-    env.insert(QStringLiteral("LOCPATH"), m_locales.path());
+    env.insert(QStringLiteral("LOCPATH"), m_locales);
     env.insert(QStringLiteral("LANG"), locale);
     env.insert(QStringLiteral("LC_ALL"), locale);
     env.insert(QStringLiteral("TZ"), zone);

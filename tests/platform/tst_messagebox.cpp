@@ -1,5 +1,6 @@
 #include "platform/widgets/QtMessageBox.h"
-#include "support/TestSupport.h"
+#include "support/PlatformSupport.h"
+#include "support/WidgetSupport.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,5 +1,5 @@
 #include "platform/SingleInstance.h"
-#include "support/TestSupport.h"
+#include "support/PlatformSupport.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "support/TestSupport.h"
+#include "support/PlatformSupport.h"
 #include "web/modHelp.h"
 #include "web/modTellAFriend.h"
 

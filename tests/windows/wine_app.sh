@@ -61,15 +61,42 @@ wait_end() {
     done
     return 1
 }
-keys() { # window, then keys, given one by one
+# Waits up to $2 seconds for the command after it to succeed.
+wait_until() {
+    local seconds=$1
+    shift
+    for _ in $(seq $((seconds * 10))); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+# Window $1, once it is the active one, gets the keys after it, in one go:
+# the program reads them in the order they were typed, however busy it is,
+# as a menu's access key typed right after the one that opens it.
+keys() {
     local win=$1
     shift
-    xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
-    sleep 0.5
-    for k in "$@"; do
-        xdotool key --clearmodifiers "$k"
-        sleep 0.4
-    done
+    xdotool windowactivate "$win" 2>/dev/null || xdotool windowfocus "$win" 2>/dev/null || true
+    wait_until 30 is_active "$win" || fail "window $win did not become active for the keys $*"
+    xdotool key --clearmodifiers "$@"
+}
+# Window $1 as a picture in $2, once it is painted: two pictures in a row
+# alike and more than a few colours (not the blank frame Wine maps first).
+painted() {
+    local win=$1 out=$2 geometry
+    geometry=$(xdotool getwindowgeometry --shell "$win" |
+        awk -F= '/^WIDTH/{w=$2}/^HEIGHT/{h=$2}/^X=/{x=$2}/^Y=/{y=$2} END{print w "x" h "+" x "+" y}')
+    import -window root -crop "$geometry" +repage "$out.new.png" 2>/dev/null || return 1
+    if [ -f "$out.last.png" ] && [ "$(compare -metric AE "$out.last.png" "$out.new.png" null: 2>&1)" = 0 ] &&
+        [ "$(identify -format %k "$out.new.png")" -gt 16 ]; then
+        mv "$out.new.png" "$out"
+        rm -f "$out.last.png"
+        return 0
+    fi
+    mv "$out.new.png" "$out.last.png"
+    return 1
 }
 
 case $mode in
@@ -90,10 +117,7 @@ app)
     main=$(wait_window "$caption" 90) || { cat "$work/first.log"; fail "the main window did not appear"; }
     echo "ok: main window shown"
     if [ -n "$screenshot" ]; then
-        sleep 2 # the first paint
-        import -window root -crop "$(xdotool getwindowgeometry --shell "$main" \
-            | awk -F= '/^WIDTH/{w=$2}/^HEIGHT/{h=$2}/^X=/{x=$2}/^Y=/{y=$2} END{print w "x" h "+" x "+" y}')" \
-            +repage "$screenshot"
+        wait_until 30 painted "$main" "$screenshot" || fail "the main window was not painted for the screenshot"
         echo "ok: screenshot in $screenshot"
     fi
 

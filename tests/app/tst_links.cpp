@@ -8,18 +8,15 @@
 #include "app/forms/frmDisplay.h"
 #include "app/forms/frmMain.h"
 #include "app/forms/frmNagScreen2.h"
-#include "platform/Shell.h"
 #include "support/TestSupport.h"
 #include "web/modHelp.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -109,7 +106,6 @@ private Q_SLOTS:
     void eachWayOpensItsPage_data();
     void eachWayOpensItsPage();
     void repeatedClicksAreIndependent();
-    void realShellWithoutBrowser();
 };
 
 void TestLinks::cleanup()
@@ -229,90 +225,6 @@ void TestLinks::repeatedClicksAreIndependent()
     modHelp::OpenHomePage();
     modHelp::OpenHomePage();
     QCOMPARE(shell.opened(), QStringList({page::Home, page::Home}));
-}
-
-namespace {
-QStringList captured;
-void capture(QtMsgType, const QMessageLogContext &, const QString &message)
-{
-    captured.append(message);
-}
-} // namespace
-
-#ifdef Q_OS_WIN
-namespace {
-// What the real shell passed to ShellExecuteA, in order.
-struct ShellCall {
-    HWND owner;
-    QByteArray verb, file;
-    bool noParameters;
-    QByteArray directory;
-    INT show;
-};
-QList<ShellCall> shellCalls;
-HINSTANCE WINAPI recordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show)
-{
-    shellCalls.append({owner, verb, file, parameters == nullptr, directory, show});
-    return reinterpret_cast<HINSTANCE>(SE_ERR_NOASSOC); // as with no browser registered
-}
-} // namespace
-#endif
-
-void TestLinks::realShellWithoutBrowser()
-{
-    // No browser: the call returns, and the address (which may carry what the
-    // user typed) is not printed. Windows says nothing; elsewhere each link's
-    // box holds its address, and the first names the opener to install.
-    const QString address = page::Home + QStringLiteral("/?taf1=private");
-#ifdef Q_OS_WIN
-    // The shell itself answers "no association"; every argument is checked.
-    shellCalls.clear();
-    std::optional<platform::testing::ScopedShellExecute> shell(std::in_place, &recordShellExecute);
-#else
-    // No browser and no opener on the path.
-    std::optional<ScopedEnvironment> path(std::in_place, "PATH", QByteArray("/nonexistent"));
-    const ScopedEnvironment browser("BROWSER", std::nullopt);
-#endif
-    captured.clear();
-    MessageRecorder boxes;
-    const QtMessageHandler previous = qInstallMessageHandler(capture);
-    platform::ShellOpen(address);
-#ifndef Q_OS_WIN
-    platform::ShellOpen(page::Home);
-#endif
-    qWarning("after");
-    qInstallMessageHandler(previous);
-#ifdef Q_OS_WIN
-    shell.reset();
-    QCOMPARE(shellCalls.size(), 1);
-    const ShellCall &call = shellCalls.first();
-    QVERIFY(call.owner == nullptr);
-    QCOMPARE(call.verb, QByteArray("Open"));
-    QCOMPARE(call.file, address.toLocal8Bit());
-    QVERIFY2(call.noParameters, "parameters must be a null pointer, not an empty string");
-    QCOMPARE(call.directory, QByteArray("C:\\"));
-    QCOMPARE(call.show, SW_SHOWNORMAL);
-    QVERIFY(boxes.shown().isEmpty());
-#else
-    path.reset();
-    QCOMPARE(boxes.shown().size(), 2);
-    QCOMPARE(boxes.shown().at(0).field + u' ' + boxes.shown().at(1).field, address + u' ' + page::Home);
-    QVERIFY(boxes.texts().at(0).contains(QStringLiteral("xdg-utils")) && !boxes.texts().at(1).contains(u"xdg-utils"));
-    // An xdg-open on the path gets the address as its one argument.
-    QTemporaryDir dir;
-    QFile opener(dir.filePath(QStringLiteral("xdg-open"))), got(opener.fileName() + QStringLiteral(".got"));
-    QVERIFY(opener.open(QIODevice::WriteOnly) && opener.write("#!/bin/sh\nprintf %s \"$1\" >\"$0.got\"\n") > 0);
-    opener.close();
-    QVERIFY(opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
-    path.emplace("PATH", dir.path().toLocal8Bit() + ":/usr/bin:/bin");
-    platform::ShellOpen(address);
-    path.reset();
-    QTRY_VERIFY(got.size() > 0);
-    QVERIFY(got.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(got.readAll()), address);
-#endif
-    // Our handler is back in place afterwards, and heard nothing else.
-    QCOMPARE(captured, QStringList{QStringLiteral("after")});
 }
 
 QTEST_MAIN(TestLinks)
