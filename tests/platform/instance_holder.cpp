@@ -1,8 +1,9 @@
 // Stands in for a starting copy of the application in tst_singleinstance.
 //
-//   instance_holder <lockPath> <startAtEpochMs> <holdMs>
-//       waits for the shared start instant, tries the lock, prints "won" or
-//       "lost", and a winner keeps the lock for holdMs before exiting.
+//   instance_holder <lockPath> race
+//       prints "ready", waits for a line on its input (the starting gun all
+//       copies get at once), tries the lock, prints "won" or "lost"; a
+//       loser exits, a winner keeps the lock until killed.
 //   instance_holder <lockPath> hold
 //       tries the lock, prints "won" or "lost", then sleeps until killed.
 //   instance_holder default-path
@@ -12,7 +13,6 @@
 
 #include "platform/SingleInstance.h"
 
-#include <QDateTime>
 #include <QFile>
 
 #include <chrono>
@@ -51,20 +51,17 @@ int main(int argc, char *argv[])
             SleepMs(60 * 60 * 1000);
     }
 
-    if (argc != 4)
+    if (argc != 3 || qstrcmp(argv[2], "race") != 0)
         return 2;
-    bool startOk = false;
-    bool holdOk = false;
-    const qint64 startAt = QByteArray(argv[2]).toLongLong(&startOk);
-    const qint64 holdMs = QByteArray(argv[3]).toLongLong(&holdOk);
-    if (!startOk || !holdOk)
+    Say("ready");
+    if (std::fgetc(stdin) == EOF)
         return 2;
-
-    SleepMs(startAt - QDateTime::currentMSecsSinceEpoch());
     platform::InstanceGuard guard(QFile::decodeName(argv[1]));
     const bool won = guard.tryAcquire();
     Say(won ? "won" : "lost");
-    if (won)
-        SleepMs(holdMs);
+    if (won) {
+        for (;;)
+            SleepMs(60 * 60 * 1000);
+    }
     return 0;
 }

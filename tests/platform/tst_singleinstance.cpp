@@ -144,26 +144,29 @@ private Q_SLOTS:
     {
         const QString path = m_dir.filePath(QStringLiteral("race.lock"));
 #ifdef Q_OS_WIN
-        // A process starts far more slowly there (and under Wine): each copy
-        // must be up before the shared instant.
+        // A process starts far more slowly there (and under Wine).
         constexpr int Rounds = 4;
-        constexpr int StartDelayMs = 1500;
 #else
         constexpr int Rounds = 20;
-        constexpr int StartDelayMs = 500;
 #endif
         constexpr int Copies = 8;
-        // Longer than any round: the winner holds the claim until it is
-        // stopped, so a copy that asks late cannot find it free.
-        const QString holdMs = QString::number(60000);
         for (int round = 0; round < Rounds; ++round) {
-            const qint64 startAt = QDateTime::currentMSecsSinceEpoch() + StartDelayMs;
-            const QStringList args{path, QString::number(startAt), holdMs};
+            // Every copy is up and waiting before any of them is let go: the
+            // gun is one line to each, sent back to back.
             std::vector<std::unique_ptr<QProcess>> copies;
             for (int i = 0; i < Copies; ++i) {
                 copies.push_back(std::make_unique<QProcess>());
-                copies.back()->start(HolderProgram(), args);
+                copies.back()->start(HolderProgram(), {path, QStringLiteral("race")});
             }
+            for (auto &copy : copies) {
+                while (!copy->canReadLine() && copy->waitForReadyRead(20000)) {
+                }
+                QCOMPARE(copy->readLine().trimmed(), QByteArray("ready"));
+            }
+            for (auto &copy : copies)
+                copy->write("\n");
+            for (auto &copy : copies)
+                QVERIFY(copy->waitForBytesWritten(20000) || copy->bytesToWrite() == 0);
             int winners = 0;
             for (auto &copy : copies) {
                 while (!copy->canReadLine() && copy->waitForReadyRead(20000)) {
