@@ -496,7 +496,9 @@ class EndToEnd(unittest.TestCase):
         keys("alt+s")
         result = self.session.window(app, is_result, "the result window", process)
         reading = described(result, "The reading for your sign")
-        self.assertEqual(result.description, "Eros in your Chart is Placed in Scorpio. " + reading.name)
+        # The notes come before the reading.
+        self.assertEqual(result.description, "Eros in your Chart is Placed in Scorpio. Answer for ANN, born on 1 January"
+                         " 1940. The sign comes from the original table, which covers 1940 to 1990. " + reading.name)
         self.assertEqual(reading.queryText().getText(0, -1), reading.name)
         wait_for("the focus on Exit", lambda: focus_is(result, "Exit"))
         check_links(process, result, 2, [banner, front_promotion(result)])  # after Exit, Back

@@ -1,33 +1,37 @@
 #include "app/forms/Forms.h"
 #include "app/forms/frmDisplay.h"
 #include "app/forms/frmMain.h"
+#include "astro/ResultNotes.h"
 #include "astro/SignReadings.h"
 #include "support/TestSupport.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QEnterEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
 namespace {
 
 
-// Runs a lookup for 15 March 1965 from a shown main window and hands back the
-// result window it brings up.
-frmDisplay *lookUp()
+// Runs a lookup for the date (15 March 1965 unless told) from a shown main
+// window and hands back the result window it brings up.
+frmDisplay *lookUp(QDate date = QDate(1965, 3, 15))
 {
     frmMain *main = forms::Main();
     main->show();
     Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("ANNA"));
-    Child<QComboBox>(main, "cboDate")->setCurrentIndex(14);
-    Child<QComboBox>(main, "cboMonth")->setCurrentIndex(2);
-    Child<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("1965"));
+    Child<QComboBox>(main, "cboDate")->setCurrentIndex(date.day() - 1);
+    Child<QComboBox>(main, "cboMonth")->setCurrentIndex(date.month() - 1);
+    Child<QComboBox>(main, "cboYear")->setCurrentText(QString::number(date.year()));
     Child<QPushButton>(main, "cmdNext")->click();
     frmDisplay *display = forms::Display();
     if (!QTest::qWaitForWindowExposed(display))
@@ -51,6 +55,8 @@ private Q_SLOTS:
     void signNameKeepsItsLeftEdge();
     void resultFocusAndKeys();
     void menuBackGoesBack();
+    void notesCopyAndOtherSign_data();
+    void notesCopyAndOtherSign();
 };
 
 void TestFrmDisplay::cleanup()
@@ -82,6 +88,10 @@ void TestFrmDisplay::layout_data()
     QTest::newRow("lblSignDesc") << "lblSignDesc" << QRect(12, 96, 537, 161);
     QTest::newRow("cmdBack") << "cmdBack" << QRect(0, 312, 473, 31);
     QTest::newRow("cmdExit") << "cmdExit" << QRect(480, 312, 81, 31);
+    // The notes, below all of the original window.
+    QTest::newRow("fraNotes") << "fraNotes" << QRect(0, 409, 561, 153);
+    QTest::newRow("lblNotes") << "lblNotes" << QRect(12, 24, 537, 88);
+    QTest::newRow("cmdOtherSign") << "cmdOtherSign" << QRect(145, 116, 270, 31);
 }
 
 void TestFrmDisplay::layout()
@@ -90,7 +100,7 @@ void TestFrmDisplay::layout()
     QFETCH(QRect, geometry);
 
     frmDisplay *display = forms::Display();
-    QCOMPARE(display->centralWidget()->size(), QSize(561, 409));
+    QCOMPARE(display->centralWidget()->size(), QSize(561, 562));
     QCOMPARE(display->findChild<QWidget *>(control)->geometry(), geometry);
 }
 
@@ -183,6 +193,71 @@ void TestFrmDisplay::menuBackGoesBack()
     QVERIFY(!IsLoaded("frmDisplay"));
     QVERIFY(forms::Main()->isVisible());
     QCOMPARE(Child<QLineEdit>(forms::Main(), "txtName")->text(), QStringLiteral("ANNA"));
+}
+
+void TestFrmDisplay::notesCopyAndOtherSign_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("utcOffset"); // the computer's zone, in hours
+    QTest::addColumn<QString>("otherSign"); // empty: no change that day
+
+    QTest::newRow("a day of the table") << QDate(1965, 3, 15) << 0 << "";
+    QTest::newRow("a change day of the table") << QDate(1965, 3, 7) << 0 << "";
+    QTest::newRow("the sky disagrees with the table") << QDate(1980, 1, 1) << 0 << "";
+}
+
+void TestFrmDisplay::notesCopyAndOtherSign()
+{
+    QFETCH(QDate, date);
+    QFETCH(int, utcOffset);
+    QFETCH(QString, otherSign);
+
+    const QTimeZone zone(utcOffset * 3600);
+    const platform::testing::ScopedTimeZone local(zone);
+    frmDisplay *display = lookUp(date);
+    const astro::ResultNotes notes = astro::NotesFor(QStringLiteral("ANNA"), date, zone);
+    auto *sign = Child<QLabel>(display, "lblSexualitySign");
+    auto *reading = Child<QLabel>(display, "lblSignDesc");
+    const QString answer = sign->text();
+    QCOMPARE(answer, astro::SignName(*notes.sign));
+
+    // The window shows the notes, a screen reader hears them before the
+    // reading, and Copy takes them with the rest.
+    const QString shown = (QStringList(notes.answeredFor) + notes.lines).join(u'\n');
+    QCOMPARE(Child<QLabel>(display, "lblNotes")->text(), shown);
+    const QString summary = QAccessible::queryAccessibleInterface(display)->text(QAccessible::Description);
+    QCOMPARE(summary, QStringLiteral("Eros in your Chart is Placed in %1. %2 %3")
+                          .arg(answer, QString(shown).replace(u'\n', u' '), reading->text()));
+    const QString copied = notes.answeredFor + QStringLiteral("\nEros in your Chart is Placed in ") + answer + u'\n'
+        + notes.lines.join(u'\n') + QStringLiteral("\n\n") + reading->text() + u'\n';
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(display, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    // The right button's menu anywhere in the result, the labels included.
+    QGuiApplication::clipboard()->clear();
+    QContextMenuEvent menuKey(QContextMenuEvent::Mouse, QPoint(5, 5), reading->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(reading, &menuKey);
+    auto *menu = Child<QMenu>(display, "mnuResult");
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->actions(), QList<QAction *>{Child<QAction>(display, "mnuCopy")});
+    menu->actions().constFirst()->trigger();
+    menu->hide();
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+
+    // The other sign's reading one key away, and back.
+    auto *other = Child<QPushButton>(display, "cmdOtherSign");
+    QCOMPARE(other->isVisible(), !otherSign.isEmpty());
+    if (otherSign.isEmpty())
+        return;
+    QCOMPARE(other->text(), QStringLiteral("&Show the reading for ") + otherSign);
+    QTest::keyClick(display, Qt::Key_S, Qt::AltModifier);
+    QCOMPARE(sign->text(), otherSign);
+    QCOMPARE(reading->text(), astro::Reading(*astro::SignFromName(otherSign)));
+    QCOMPARE(other->text(), QStringLiteral("&Show the reading for ") + answer);
+    QVERIFY(QAccessible::queryAccessibleInterface(display)->text(QAccessible::Description).endsWith(reading->text()));
+    other->click();
+    QCOMPARE(sign->text(), answer);
+    QCOMPARE(reading->text(), astro::ReadingFor(answer).value());
 }
 
 QTEST_MAIN(TestFrmDisplay)
