@@ -377,6 +377,13 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(described(result, "Your sexual astrology sign").name, "Aquarius")
         self.assertTrue(described(result, "The reading for your sign").name.startswith(
             "Following the same well-trodden path is not your way of"))
+        # The notes, and Copy by its key.
+        notes = "Answer for ANNA, born on 15 March 1965.\nThe sign comes from the original table, which covers 1940 to 1990."
+        self.assertEqual(described(result, "Notes on your sign").name, notes)
+        keys("ctrl+c")
+        clipboard = lambda: subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True).stdout
+        wait_for("the result on the clipboard", lambda: clipboard().startswith(
+            b"Answer for ANNA, born on 15 March 1965.\nEros in your Chart is Placed in Aquarius\nThe sign comes from"))
 
         # Back by its access key, Enter right after it at machine speed: the
         # Enter was aimed at the result window and goes nowhere.

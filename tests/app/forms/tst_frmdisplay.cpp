@@ -161,6 +161,10 @@ void TestFrmDisplay::resultFocusAndKeys()
         QCOMPARE(result->grab().toImage(), before);
         result->setSelection(0, 3);
         QCOMPARE(result->selectedText(), result->text().left(3));
+        // Copy takes what is selected, when something is.
+        QTest::keySequence(display, QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), result->text().left(3));
+        result->setSelection(0, 0);
         QVERIFY(!(result->focusPolicy() & Qt::TabFocus));
         QVERIFY(QAccessible::queryAccessibleInterface(display)->text(QAccessible::Description).contains(result->text()));
     }
