@@ -5,6 +5,9 @@
 #include "astro/modPlanetSign.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+
+#include <cstdlib>
 
 namespace astro {
 
@@ -48,12 +51,40 @@ void addTableNotes(ResultNotes &notes, QDate date)
                            .arg(SignName(*sky), QString::number(FirstYear), QString::number(LastYear));
 }
 
-// The other years: the ephemeris at 12:00 UT answers.
+// "UTC+05:30", "UTC-10:00".
+QString offsetName(int seconds)
+{
+    const int minutes = std::abs(seconds) / 60;
+    return QStringLiteral("UTC%1%2:%3")
+        .arg(QChar(seconds < 0 ? u'-' : u'+'))
+        .arg(minutes / 60, 2, 10, QChar(u'0'))
+        .arg(minutes % 60, 2, 10, QChar(u'0'));
+}
+
+// The other years: the ephemeris at 12:00 UT answers. A birth on this date,
+// whether by UT or by the local time zone, may fall before or after a
+// crossing: each one is named, with the sign on either side of it.
 void addEphemerisNotes(ResultNotes &notes, QDate date, const QTimeZone &localZone)
 {
-    Q_UNUSED(date);
-    Q_UNUSED(localZone);
     notes.lines << Text::tr("The sign is computed from JPL's orbit of Eros, for 12:00 UT on this day.");
+    // No zone is more than a day from UT: the crossings of the days around
+    // the date hold all of this date's, in either reckoning.
+    constexpr qint64 MinutesPerDay = 24 * 60;
+    const qint64 day = DaysFromCivil(date.year(), date.month(), date.day()) * MinutesPerDay;
+    for (const Crossing &c : CrossingsBetween(day - MinutesPerDay, day + 2 * MinutesPerDay)) {
+        const QDateTime ut = QDateTime::fromSecsSinceEpoch(c.utcMinute * 60, QTimeZone::utc());
+        const QDateTime local = ut.toTimeZone(localZone);
+        if (ut.date() != date && local.date() != date)
+            continue;
+        notes.lines << Text::tr("Eros moved from %1 into %2 at %3 UT on %4, which was %5 on %6 in this computer's "
+                                "time zone (%7).")
+                           .arg(SignName(c.from), SignName(c.to), ut.toString(u"hh:mm"), Text::date(ut.date()),
+                                local.toString(u"hh:mm"), Text::date(local.date()), offsetName(local.offsetFromUtc()));
+        notes.lines << Text::tr("Born before that moment, Eros was in %1; born after it, in %2.")
+                           .arg(SignName(c.from), SignName(c.to));
+        if (!notes.otherSign)
+            notes.otherSign = c.from != *notes.sign ? c.from : c.to;
+    }
 }
 
 } // namespace

@@ -55,6 +55,25 @@ void TestResultNotes::notes_data()
         << "";
     QTest::newRow("no name, outside the table")
         << "" << QDate(2030, 3, 15) << 0 << QStringList{"Answer for a birth on 15 March 2030.", computed} << "";
+    // Eros entered Leo at 15:15 UT on 6 July 2001, 05:15 on 7 July in UTC+14.
+    const QStringList leo = {
+        computed,
+        "Eros moved from Cancer into Leo at 15:15 UT on 6 July 2001, which was 05:15 on 7 July 2001 in this "
+        "computer's time zone (UTC+14:00).",
+        "Born before that moment, Eros was in Cancer; born after it, in Leo."};
+    QTest::newRow("a change day by UT") << "ANNA" << QDate(2001, 7, 6) << 14
+                                        << QStringList{"Answer for ANNA, born on 6 July 2001."} + leo << "Leo";
+    QTest::newRow("a change day in UTC+14 only")
+        << "ANNA" << QDate(2001, 7, 7) << 14 << QStringList{"Answer for ANNA, born on 7 July 2001."} + leo << "Cancer";
+    QTest::newRow("the next day in UTC+14")
+        << "ANNA" << QDate(2001, 7, 8) << 14 << QStringList{"Answer for ANNA, born on 8 July 2001.", computed} << "";
+    QTest::newRow("a change day in UTC-10 only")
+        << "ANNA" << QDate(2001, 4, 30) << -10
+        << QStringList{"Answer for ANNA, born on 30 April 2001.", computed,
+                       "Eros moved from Taurus into Gemini at 00:02 UT on 1 May 2001, which was 14:02 on 30 April "
+                       "2001 in this computer's time zone (UTC-10:00).",
+                       "Born before that moment, Eros was in Taurus; born after it, in Gemini."}
+        << "Gemini";
     QTest::newRow("a date nothing answers") << "ANNA" << QDate(2101, 1, 1) << 0 << QStringList{} << "";
 }
 

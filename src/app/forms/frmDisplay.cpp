@@ -25,6 +25,10 @@ namespace {
 // every control where it was.
 constexpr int NotesTop = 6135;
 constexpr int NotesHeight = 2295;
+// The notes fill the panel, or leave the bottom to the button that shows the
+// other sign's reading.
+constexpr QRect NotesText = twips::rect(180, 360, 8055, 1815);
+constexpr QRect NotesTextAboveButton = twips::rect(180, 360, 8055, 1320);
 
 } // namespace
 
@@ -80,8 +84,8 @@ frmDisplay::frmDisplay(QWidget *parent)
     // What the answer is for, and on a day Eros changed sign the way to the
     // other sign's reading.
     fraNotes = look::frame(client(), "fraNotes", tr("About This Answer"), twips::rect(0, NotesTop, 8415, NotesHeight));
-    lblNotes = look::selectableLabel(fraNotes, "lblNotes", QString(), twips::rect(180, 360, 8055, 1320),
-                                     look::font(8.25, look::Bold), look::Caption);
+    lblNotes = look::selectableLabel(fraNotes, "lblNotes", QString(), NotesText, look::font(8.25, look::Bold),
+                                     look::Caption);
     lblNotes->setAccessibleDescription(tr("Notes on your sign"));
     cmdOtherSign = look::button(fraNotes, "cmdOtherSign", QString(), twips::rect(2182, 1740, 4050, 465),
                                 look::font(8.25, look::Bold));
@@ -139,6 +143,7 @@ void frmDisplay::setAnsweredFor(const QString &name, QDate date)
         notes.prepend(m_notes.answeredFor);
     lblNotes->setText(notes.join(u'\n'));
     cmdOtherSign->setVisible(m_notes.otherSign.has_value());
+    lblNotes->setGeometry(m_notes.otherSign ? NotesTextAboveButton : NotesText);
     showSign();
 }
 

@@ -90,7 +90,7 @@ void TestFrmDisplay::layout_data()
     QTest::newRow("cmdExit") << "cmdExit" << QRect(480, 312, 81, 31);
     // The notes, below all of the original window.
     QTest::newRow("fraNotes") << "fraNotes" << QRect(0, 409, 561, 153);
-    QTest::newRow("lblNotes") << "lblNotes" << QRect(12, 24, 537, 88);
+    QTest::newRow("lblNotes") << "lblNotes" << QRect(12, 24, 537, 121); // 88 above the button
     QTest::newRow("cmdOtherSign") << "cmdOtherSign" << QRect(145, 116, 270, 31);
 }
 
@@ -208,6 +208,9 @@ void TestFrmDisplay::notesCopyAndOtherSign_data()
     QTest::newRow("a day of the table") << QDate(1965, 3, 15) << 0 << "";
     QTest::newRow("a change day of the table") << QDate(1965, 3, 7) << 0 << "";
     QTest::newRow("the sky disagrees with the table") << QDate(1980, 1, 1) << 0 << "";
+    // Cancer into Leo at 15:15 UT; Taurus into Gemini at 00:02 UT on 1 May.
+    QTest::newRow("a change day by UT") << QDate(2001, 7, 6) << 14 << "Leo";
+    QTest::newRow("a change day in UTC-10 only") << QDate(2001, 4, 30) << -10 << "Gemini";
 }
 
 void TestFrmDisplay::notesCopyAndOtherSign()
@@ -251,8 +254,14 @@ void TestFrmDisplay::notesCopyAndOtherSign()
     // The other sign's reading one key away, and back.
     auto *other = Child<QPushButton>(display, "cmdOtherSign");
     QCOMPARE(other->isVisible(), !otherSign.isEmpty());
+    // The notes fit whole, above the button when it is there.
+    auto *shownNotes = Child<QLabel>(display, "lblNotes");
+    QCOMPARE(shownNotes->height(), otherSign.isEmpty() ? 121 : 88);
+    QVERIFY(shownNotes->fontMetrics().boundingRect(shownNotes->rect(), Qt::TextWordWrap, shown).height()
+            <= shownNotes->height());
     if (otherSign.isEmpty())
         return;
+    QVERIFY(shownNotes->geometry().bottom() < other->y());
     QCOMPARE(other->text(), QStringLiteral("&Show the reading for ") + otherSign);
     QTest::keyClick(display, Qt::Key_S, Qt::AltModifier);
     QCOMPARE(sign->text(), otherSign);
