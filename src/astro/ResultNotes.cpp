@@ -19,6 +19,9 @@ class Text
     Q_DECLARE_TR_FUNCTIONS(ResultNotes)
 
 public:
+    // "12:00", the hour of UT a day's sign is taken at.
+    static QString dayHour() { return QStringLiteral("%1:00").arg(DayHourUt, 2, 10, QChar(u'0')); }
+
     // "15 March 1965", with the month named as the month list names it.
     static QString date(QDate d)
     {
@@ -46,9 +49,9 @@ void addTableNotes(ResultNotes &notes, QDate date)
     }
     const std::optional<Sign> sky = EphemerisSign(date.year(), date.month(), date.day());
     if (sky && *sky != sign)
-        notes.lines << Text::tr("The computed sky puts Eros in %1 at 12:00 UT on this day; for %2 to %3 the program "
+        notes.lines << Text::tr("The computed sky puts Eros in %1 at %2 UT on this day; for %3 to %4 the program "
                                 "keeps the original table's answer.")
-                           .arg(SignName(*sky), QString::number(FirstYear), QString::number(LastYear));
+                           .arg(SignName(*sky), Text::dayHour(), QString::number(FirstYear), QString::number(LastYear));
 }
 
 // "UTC+05:30", "UTC-10:00".
@@ -66,7 +69,8 @@ QString offsetName(int seconds)
 // crossing: each one is named, with the sign on either side of it.
 void addEphemerisNotes(ResultNotes &notes, QDate date, const QTimeZone &localZone)
 {
-    notes.lines << Text::tr("The sign is computed from JPL's orbit of Eros, for 12:00 UT on this day.");
+    notes.lines
+        << Text::tr("The sign is computed from JPL's orbit of Eros, for %1 UT on this day.").arg(Text::dayHour());
     // No zone is more than a day from UT: the crossings of the days around
     // the date hold all of this date's, in either reckoning.
     constexpr qint64 MinutesPerDay = 24 * 60;

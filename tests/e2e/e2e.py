@@ -378,7 +378,8 @@ class EndToEnd(unittest.TestCase):
         self.assertTrue(described(result, "The reading for your sign").name.startswith(
             "Following the same well-trodden path is not your way of"))
         # The notes, and Copy by its key.
-        notes = "Answer for ANNA, born on 15 March 1965.\nThe sign comes from the original table, which covers 1940 to 1990."
+        notes = ("Answer for ANNA, born on 15 March 1965.\n"
+                 "The sign comes from the original table, which covers 1940 to 1990.")
         self.assertEqual(described(result, "Notes on your sign").name, notes)
         keys("ctrl+c")
         clipboard = lambda: subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True).stdout
@@ -523,8 +524,9 @@ class EndToEnd(unittest.TestCase):
         result = self.session.window(app, is_result, "the result window", process)
         reading = described(result, "The reading for your sign")
         # The notes come before the reading.
-        self.assertEqual(result.description, "Eros in your Chart is Placed in Scorpio. Answer for ANN, born on 1 January"
-                         " 1940. The sign comes from the original table, which covers 1940 to 1990. " + reading.name)
+        self.assertEqual(result.description, "Eros in your Chart is Placed in Scorpio. Answer for ANN, born on 1 "
+                         "January 1940. The sign comes from the original table, which covers 1940 to 1990. "
+                         + reading.name)
         self.assertEqual(reading.queryText().getText(0, -1), reading.name)
         wait_for("the focus on Exit", lambda: focus_is(result, "Exit"))
         check_links(process, result, 2, [banner, front_promotion(result)])  # after Exit, Back

@@ -89,7 +89,8 @@ frmDisplay::frmDisplay(QWidget *parent)
     lblNotes->setAccessibleDescription(tr("Notes on your sign"));
     cmdOtherSign = look::button(fraNotes, "cmdOtherSign", QString(), twips::rect(2182, 1740, 4050, 465),
                                 look::font(8.25, look::Bold));
-    cmdOtherSign->setAccessibleDescription(tr("Swaps the sign and reading above for those of the other part of the day"));
+    cmdOtherSign->setAccessibleDescription(
+        tr("Swaps the sign and reading above for those of the other part of the day"));
     cmdOtherSign->hide();
     setTabOrder(cmdBack, cmdOtherSign);
     setTabOrder(cmdOtherSign, Label61);

@@ -6,8 +6,8 @@
 class QDate;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class QMenu;
+class QPushButton;
 class ClickLabel;
 
 // The result window: the sign of the chosen date and its reading, and below
