@@ -101,9 +101,7 @@ ResultNotes NotesFor(const QString &name, QDate date, const QTimeZone &localZone
     notes.sign = LookupSign(date.year(), date.month(), date.day());
     if (!notes.sign)
         return {};
-    const QString when = Text::date(date);
-    notes.answeredFor = name.isEmpty() ? Text::tr("Answer for a birth on %1.").arg(when)
-                                       : Text::tr("Answer for %1, born on %2.").arg(name, when);
+    notes.answeredFor = Text::tr("Answer for %1, born on %2.").arg(name, Text::date(date));
     if (date.year() >= FirstYear && date.year() <= LastYear)
         addTableNotes(notes, date);
     else

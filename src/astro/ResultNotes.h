@@ -30,8 +30,8 @@ struct ResultNotes {
     std::optional<Sign> otherSign;
 };
 
-// The notes for a birth on date, with the name as typed (possibly empty);
-// localZone is the computer's time zone. Empty for a date no lookup answers.
+// The notes for a birth on date, with the name as typed; localZone is the
+// computer's time zone. Empty for a date no lookup answers.
 ResultNotes NotesFor(const QString &name, QDate date, const QTimeZone &localZone);
 
 } // namespace astro
