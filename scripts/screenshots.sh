@@ -70,7 +70,7 @@ xdotool type --delay 40 "anna"
 xdotool key --delay 40 Tab $(printf 'Down %.0s' $(seq 14)) Tab Down Down Tab $(printf 'Down %.0s' $(seq 25)) Tab
 shoot "$main" main
 xdotool key alt+s
-result=$(window 561x427)
+result=$(window 561x580)
 shoot "$result" result
 xdotool key alt+h a
 about=$(window 423x264)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringView>
+#include <QtGlobal>
 
 #include <array>
 
@@ -26,5 +27,39 @@ constexpr int DaysInMonth(int year, int month)
         return 0;
     return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
 }
+
+// Days from 1970-01-01 to a Gregorian date (negative before it), for any
+// year, month 1..12 and day; the day is not checked against the month.
+constexpr qint64 DaysFromCivil(int year, int month, int day)
+{
+    const qint64 y = month <= 2 ? year - 1 : year;
+    const qint64 era = (y >= 0 ? y : y - 399) / 400;
+    const qint64 yearOfEra = y - era * 400;
+    const qint64 dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const qint64 dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+struct CivilDate {
+    int year, month, day;
+    friend constexpr bool operator==(const CivilDate &, const CivilDate &) = default;
+};
+
+// The Gregorian date that many days from 1970-01-01.
+constexpr CivilDate CivilFromDays(qint64 days)
+{
+    days += 719468;
+    const qint64 era = (days >= 0 ? days : days - 146096) / 146097;
+    const qint64 dayOfEra = days - era * 146097;
+    const qint64 yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const qint64 dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const qint64 mp = (5 * dayOfYear + 2) / 153;
+    const int day = int(dayOfYear - (153 * mp + 2) / 5 + 1);
+    const int month = int(mp < 10 ? mp + 3 : mp - 9);
+    return {int(yearOfEra + era * 400 + (month <= 2)), month, day};
+}
+
+static_assert(DaysFromCivil(1970, 1, 1) == 0 && DaysFromCivil(2000, 3, 1) == 11017 && DaysFromCivil(1900, 1, 1) == -25567);
+static_assert(CivilFromDays(-25567) == CivilDate{1900, 1, 1} && CivilFromDays(11016) == CivilDate{2000, 2, 29});
 
 } // namespace astro

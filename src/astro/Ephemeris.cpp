@@ -3,60 +3,90 @@
 #include "astro/Calendar.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
-#include <tuple>
 
 namespace astro {
 
 namespace {
 
-struct Change {
+// From that UT minute on, the sign.
+struct Row {
     short year;
-    unsigned char month;
-    unsigned char day;
+    unsigned char month, day, hour, minute;
     Sign sign;
 };
 
 using enum Sign;
 
-constexpr Change Changes[] = {
+constexpr Row Rows[] = {
 #include "astro/ErosEphemeris.inc"
 };
 
-// The file opens on the first day of the range, its dates are real and
-// strictly increasing, and every row changes the sign.
-constexpr bool changesAreWellFormed()
+constexpr qint64 MinutesPerDay = 24 * 60;
+constexpr qint64 FirstMinute = DaysFromCivil(EarliestYear, 1, 1) * MinutesPerDay;
+constexpr qint64 EndMinute = DaysFromCivil(LatestYear + 1, 1, 1) * MinutesPerDay;
+
+constexpr std::array<qint64, std::size(Rows)> Minutes = [] {
+    std::array<qint64, std::size(Rows)> minutes{};
+    for (std::size_t i = 0; i < std::size(Rows); ++i) {
+        const Row &r = Rows[i];
+        minutes[i] = DaysFromCivil(r.year, r.month, r.day) * MinutesPerDay + r.hour * 60 + r.minute;
+    }
+    return minutes;
+}();
+
+// The file opens on the first minute of the range, its moments are real,
+// strictly increasing and inside the range, and every row changes the sign
+// to a neighbouring one (Eros never jumps a sign).
+constexpr bool rowsAreWellFormed()
 {
-    const Change &first = Changes[0];
-    if (first.year != EarliestYear || first.month != 1 || first.day != 1)
+    if (Minutes[0] != FirstMinute)
         return false;
-    for (std::size_t i = 0; i < std::size(Changes); ++i) {
-        const Change &c = Changes[i];
-        if (c.year > LatestYear || c.day < 1 || c.day > DaysInMonth(c.year, c.month))
+    for (std::size_t i = 0; i < std::size(Rows); ++i) {
+        const Row &r = Rows[i];
+        if (r.day < 1 || r.day > DaysInMonth(r.year, r.month) || r.hour > 23 || r.minute > 59)
+            return false;
+        if (Minutes[i] >= EndMinute)
             return false;
         if (i > 0) {
-            const Change &p = Changes[i - 1];
-            if (std::tuple(p.year, p.month, p.day) >= std::tuple(c.year, c.month, c.day) || p.sign == c.sign)
+            const int step = (int(r.sign) - int(Rows[i - 1].sign) + SignCount) % SignCount;
+            if (Minutes[i - 1] >= Minutes[i] || (step != 1 && step != SignCount - 1))
                 return false;
         }
     }
     return true;
 }
-static_assert(changesAreWellFormed());
+static_assert(rowsAreWellFormed());
 
 } // namespace
+
+std::vector<Crossing> CrossingsBetween(qint64 fromUtcMinute, qint64 toUtcMinute)
+{
+    std::vector<Crossing> crossings;
+    // Row 0 is the start of the range, not a crossing.
+    auto it = std::lower_bound(std::next(Minutes.begin()), Minutes.end(), fromUtcMinute);
+    for (; it != Minutes.end() && *it < toUtcMinute; ++it) {
+        const auto i = static_cast<std::size_t>(it - Minutes.begin());
+        crossings.push_back({*it, Rows[i - 1].sign, Rows[i].sign});
+    }
+    return crossings;
+}
+
+std::optional<Sign> EphemerisSignAt(qint64 utcMinute)
+{
+    if (utcMinute < FirstMinute || utcMinute >= EndMinute)
+        return std::nullopt;
+    // The last row at or before the minute; the first row is always one.
+    const auto after = std::upper_bound(Minutes.begin(), Minutes.end(), utcMinute);
+    return Rows[static_cast<std::size_t>(after - Minutes.begin()) - 1].sign;
+}
 
 std::optional<Sign> EphemerisSign(int year, int month, int day)
 {
     if (year < EarliestYear || year > LatestYear || day < 1 || day > DaysInMonth(year, month))
         return std::nullopt;
-    const auto date = std::tuple(year, month, day);
-    // The last change on or before the date; the first row is always one.
-    const Change *after = std::upper_bound(std::begin(Changes), std::end(Changes), date,
-                                           [](const auto &d, const Change &c) {
-                                               return d < std::tuple(int(c.year), int(c.month), int(c.day));
-                                           });
-    return std::prev(after)->sign;
+    return EphemerisSignAt(DaysFromCivil(year, month, day) * MinutesPerDay + DayHourUt * 60);
 }
 
 } // namespace astro

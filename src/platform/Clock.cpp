@@ -16,6 +16,12 @@ std::function<QDate()> &TodaySlot()
     return f;
 }
 
+std::function<QTimeZone()> &TimeZoneSlot()
+{
+    static std::function<QTimeZone()> f;
+    return f;
+}
+
 std::function<float()> &RandomSlot()
 {
     static std::function<float()> f;
@@ -37,6 +43,11 @@ std::mt19937 &generator()
 QDate Today()
 {
     return detail::TodaySlot() ? detail::TodaySlot()() : QDate::currentDate();
+}
+
+QTimeZone LocalTimeZone()
+{
+    return detail::TimeZoneSlot() ? detail::TimeZoneSlot()() : QTimeZone::systemTimeZone();
 }
 
 void Randomize()

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QDate>
+#include <QTimeZone>
 
-// The system clock and the application's uniform random numbers. Tests pin
-// both (platform/Testing.h).
+// The system clock, its time zone and the application's uniform random
+// numbers. Tests pin each (platform/Testing.h).
 namespace platform {
 
 // Today's local calendar date.
 QDate Today();
+
+// The computer's time zone.
+QTimeZone LocalTimeZone();
 
 // Seeds the generator from the time of day.
 void Randomize();

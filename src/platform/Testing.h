@@ -11,6 +11,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QTimeZone>
 
 #include <functional>
 #include <memory>
@@ -27,6 +28,7 @@ namespace detail {
 // The slots the seams read, each defined beside its seam. Empty means the
 // real thing.
 std::function<QDate()> &TodaySlot();                   // Clock.cpp: Today()
+std::function<QTimeZone()> &TimeZoneSlot();            // Clock.cpp: LocalTimeZone()
 std::function<float()> &RandomSlot();                  // Clock.cpp: Rnd()
 std::function<void(const QString &)> &ShellOpenSlot(); // Shell.cpp: ShellOpen()
 std::unique_ptr<SettingsStore> &SettingsSlot();        // Settings.cpp: Settings()
@@ -64,6 +66,16 @@ class ScopedToday : detail::ScopedSlot<std::function<QDate()>>
 public:
     explicit ScopedToday(QDate today)
         : ScopedSlot(detail::TodaySlot(), [today] { return today; })
+    {
+    }
+};
+
+// LocalTimeZone() is this zone.
+class ScopedTimeZone : detail::ScopedSlot<std::function<QTimeZone()>>
+{
+public:
+    explicit ScopedTimeZone(QTimeZone zone)
+        : ScopedSlot(detail::TimeZoneSlot(), [zone] { return zone; })
     {
     }
 };

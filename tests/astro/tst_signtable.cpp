@@ -1,7 +1,10 @@
 #include "astro/Calendar.h"
+#include "astro/Ephemeris.h"
 #include "astro/modPlanetSign.h"
 
 #include <QDate>
+#include <QDateTime>
+#include <QTimeZone>
 #include <QTest>
 
 #include <map>
@@ -38,6 +41,9 @@ private Q_SLOTS:
     void textsThatAreNotListItems_data();
     void textsThatAreNotListItems();
     void failedLookupKeepsPreviousSign();
+    void signAtMinute_data();
+    void signAtMinute();
+    void crossingsMakeTheDaySigns();
 };
 
 void TestSignTable::initTestCase()
@@ -132,6 +138,8 @@ void TestSignTable::knownDates_data()
     row("ephemeris: 29 February 2000", 2000, 2, 29, "Capricorn");
     row("ephemeris: first day", 1900, 1, 1, "Capricorn");
     row("ephemeris: last day", 2100, 12, 31, "Capricorn");
+    row("ephemeris: the day before a crossing at 11:58 UT", 2035, 2, 22, "Scorpio");
+    row("ephemeris: the day of a crossing at 11:58 UT", 2035, 2, 23, "Sagittarius");
 }
 
 void TestSignTable::knownDates()
@@ -217,6 +225,54 @@ void TestSignTable::failedLookupKeepsPreviousSign()
     QCOMPARE(astro::SexualitySign(), QStringLiteral("Scorpio"));
     astro::GetPlanetSign(u"1941", u"January", u"21");
     QCOMPARE(astro::SexualitySign(), QStringLiteral("Pisces"));
+}
+
+void TestSignTable::signAtMinute_data()
+{
+    QTest::addColumn<QDateTime>("utc");
+    QTest::addColumn<QString>("sign");
+    const auto row = [](const char *tag, const char *utc, const char *sign) {
+        QTest::newRow(tag) << QDateTime::fromString(QLatin1String(utc), Qt::ISODate) << QString::fromLatin1(sign);
+    };
+    row("before the range", "1899-12-31T23:59Z", "");
+    row("first minute", "1900-01-01T00:00Z", "Capricorn");
+    row("the minute before the first crossing", "1900-02-12T15:44Z", "Capricorn");
+    row("the first crossing's minute", "1900-02-12T15:45Z", "Aquarius");
+    row("2035-02-23 11:58, the crossing under way", "2035-02-23T11:58Z", "Scorpio");
+    row("2035-02-23 11:59, the first whole minute after it", "2035-02-23T11:59Z", "Sagittarius");
+    row("last minute", "2100-12-31T23:59Z", "Capricorn");
+    row("after the range", "2101-01-01T00:00Z", "");
+}
+
+void TestSignTable::signAtMinute()
+{
+    QFETCH(QDateTime, utc);
+    QFETCH(QString, sign);
+    const std::optional<Sign> found = astro::EphemerisSignAt(utc.toSecsSinceEpoch() / 60);
+    QCOMPARE(found ? astro::SignName(*found) : QString(), sign);
+}
+
+void TestSignTable::crossingsMakeTheDaySigns()
+{
+    // Each crossing joins the one before and holds from its minute; a day's
+    // sign is the one in force at 12:00 UT.
+    const qint64 first = astro::DaysFromCivil(astro::EarliestYear, 1, 1) * 1440;
+    const qint64 end = astro::DaysFromCivil(astro::LatestYear + 1, 1, 1) * 1440;
+    const std::vector<astro::Crossing> crossings = astro::CrossingsBetween(first - 1440, end + 1440);
+    QCOMPARE(crossings.size(), std::size_t(1482));
+    std::optional<Sign> in = astro::EphemerisSignAt(first);
+    for (const astro::Crossing &c : crossings) {
+        QCOMPARE(c.from, *in);
+        QCOMPARE(astro::EphemerisSignAt(c.utcMinute - 1), std::optional(c.from));
+        QCOMPARE(astro::EphemerisSignAt(c.utcMinute), std::optional(c.to));
+        QCOMPARE(astro::CrossingsBetween(c.utcMinute, c.utcMinute + 1).size(), std::size_t(1));
+        QVERIFY(astro::CrossingsBetween(c.utcMinute + 1, c.utcMinute + 1).empty());
+        in = c.to;
+    }
+    for (QDate d(astro::EarliestYear, 1, 1); d.year() <= astro::LatestYear; d = d.addDays(1)) {
+        const qint64 noon = QDateTime(d, QTime(astro::DayHourUt, 0), QTimeZone::utc()).toSecsSinceEpoch() / 60;
+        QCOMPARE(astro::EphemerisSign(d.year(), d.month(), d.day()), astro::EphemerisSignAt(noon));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestSignTable)

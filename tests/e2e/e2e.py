@@ -377,6 +377,11 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(described(result, "Your sexual astrology sign").name, "Aquarius")
         self.assertTrue(described(result, "The reading for your sign").name.startswith(
             "Following the same well-trodden path is not your way of"))
+        # Copy by its key: the notes with the result.
+        keys("ctrl+c")
+        clipboard = lambda: subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True).stdout
+        wait_for("the result on the clipboard", lambda: clipboard().startswith(
+            b"Answer for ANNA, born on 15 March 1965.\nEros in your Chart is Placed in Aquarius\nThe sign comes from"))
 
         # Back by its access key, Enter typed ahead of a busy application:
         # both keys reach it while it cannot act on either (stopped), so it
@@ -503,7 +508,10 @@ class EndToEnd(unittest.TestCase):
         keys("alt+s")
         result = self.session.window(app, is_result, "the result window", process)
         reading = described(result, "The reading for your sign")
-        self.assertEqual(result.description, "Eros in your Chart is Placed in Scorpio. " + reading.name)
+        # The notes come before the reading.
+        self.assertEqual(result.description, "Eros in your Chart is Placed in Scorpio. Answer for ANN, born on 1 "
+                         "January 1940. The sign comes from the original table, which covers 1940 to 1990. "
+                         + reading.name)
         self.assertEqual(reading.queryText().getText(0, -1), reading.name)
         wait_for("the focus on Exit", lambda: focus_is(result, "Exit"))
         check_links(process, result, 2, [banner, front_promotion(result)])  # after Exit, Back

@@ -42,7 +42,8 @@ bool IsTopMost(const QWidget *window)
 QWidget *NextTabStop(QWidget *w)
 {
     QWidget *next = w->nextInFocusChain();
-    while (next != w && (!(next->focusPolicy() & Qt::TabFocus) || !next->isEnabled()))
+    while (next != w
+           && (!(next->focusPolicy() & Qt::TabFocus) || !next->isEnabled() || !next->isVisibleTo(next->window())))
         next = next->nextInFocusChain();
     return next;
 }

@@ -7,8 +7,11 @@
 #include <gsl/gsl_errno.h>
 #include <gsl/gsl_min.h>
 #include <gsl/gsl_odeiv2.h>
+#include <gsl/gsl_roots.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 #include <stdexcept>
 #include <string>
@@ -82,46 +85,81 @@ Earth earthAt(double tdb)
     return e;
 }
 
-// Vector from a barycentric observer at tdb to Eros as its light left it.
-// Eros's light-time is at most ~25 minutes: its state that much earlier is
-// taken from the state and acceleration at tdb (the next term is below a
-// metre).
-Vec lightTimeCorrected(Orbit &orbit, double tdb, const Earth &earth, const Vec &observer)
+// Vector from a barycentric observer at tdb to a body as its light left it.
+// The body's light-time is at most ~25 minutes: its state that much earlier
+// is taken from the state and acceleration at tdb (the next term is below a
+// metre for Eros; the Sun's heliocentric state is zero).
+Vec lightTimeCorrected(const Motion &m, const Earth &earth, const Vec &observer)
 {
-    const State s = orbit.at(tdb);
-    const Vec acc = orbit.acceleration(tdb, s.r, s.v);
     double tau = 0;
     Vec rho{};
     for (int k = 0; k < 4; ++k) {
-        const Vec helio = s.r - s.v * tau + acc * (tau * tau / 2);
+        const Vec helio = m.r - m.v * tau + m.a * (tau * tau / 2);
         rho = helio + (earth.sun - earth.sunVelocity * tau) - observer;
         tau = norm(rho) / C;
     }
     return rho;
 }
 
+// What GSL last reported, kept by our handler for the exception that follows.
+thread_local std::string gslError;
+
+void onGslError(const char *reason, const char *file, int line, int gslErrno)
+{
+    char text[512];
+    std::snprintf(text, sizeof text, "%s (GSL error %d at %s:%d)", reason, gslErrno, file, line);
+    gslError = text;
+}
+
+void checkGsl(int status, const char *what)
+{
+    if (status != GSL_SUCCESS)
+        throw std::runtime_error(std::string(what) + ": " + (gslError.empty() ? gsl_strerror(status) : gslError));
+}
+
+} // namespace
+
+void InstallGslErrorHandler()
+{
+    static const bool installed = (gsl_set_error_handler(&onGslError), true);
+    (void)installed;
+}
+
+namespace {
+struct Fault {
+    std::string_view name;
+    void (*apply)(Options &);
+};
+constexpr Fault Faults[] = {
+    {"element epoch 0.5 d early", [](Options &o) { o.epochShiftDays = -0.5; }},
+    {"no relativity", [](Options &o) { o.relativity = false; }},
+    {"Earth without the Moon", [](Options &o) { o.moonInEarthMass = false; }},
+    {"no nutation", [](Options &o) { o.nutation = false; }},
+    {"no aberration", [](Options &o) { o.aberration = false; }},
+    {"J2000 ecliptic", [](Options &o) { o.eclipticOfDate = false; }},
+    {"sign at 0h UT", [](Options &o) { o.hourUt = 0; }},
+    {"sign at 11h UT", [](Options &o) { o.hourUt = 11; }},
+    {"lookup one day late", [](Options &o) { o.hourUt = -12; }},
+};
 } // namespace
 
 bool ApplyFault(Options &options, std::string_view name)
 {
-    if (name == "element epoch 0.5 d early")
-        options.epochShiftDays = -0.5;
-    else if (name == "no relativity")
-        options.relativity = false;
-    else if (name == "Earth without the Moon")
-        options.moonInEarthMass = false;
-    else if (name == "no nutation")
-        options.nutation = false;
-    else if (name == "sign at 0h UT")
-        options.hourUt = 0;
-    else
-        return false;
-    return true;
+    for (const Fault &f : Faults) {
+        if (f.name == name) {
+            f.apply(options);
+            return true;
+        }
+    }
+    return false;
 }
 
 std::vector<std::string_view> FaultNames()
 {
-    return {"element epoch 0.5 d early", "no relativity", "Earth without the Moon", "no nutation", "sign at 0h UT"};
+    std::vector<std::string_view> names;
+    for (const Fault &f : Faults)
+        names.push_back(f.name);
+    return names;
 }
 
 struct Orbit::Impl {
@@ -189,6 +227,7 @@ State Orbit::initialState(const Options &options)
 
 Orbit::Orbit(const Options &options) : options_(options), impl_(std::make_unique<Impl>())
 {
+    InstallGslErrorHandler();
     impl_->system = gsl_odeiv2_system{derivatives, nullptr, 6, this};
     impl_->driver = gsl_odeiv2_driver_alloc_y_new(&impl_->system, gsl_odeiv2_step_rk8pd, FirstStepDays,
                                                   AbsoluteTolerance, RelativeTolerance);
@@ -210,9 +249,7 @@ State Orbit::at(double tdb)
             gsl_odeiv2_driver_reset_hstart(impl_->driver, direction * FirstStepDays);
             impl_->direction = direction;
         }
-        const int status = gsl_odeiv2_driver_apply(impl_->driver, &impl_->t, tdb, impl_->y);
-        if (status != GSL_SUCCESS)
-            throw std::runtime_error(std::string("integration failed: ") + gsl_strerror(status));
+        checkGsl(gsl_odeiv2_driver_apply(impl_->driver, &impl_->t, tdb, impl_->y), "integration failed");
     }
     State s;
     s.tdb = impl_->t;
@@ -299,26 +336,44 @@ double TdbFromUt(double jdUt)
     return tt + eraDtdb(Mjd0, tt - Mjd0, ut, 0, 0, 0) / ERFA_DAYSEC;
 }
 
-double ApparentLongitude(Orbit &orbit, double tdb)
+Body ErosBody(Orbit &orbit)
+{
+    return [&orbit](double tdb) {
+        const State s = orbit.at(tdb);
+        return Motion{s.r, s.v, orbit.acceleration(tdb, s.r, s.v)};
+    };
+}
+
+Body SunBody()
+{
+    return [](double) { return Motion{}; };
+}
+
+double ApparentLongitude(const Options &options, const Body &body, double tdb)
 {
     const Earth earth = earthAt(tdb);
-    const Vec rho = lightTimeCorrected(orbit, tdb, earth, earth.barycentric);
+    const Vec rho = lightTimeCorrected(body(tdb), earth, earth.barycentric);
     double p[3] = {rho[0] / norm(rho), rho[1] / norm(rho), rho[2] / norm(rho)};
-    double v[3];
-    for (int i = 0; i < 3; ++i)
-        v[i] = earth.barycentricVelocity[static_cast<std::size_t>(i)] / C;
-    const double bm1 = std::sqrt(1 - eraPm(v) * eraPm(v));
-    double apparent[3];
-    eraAb(p, v, norm(earth.heliocentric), bm1, apparent);
+    double apparent[3] = {p[0], p[1], p[2]};
+    if (options.aberration) {
+        double v[3];
+        for (int i = 0; i < 3; ++i)
+            v[i] = earth.barycentricVelocity[static_cast<std::size_t>(i)] / C;
+        const double bm1 = std::sqrt(1 - eraPm(v) * eraPm(v));
+        eraAb(p, v, norm(earth.heliocentric), bm1, apparent);
+    }
 
     // GCRS -> mean ecliptic and equinox of date (IAU 2006); nutation then
     // moves the equinox along the ecliptic by the nutation in longitude.
     // TDB stands in for TT here: they differ by under 2 ms.
     double rm[3][3];
-    eraEcm06(Mjd0, tdb - Mjd0, rm);
+    if (options.eclipticOfDate)
+        eraEcm06(Mjd0, tdb - Mjd0, rm);
+    else
+        eraEcm06(ERFA_DJ00, 0, rm);
     const Vec e = times(rm, fromArray(apparent));
     double lon = std::atan2(e[1], e[0]);
-    if (orbit.options().nutation) {
+    if (options.nutation && options.eclipticOfDate) {
         // IAU 2000B: within a milliarcsecond of the full series at a
         // twentieth of its cost, which dominated the run time.
         double dpsi, deps;
@@ -328,60 +383,297 @@ double ApparentLongitude(Orbit &orbit, double tdb)
     return eraAnp(lon);
 }
 
-namespace {
-double jdOfDay(int year, int month, int day)
+double ApparentLongitude(Orbit &orbit, double tdb)
 {
-    double djm0, djm;
-    if (eraCal2jd(year, month, day, &djm0, &djm) != 0)
-        throw std::invalid_argument("not a date");
-    return djm0 + djm;
+    return ApparentLongitude(orbit.options(), ErosBody(orbit), tdb);
 }
 
-int signOfLongitude(double lon)
+double JdUtOfMinute(double minute)
+{
+    return UnixEpochJd + minute / 1440;
+}
+
+int SignOfLongitude(double lon)
 {
     const int sign = static_cast<int>(std::floor(lon / (Pi / 6)));
     return sign < 0 ? 0 : sign > 11 ? 11 : sign;
 }
-} // namespace
 
-int SignOnDay(Orbit &orbit, int year, int month, int day)
+int SignHistory::signAt(long long minute) const
 {
-    const double jdUt = jdOfDay(year, month, day) + orbit.options().hourUt / 24;
-    return signOfLongitude(ApparentLongitude(orbit, TdbFromUt(jdUt)));
+    int sign = first;
+    for (const Crossing &c : crossings) {
+        if (c.minute > minute)
+            break;
+        sign = c.to;
+    }
+    return sign;
 }
 
-std::vector<Change> SignChanges(const Options &options, int fromYear, int toYear)
+namespace {
+
+constexpr long long MinutesPerDay = 1440;
+constexpr long long NoonMinute = 720;
+
+// The signed angle from b to a, -pi..pi.
+double difference(double a, double b)
 {
-    const double first = jdOfDay(fromYear, 1, 1), last = jdOfDay(toYear, 12, 31);
-    const auto days = static_cast<std::size_t>(last - first) + 1;
-    std::vector<int> signs(days);
+    return eraAnpm(a - b);
+}
+
+struct Point {
+    double minute;
+    double lon;
+    bool whole; // a whole minute (a noon or an end), whose sign the data must keep
+};
+
+// Walks the points in the order given (forwards or backwards in time),
+// finding the crossings between each two and, where the longitude turns,
+// the turning point first, so that between any two points it is monotone.
+class Walk
+{
+public:
+    Walk(const std::function<double(double)> &longitudeAtMinute, SignHistory &history)
+        : lonAt_(longitudeAtMinute), history_(history)
+    {
+    }
+
+    void add(const Point &p)
+    {
+        points_.push_back(p);
+        const std::size_t n = points_.size();
+        if (n >= 3)
+            turnAt(n - 2);
+        // Every point before the one just checked for a turn is final.
+        while (done_ + 2 < points_.size()) {
+            crossingsBetween(points_[done_], points_[done_ + 1]);
+            ++done_;
+        }
+    }
+
+    void finish()
+    {
+        for (; done_ + 1 < points_.size(); ++done_)
+            crossingsBetween(points_[done_], points_[done_ + 1]);
+    }
+
+private:
+    // Where the longitude turns about points_[i], the turning point itself
+    // (a least or greatest longitude, found by Brent's method) joins them.
+    void turnAt(std::size_t i)
+    {
+        const Point a = points_[i - 1], b = points_[i], c = points_[i + 1];
+        const double before = difference(b.lon, a.lon), after = difference(c.lon, b.lon);
+        if (before * after >= 0)
+            return;
+        // Minimise the longitude (or its negative) relative to b's.
+        struct Context {
+            const std::function<double(double)> *lonAt;
+            double reference, sign;
+        } context{&lonAt_, b.lon, before > 0 ? -1.0 : 1.0};
+        gsl_function f;
+        f.function = [](double x, void *p) {
+            auto *ctx = static_cast<Context *>(p);
+            return ctx->sign * difference((*ctx->lonAt)(x), ctx->reference);
+        };
+        f.params = &context;
+        const double lower = std::min(a.minute, c.minute), upper = std::max(a.minute, c.minute);
+        gsl_min_fminimizer *m = gsl_min_fminimizer_alloc(gsl_min_fminimizer_brent);
+        double x = b.minute;
+        try {
+            checkGsl(gsl_min_fminimizer_set(m, &f, b.minute, lower, upper), "turning point");
+            double lo = lower, hi = upper;
+            for (int k = 0; k < 100 && gsl_min_test_interval(lo, hi, 1.0 / 60, 0) != GSL_SUCCESS; ++k) {
+                checkGsl(gsl_min_fminimizer_iterate(m), "turning point");
+                lo = gsl_min_fminimizer_x_lower(m);
+                hi = gsl_min_fminimizer_x_upper(m);
+            }
+            x = gsl_min_fminimizer_x_minimum(m);
+        } catch (...) {
+            gsl_min_fminimizer_free(m);
+            throw;
+        }
+        gsl_min_fminimizer_free(m);
+        if (x == b.minute)
+            return;
+        const Point turn{x, lonAt_(x), false};
+        // Between b and whichever neighbour lies on the turn's side.
+        const bool beforeB = (x < b.minute) == (a.minute < b.minute);
+        points_.insert(points_.begin() + static_cast<std::ptrdiff_t>(beforeB ? i : i + 1), turn);
+    }
+
+    void crossingsBetween(const Point &p, const Point &q)
+    {
+        const Point &early = p.minute < q.minute ? p : q, &late = p.minute < q.minute ? q : p;
+        const int from = SignOfLongitude(early.lon), to = SignOfLongitude(late.lon);
+        noteNoon(early);
+        if (from == to)
+            return;
+        const int step = (to - from + 12) % 12;
+        if (step != 1 && step != 11)
+            throw std::runtime_error("the longitude moved more than a sign between two samples");
+        const double boundary = (step == 1 ? to : from) * (Pi / 6);
+        struct Context {
+            const std::function<double(double)> *lonAt;
+            double boundary;
+        } context{&lonAt_, boundary};
+        gsl_function f;
+        f.function = [](double x, void *c) {
+            auto *ctx = static_cast<Context *>(c);
+            return difference((*ctx->lonAt)(x), ctx->boundary);
+        };
+        f.params = &context;
+        gsl_root_fsolver *solver = gsl_root_fsolver_alloc(gsl_root_fsolver_brent);
+        double root = early.minute;
+        try {
+            checkGsl(gsl_root_fsolver_set(solver, &f, early.minute, late.minute), "crossing");
+            double lo = early.minute, hi = late.minute;
+            // To a second (a sixtieth of a minute), and better.
+            for (int k = 0; k < 100 && gsl_root_test_interval(lo, hi, 0.1 / 60, 0) != GSL_SUCCESS; ++k) {
+                checkGsl(gsl_root_fsolver_iterate(solver), "crossing");
+                lo = gsl_root_fsolver_x_lower(solver);
+                hi = gsl_root_fsolver_x_upper(solver);
+            }
+            root = gsl_root_fsolver_root(solver);
+        } catch (...) {
+            gsl_root_fsolver_free(solver);
+            throw;
+        }
+        gsl_root_fsolver_free(solver);
+        // The first whole minute after the moment; a whole-minute sample
+        // keeps its own sign: a moment at its end stays inside it.
+        long long minute = static_cast<long long>(std::floor(root)) + 1;
+        if (late.whole)
+            minute = std::min(minute, std::llround(late.minute));
+        history_.crossings.push_back({root, minute, from, to});
+    }
+
+    void noteNoon(const Point &p)
+    {
+        if (!p.whole)
+            return;
+        const long long minute = std::llround(p.minute);
+        if (((minute % MinutesPerDay) + MinutesPerDay) % MinutesPerDay != NoonMinute)
+            return;
+        const double toBoundary = std::abs(difference(p.lon, std::round(p.lon / (Pi / 6)) * (Pi / 6))) / ERFA_DAS2R;
+        if (toBoundary < NearNoonArcsec)
+            history_.nearNoons.push_back({minute, toBoundary});
+    }
+
+    const std::function<double(double)> &lonAt_;
+    SignHistory &history_;
+    std::vector<Point> points_;
+    std::size_t done_ = 0;
+};
+
+// The sample minutes: the first minute, every noon after it, and the end.
+std::vector<double> sampleMinutes(long long fromMinute, long long toMinute)
+{
+    std::vector<double> minutes{double(fromMinute)};
+    long long noon = fromMinute - ((fromMinute % MinutesPerDay) + MinutesPerDay) % MinutesPerDay + NoonMinute;
+    if (noon <= fromMinute)
+        noon += MinutesPerDay;
+    for (; noon < toMinute; noon += MinutesPerDay)
+        minutes.push_back(double(noon));
+    minutes.push_back(double(toMinute));
+    return minutes;
+}
+
+// Sorts the crossings found, drops pairs that fall in the same written
+// minute (the sign there is as if neither happened), moves them by the
+// options' hour and keeps those inside the range.
+void finishHistory(const Options &options, SignHistory &history, long long fromMinute, long long toMinute)
+{
+    auto &cs = history.crossings;
+    std::sort(cs.begin(), cs.end(), [](const Crossing &a, const Crossing &b) { return a.moment < b.moment; });
+    std::vector<Crossing> kept;
+    for (const Crossing &c : cs) {
+        if (!kept.empty() && kept.back().minute == c.minute && kept.back().from == c.to)
+            kept.pop_back();
+        else
+            kept.push_back(c);
+    }
+    int sign = history.first;
+    for (const Crossing &c : kept) {
+        if (c.from != sign)
+            throw std::runtime_error("crossings do not join: a crossing was missed");
+        sign = c.to;
+    }
+    const long long shift = std::llround((12 - options.hourUt) * 60);
+    cs.clear();
+    for (Crossing c : kept) {
+        c.minute += shift;
+        if (c.minute > fromMinute && c.minute < toMinute)
+            cs.push_back(c);
+    }
+    auto &near = history.nearNoons;
+    std::sort(near.begin(), near.end(), [](const NearNoon &a, const NearNoon &b) { return a.minute < b.minute; });
+    near.erase(std::unique(near.begin(), near.end(),
+                           [](const NearNoon &a, const NearNoon &b) { return a.minute == b.minute; }),
+               near.end());
+}
+
+} // namespace
+
+SignHistory Crossings(const Options &options, const std::function<double(double tdb)> &longitude,
+                      long long fromMinute, long long toMinute)
+{
+    InstallGslErrorHandler();
+    const std::function<double(double)> lonAt = [&](double minute) {
+        return longitude(TdbFromUt(JdUtOfMinute(minute)));
+    };
+    SignHistory history;
+    Walk walk(lonAt, history);
+    for (double minute : sampleMinutes(fromMinute, toMinute)) {
+        const Point p{minute, lonAt(minute), true};
+        if (minute == double(fromMinute))
+            history.first = SignOfLongitude(p.lon);
+        walk.add(p);
+    }
+    walk.finish();
+    finishHistory(options, history, fromMinute, toMinute);
+    return history;
+}
+
+SignHistory ErosCrossings(const Options &options, long long fromMinute, long long toMinute)
+{
+    InstallGslErrorHandler();
+    const std::vector<double> minutes = sampleMinutes(fromMinute, toMinute);
     const double epoch = Orbit::initialState(options).tdb;
-    const auto tdbOf = [&](std::size_t i) { return TdbFromUt(first + double(i) + options.hourUt / 24); };
-    // Outwards from the epoch both ways, so every step is a short one.
+    // Outwards from the epoch both ways, so every step is a short one; the
+    // sample just before the epoch starts both walks.
     std::size_t split = 0;
-    while (split < days && tdbOf(split) < epoch)
+    while (split < minutes.size() && TdbFromUt(JdUtOfMinute(minutes[split])) < epoch)
         ++split;
+    SignHistory history;
+    Orbit backwardOrbit(options), forwardOrbit(options);
+    const auto lonWith = [&](Orbit &orbit) {
+        return std::function<double(double)>(
+            [&orbit](double minute) { return ApparentLongitude(orbit, TdbFromUt(JdUtOfMinute(minute))); });
+    };
+    const std::function<double(double)> backwardLon = lonWith(backwardOrbit), forwardLon = lonWith(forwardOrbit);
+    std::vector<double> lons(minutes.size());
     {
-        Orbit backwards(options);
-        for (std::size_t i = split; i-- > 0;)
-            signs[i] = signOfLongitude(ApparentLongitude(backwards, tdbOf(i)));
+        Walk walk(backwardLon, history);
+        for (std::size_t i = split; i-- > 0;) {
+            lons[i] = backwardLon(minutes[i]);
+            walk.add({minutes[i], lons[i], true});
+        }
+        walk.finish();
     }
     {
-        Orbit forwards(options);
-        for (std::size_t i = split; i < days; ++i)
-            signs[i] = signOfLongitude(ApparentLongitude(forwards, tdbOf(i)));
+        Walk walk(forwardLon, history);
+        if (split > 0)
+            walk.add({minutes[split - 1], lons[split - 1], true});
+        for (std::size_t i = split; i < minutes.size(); ++i) {
+            lons[i] = forwardLon(minutes[i]);
+            walk.add({minutes[i], lons[i], true});
+        }
+        walk.finish();
     }
-    std::vector<Change> changes;
-    for (std::size_t i = 0; i < days; ++i) {
-        if (i > 0 && signs[i] == signs[i - 1])
-            continue;
-        Change c{};
-        double fraction;
-        eraJd2cal(first + double(i), 0, &c.year, &c.month, &c.day, &fraction);
-        c.sign = signs[i];
-        changes.push_back(c);
-    }
-    return changes;
+    history.first = SignOfLongitude(lons.front());
+    finishHistory(options, history, fromMinute, toMinute);
+    return history;
 }
 
 double GeocentricDistance(Orbit &orbit, double tdb)
@@ -474,7 +766,7 @@ std::array<double, 2> AstrometricB1950(Orbit &orbit, double jdUt, const Site &si
     const Vec siteGcrs = transposeTimes(npb, trueOfDate) * (1 / ERFA_DAU);
 
     const Earth earth = earthAt(tdb);
-    const Vec rho = lightTimeCorrected(orbit, tdb, earth, earth.barycentric + siteGcrs);
+    const Vec rho = lightTimeCorrected(ErosBody(orbit)(tdb), earth, earth.barycentric + siteGcrs);
     double ra, dec;
     double u[3] = {rho[0], rho[1], rho[2]};
     eraC2s(u, &ra, &dec);

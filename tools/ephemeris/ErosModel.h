@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -19,15 +20,25 @@ struct Options {
     bool relativity = true; // the Sun's post-Newtonian term
     bool moonInEarthMass = true; // Earth and Moon as one body
     bool nutation = true; // true equinox of date rather than mean
+    bool aberration = true; // annual aberration
+    bool eclipticOfDate = true; // ecliptic and equinox of date rather than of J2000
     double epochShiftDays = 0; // error in the elements' epoch
-    double hourUt = 12; // hour of the day a date's sign is taken at
+    // The hour of UT the lookup's day sign ends up taken at: written moments
+    // move by 12 - hourUt hours, so -12 is the lookup one day late.
+    double hourUt = 12;
 };
 
 // Makes the named mistake in options; false for a name it does not know.
-// Names: "element epoch +0.5 d", "no relativity", "Earth without the Moon",
-// "no nutation", "sign at 0h UT".
+// Names: "element epoch 0.5 d early", "no relativity", "Earth without the
+// Moon", "no nutation", "no aberration", "J2000 ecliptic", "sign at 0h UT",
+// "sign at 11h UT", "lookup one day late".
 bool ApplyFault(Options &options, std::string_view name);
 std::vector<std::string_view> FaultNames();
+
+// GSL's errors (a minimizer given no minimum, an integration that fails)
+// are recorded by a handler of ours instead of aborting the process, and
+// the call that met one throws std::runtime_error naming it.
+void InstallGslErrorHandler();
 
 struct State {
     double tdb = 0;
@@ -66,21 +77,58 @@ double RoundTripErrorKm(double tdb);
 double DeltaT(double jdUt);
 double TdbFromUt(double jdUt);
 
-// Apparent geocentric ecliptic longitude (radians, 0..2pi), equinox of date
-// (true or mean as the options say), at a TDB instant.
+// A body's heliocentric position (AU), velocity (AU/day) and acceleration
+// (AU/day^2), equatorial J2000, at a TDB instant.
+struct Motion {
+    Vec r{}, v{}, a{};
+};
+using Body = std::function<Motion(double tdb)>;
+Body ErosBody(Orbit &orbit);
+Body SunBody(); // the Sun: at the origin, unmoving
+
+// Apparent geocentric ecliptic longitude (radians, 0..2pi) of a body at a
+// TDB instant: light-time, annual aberration, and the ecliptic and equinox
+// of date (true or mean, as the options say). Eros and the Sun both go
+// through it.
+double ApparentLongitude(const Options &options, const Body &body, double tdb);
 double ApparentLongitude(Orbit &orbit, double tdb);
 
-// Sign number 0 (Aries) .. 11 (Pisces) on a calendar day, taken at the
-// options' hour of UT.
-int SignOnDay(Orbit &orbit, int year, int month, int day);
+// UT as minutes since 1970-01-01T00:00Z, the unit of the written moments.
+inline constexpr double UnixEpochJd = 2440587.5;
+double JdUtOfMinute(double minute);
 
-struct Change {
-    int year, month, day;
-    int sign;
+// Sign number 0 (Aries) .. 11 (Pisces) of a longitude in radians.
+int SignOfLongitude(double lon);
+
+// A crossing of a 30 degree boundary of apparent longitude.
+struct Crossing {
+    double moment; // UT minutes since 1970, found to a second
+    long long minute; // as written: the first whole minute after the moment
+                      // (moved by 12 - hourUt hours when a fault says so)
+    int from, to;
 };
-// The sign in force on the first day, then every day whose sign differs from
-// the day before, through the last day inclusive.
-std::vector<Change> SignChanges(const Options &options, int fromYear, int toYear);
+// A noon (UT) whose longitude lies near a sign boundary.
+struct NearNoon {
+    long long minute;
+    double arcsec; // distance to the boundary
+};
+struct SignHistory {
+    int first = 0; // the sign at the first minute
+    std::vector<Crossing> crossings; // in time order, written minutes increasing
+    std::vector<NearNoon> nearNoons; // noons within NearNoonArcsec of a boundary
+    // The sign in force at a written minute.
+    int signAt(long long minute) const;
+};
+inline constexpr double NearNoonArcsec = 10;
+
+// Every crossing of the body's apparent longitude (a function of TDB) from
+// fromMinute up to toMinute, UT. Sampled at every noon UT (so a day's sign at
+// noon is exactly the sampled one) and at every turn of direction, each
+// crossing then found by Brent's method.
+SignHistory Crossings(const Options &options, const std::function<double(double tdb)> &longitude,
+                      long long fromMinute, long long toMinute);
+// The same for Eros, integrated outwards from the elements' epoch.
+SignHistory ErosCrossings(const Options &options, long long fromMinute, long long toMinute);
 
 // Geometric distance between the Earth's centre and Eros, AU.
 double GeocentricDistance(Orbit &orbit, double tdb);

@@ -8,14 +8,34 @@
 #include "app/widgets/Look.h"
 #include "app/widgets/Twips.h"
 #include "astro/SignReadings.h"
+#include "platform/Clock.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
+namespace {
+
+// The notes take a panel of their own below the original window, which keeps
+// every control where it was.
+constexpr int NotesTop = 6135;
+constexpr int NotesHeight = 2295;
+// The notes fill the panel, or leave the bottom to the button that shows the
+// other sign's reading.
+constexpr QRect NotesText = twips::rect(180, 360, 8055, 1815);
+constexpr QRect NotesTextAboveButton = twips::rect(180, 360, 8055, 1320);
+
+} // namespace
+
 frmDisplay::frmDisplay(QWidget *parent)
-    : FormWindow(twips::size(8415, 6135), parent)
+    : FormWindow(twips::size(8415, NotesTop + NotesHeight), parent)
+    , m_signName(QStringLiteral("lblSexualitySign"))
+    , m_reading(astro::Reading(astro::Sign::Virgo))
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral(STARKINDLE_CAPTION));
@@ -29,22 +49,22 @@ frmDisplay::frmDisplay(QWidget *parent)
     const QFont heading = look::font(9, look::Bold);
     look::fitToText(look::label(fraSexualitySign, "Label2", tr("Eros is the god of sexual love and desire."),
                                 twips::rect(2182, 360, 4050, 210), heading, look::Text));
-    look::fitToText(look::label(fraSexualitySign, "Label12", tr("Eros in your Chart is Placed in"),
-                                twips::rect(2722, 720, 2970, 210), heading, look::Caption));
+    Label12 = look::label(fraSexualitySign, "Label12", tr("Eros in your Chart is Placed in"),
+                          twips::rect(2722, 720, 2970, 210), heading, look::Caption);
+    look::fitToText(Label12);
     // Until a lookup fills them, the labels show what they were made with.
     // Both results can be selected and copied with the mouse; neither is a
     // tab stop, so the focus stays on Exit.
-    lblSexualitySign = look::selectableLabel(fraSexualitySign, "lblSexualitySign", QStringLiteral("lblSexualitySign"),
+    lblSexualitySign = look::selectableLabel(fraSexualitySign, "lblSexualitySign", m_signName,
                                              twips::rect(3397, 1080, 1620, 210), heading, look::Text,
                                              Qt::AlignHCenter);
     look::fitToText(lblSexualitySign);
-    lblSignDesc = look::selectableLabel(fraSexualitySign, "lblSignDesc", astro::Reading(astro::Sign::Virgo),
+    lblSignDesc = look::selectableLabel(fraSexualitySign, "lblSignDesc", m_reading,
                                         twips::rect(180, 1440, 8055, 2415), look::font(8.25, look::Bold),
                                         look::Caption, Qt::AlignHCenter | Qt::AlignTop);
     // What a screen reader says the two results are.
     lblSexualitySign->setAccessibleDescription(tr("Your sexual astrology sign"));
     lblSignDesc->setAccessibleDescription(tr("The reading for your sign"));
-    describeResult();
 
     cmdBack = look::button(client(), "cmdBack", tr("&Back"), twips::rect(0, 4680, 7095, 465),
                            look::font(8.25, look::Bold));
@@ -61,6 +81,33 @@ frmDisplay::frmDisplay(QWidget *parent)
     setTabOrder(Label61, lblFullBrand);
     setTabOrder(lblFullBrand, lblCobrand);
 
+    // What the answer is for, and on a day Eros changed sign the way to the
+    // other sign's reading.
+    fraNotes = look::frame(client(), "fraNotes", tr("About This Answer"), twips::rect(0, NotesTop, 8415, NotesHeight));
+    lblNotes = look::selectableLabel(fraNotes, "lblNotes", QString(), NotesText, look::font(8.25, look::Bold),
+                                     look::Caption);
+    lblNotes->setAccessibleDescription(tr("Notes on your sign"));
+    cmdOtherSign = look::button(fraNotes, "cmdOtherSign", QString(), twips::rect(2182, 1740, 4050, 465),
+                                look::font(8.25, look::Bold));
+    cmdOtherSign->setAccessibleDescription(
+        tr("Swaps the sign and reading above for those of the other part of the day"));
+    cmdOtherSign->hide();
+    setTabOrder(cmdBack, cmdOtherSign);
+    setTabOrder(cmdOtherSign, Label61);
+
+    // Copy: Ctrl+C, and the menu of the right button or the menu key
+    // anywhere in the window. The result labels leave their own menus to it.
+    mnuCopy = new QAction(tr("&Copy"), this);
+    mnuCopy->setObjectName(QStringLiteral("mnuCopy"));
+    mnuCopy->setShortcut(QKeySequence::Copy);
+    mnuCopy->setShortcutContext(Qt::WindowShortcut);
+    addAction(mnuCopy);
+    mnuResult = new QMenu(this);
+    mnuResult->setObjectName(QStringLiteral("mnuResult"));
+    mnuResult->addAction(mnuCopy);
+    for (QLabel *result : {lblSexualitySign, lblSignDesc, lblNotes})
+        result->setContextMenuPolicy(Qt::NoContextMenu);
+
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addMenuItem(file, "mnuFileBack", tr("&Back"), this, &frmDisplay::cmdBack_Click);
@@ -69,29 +116,93 @@ frmDisplay::frmDisplay(QWidget *parent)
 
     connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
+    connect(cmdOtherSign, &QPushButton::clicked, this, &frmDisplay::cmdOtherSign_Click);
+    connect(mnuCopy, &QAction::triggered, this, &frmDisplay::copyResult);
 
+    describeResult();
     cmdExit->setFocus();
 }
 
 void frmDisplay::setSignName(const QString &name)
 {
-    lblSexualitySign->setText(name);
-    look::fitToText(lblSexualitySign);
-    describeResult();
+    m_signName = name;
+    showSign();
 }
 
 void frmDisplay::setReading(const QString &reading)
 {
-    lblSignDesc->setText(reading);
+    m_reading = reading;
+    showSign();
+}
+
+void frmDisplay::setAnsweredFor(const QString &name, QDate date)
+{
+    m_notes = astro::NotesFor(name, date, platform::LocalTimeZone());
+    m_showingOtherSign = false;
+    QStringList notes = m_notes.lines;
+    if (!m_notes.answeredFor.isEmpty())
+        notes.prepend(m_notes.answeredFor);
+    lblNotes->setText(notes.join(u'\n'));
+    cmdOtherSign->setVisible(m_notes.otherSign.has_value());
+    lblNotes->setGeometry(m_notes.otherSign ? NotesTextAboveButton : NotesText);
+    showSign();
+}
+
+void frmDisplay::showSign()
+{
+    const bool other = m_showingOtherSign && m_notes.otherSign;
+    lblSexualitySign->setText(other ? astro::SignName(*m_notes.otherSign) : m_signName);
+    look::fitToText(lblSexualitySign);
+    lblSignDesc->setText(other ? astro::Reading(*m_notes.otherSign) : m_reading);
+    if (m_notes.otherSign) {
+        const QString next = other ? m_signName : astro::SignName(*m_notes.otherSign);
+        cmdOtherSign->setText(tr("&Show the reading for %1").arg(next));
+    }
     describeResult();
+}
+
+void frmDisplay::cmdOtherSign_Click()
+{
+    m_showingOtherSign = !m_showingOtherSign;
+    showSign();
+}
+
+QString frmDisplay::resultText() const
+{
+    QStringList lines;
+    if (!m_notes.answeredFor.isEmpty())
+        lines << m_notes.answeredFor;
+    lines << Label12->text() + u' ' + lblSexualitySign->text();
+    lines << m_notes.lines;
+    return lines.join(u'\n') + QStringLiteral("\n\n") + lblSignDesc->text() + u'\n';
+}
+
+void frmDisplay::copyResult()
+{
+    QString text;
+    for (const QLabel *result : {lblSexualitySign, lblSignDesc, lblNotes}) {
+        if (result->hasSelectedText())
+            text = result->selectedText();
+    }
+    QGuiApplication::clipboard()->setText(text.isEmpty() ? resultText() : text);
+}
+
+void frmDisplay::contextMenuEvent(QContextMenuEvent *event)
+{
+    mnuResult->popup(event->globalPos());
+    event->accept();
 }
 
 void frmDisplay::describeResult()
 {
-    // The focus is on Exit; a screen reader reads the result as the window
-    // opens.
+    // The focus is on Exit; a screen reader reads the result, the notes
+    // before the reading, as the window opens.
+    QStringList after;
+    if (!m_notes.answeredFor.isEmpty())
+        after << m_notes.answeredFor;
+    after << m_notes.lines << lblSignDesc->text();
     accessible::SetSummary(this, tr("Eros in your Chart is Placed in %1. %2").arg(lblSexualitySign->text(),
-                                                                                  lblSignDesc->text()));
+                                                                                  after.join(u' ')));
 }
 
 void frmDisplay::cmdBack_Click()

@@ -14,6 +14,7 @@
 #include "platform/MessageBox.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QLabel>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -291,6 +292,8 @@ void frmMain::cmdNext_Click()
     if (const std::optional<QString> reading = astro::ReadingFor(astro::SexualitySign()))
         display->setReading(*reading);
     display->setSignName(astro::SexualitySign());
+    display->setAnsweredFor(txtName->text(), QDate(cboYear->currentText().toInt(), cboMonth->currentIndex() + 1,
+                                                   cboDate->currentIndex() + 1));
     hide();
     display->show();
     // The exit window is loaded hidden now too, but only once the result is

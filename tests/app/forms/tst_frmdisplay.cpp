@@ -1,33 +1,37 @@
 #include "app/forms/Forms.h"
 #include "app/forms/frmDisplay.h"
 #include "app/forms/frmMain.h"
+#include "astro/ResultNotes.h"
 #include "astro/SignReadings.h"
 #include "support/TestSupport.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QEnterEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
 namespace {
 
 
-// Runs a lookup for 15 March 1965 from a shown main window and hands back the
-// result window it brings up.
-frmDisplay *lookUp()
+// Runs a lookup for the date (15 March 1965 unless told) from a shown main
+// window and hands back the result window it brings up.
+frmDisplay *lookUp(QDate date = QDate(1965, 3, 15))
 {
     frmMain *main = forms::Main();
     main->show();
     Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("ANNA"));
-    Child<QComboBox>(main, "cboDate")->setCurrentIndex(14);
-    Child<QComboBox>(main, "cboMonth")->setCurrentIndex(2);
-    Child<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("1965"));
+    Child<QComboBox>(main, "cboDate")->setCurrentIndex(date.day() - 1);
+    Child<QComboBox>(main, "cboMonth")->setCurrentIndex(date.month() - 1);
+    Child<QComboBox>(main, "cboYear")->setCurrentText(QString::number(date.year()));
     Child<QPushButton>(main, "cmdNext")->click();
     frmDisplay *display = forms::Display();
     if (!QTest::qWaitForWindowExposed(display))
@@ -51,6 +55,7 @@ private Q_SLOTS:
     void signNameKeepsItsLeftEdge();
     void resultFocusAndKeys();
     void menuBackGoesBack();
+    void notesCopyAndOtherSign();
 };
 
 void TestFrmDisplay::cleanup()
@@ -82,6 +87,10 @@ void TestFrmDisplay::layout_data()
     QTest::newRow("lblSignDesc") << "lblSignDesc" << QRect(12, 96, 537, 161);
     QTest::newRow("cmdBack") << "cmdBack" << QRect(0, 312, 473, 31);
     QTest::newRow("cmdExit") << "cmdExit" << QRect(480, 312, 81, 31);
+    // The notes, below all of the original window.
+    QTest::newRow("fraNotes") << "fraNotes" << QRect(0, 409, 561, 153);
+    QTest::newRow("lblNotes") << "lblNotes" << QRect(12, 24, 537, 121); // 88 above the button
+    QTest::newRow("cmdOtherSign") << "cmdOtherSign" << QRect(145, 116, 270, 31);
 }
 
 void TestFrmDisplay::layout()
@@ -90,7 +99,7 @@ void TestFrmDisplay::layout()
     QFETCH(QRect, geometry);
 
     frmDisplay *display = forms::Display();
-    QCOMPARE(display->centralWidget()->size(), QSize(561, 409));
+    QCOMPARE(display->centralWidget()->size(), QSize(561, 562));
     QCOMPARE(display->findChild<QWidget *>(control)->geometry(), geometry);
 }
 
@@ -151,6 +160,10 @@ void TestFrmDisplay::resultFocusAndKeys()
         QCOMPARE(result->grab().toImage(), before);
         result->setSelection(0, 3);
         QCOMPARE(result->selectedText(), result->text().left(3));
+        // Copy takes what is selected, when something is.
+        QTest::keySequence(display, QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), result->text().left(3));
+        result->setSelection(0, 0);
         QVERIFY(!(result->focusPolicy() & Qt::TabFocus));
         QVERIFY(QAccessible::queryAccessibleInterface(display)->text(QAccessible::Description).contains(result->text()));
     }
@@ -183,6 +196,45 @@ void TestFrmDisplay::menuBackGoesBack()
     QVERIFY(!IsLoaded("frmDisplay"));
     QVERIFY(forms::Main()->isVisible());
     QCOMPARE(Child<QLineEdit>(forms::Main(), "txtName")->text(), QStringLiteral("ANNA"));
+}
+
+void TestFrmDisplay::notesCopyAndOtherSign()
+{
+    // Taurus into Gemini at 00:02 UT on 1 May 2001, 30 April in UTC-10.
+    const QTimeZone zone(-10 * 3600);
+    const platform::testing::ScopedTimeZone local(zone);
+    frmDisplay *display = lookUp(QDate(2001, 4, 30));
+    const astro::ResultNotes notes = astro::NotesFor(QStringLiteral("ANNA"), QDate(2001, 4, 30), zone);
+    auto *sign = Child<QLabel>(display, "lblSexualitySign");
+    auto *reading = Child<QLabel>(display, "lblSignDesc");
+
+    // Shown whole, heard before the reading, copied with the rest by key
+    // and by the right button's menu.
+    auto *shown = Child<QLabel>(display, "lblNotes");
+    QCOMPARE(shown->text(), (QStringList(notes.answeredFor) + notes.lines).join(u'\n'));
+    QVERIFY(shown->fontMetrics().boundingRect(shown->rect(), Qt::TextWordWrap, shown->text()).height()
+            <= shown->height());
+    QVERIFY(shown->geometry().bottom() < Child<QPushButton>(display, "cmdOtherSign")->y());
+    QCOMPARE(QAccessible::queryAccessibleInterface(display)->text(QAccessible::Description),
+             QStringLiteral("Eros in your Chart is Placed in Taurus. %1 %2")
+                 .arg(QString(shown->text()).replace(u'\n', u' '), reading->text()));
+    const QString copied = QStringLiteral("%1\nEros in your Chart is Placed in Taurus\n%2\n\n%3\n")
+                               .arg(notes.answeredFor, notes.lines.join(u'\n'), reading->text());
+    QTest::keySequence(display, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    QGuiApplication::clipboard()->clear();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), reading->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(reading, &click);
+    QTest::keyClick(Child<QMenu>(display, "mnuResult"), Qt::Key_C); // its one item, &Copy
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+
+    // The other sign's reading one key away, and back.
+    for (const QString next : {"Gemini", "Taurus"}) {
+        QCOMPARE(Child<QPushButton>(display, "cmdOtherSign")->text(), QStringLiteral("&Show the reading for ") + next);
+        QTest::keyClick(display, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(sign->text(), next);
+        QCOMPARE(reading->text(), astro::ReadingFor(next).value());
+    }
 }
 
 QTEST_MAIN(TestFrmDisplay)
