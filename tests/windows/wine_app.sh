@@ -48,6 +48,19 @@ wait_window() {
     done
     return 1
 }
+# A window with title $1 other than window $2, waited for up to $3 seconds:
+# the exit window, which has the caption of the window it replaces.
+other_window() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vx "$2" | head -n1 | grep .
+}
+wait_other_window() {
+    local id
+    for _ in $(seq $(($3 * 4))); do
+        id=$(other_window "$1" "$2") && { echo "$id"; return 0; }
+        sleep 0.25
+    done
+    return 1
+}
 # Waits up to $2 seconds for process $1 to end; its status in $ended_status.
 wait_end() {
     local pid=$1 seconds=$2
@@ -149,7 +162,7 @@ app)
     echo "ok: Help > Online Help handed $expected to the shell"
 
     keys "$main" alt+f x
-    nag=$(wait_window "$caption" 30) || fail "no exit window after File > Exit"
+    nag=$(wait_other_window "$caption" "$main" 30) || fail "no exit window after File > Exit"
     keys "$nag" alt+x
     wait_end "$first" 30 || fail "the application did not end from its exit window"
     echo "ok: ended from the exit window (status $ended_status)"
@@ -224,7 +237,8 @@ EOF
     # The first start stores the reminder date: the user's, not the setup's.
     stored=$(values "$reminder" | grep '^UpdateReminderDate ') || fail "the program stored no reminder date"
     keys "$main" alt+f x
-    keys "$(wait_window "$caption" 30)" alt+x
+    nag=$(wait_other_window "$caption" "$main" 30) || fail "no exit window after File > Exit"
+    keys "$nag" alt+x
     for _ in $(seq 120); do running || break; sleep 0.25; done
     ! running || fail "the installed program did not end from its exit window"
 
