@@ -9,7 +9,8 @@
 
 namespace astro {
 
-// The fixed reading of a sign, character for character as shipped.
+// The fixed reading of a sign, character for character as shipped, in the
+// installed translation's language.
 QString Reading(Sign sign);
 
 // The reading whose sign name equals signName exactly (case-sensitive, no
