@@ -47,7 +47,8 @@ QString Choose(const QStringList &preferred)
         if (language == u"c" || language == u"posix" || language == u"en")
             return {};
         if (language == u"pt") {
-            // Only Brazil's Portuguese: Portugal's reads differently.
+            // Brazil's Portuguese, for pt-BR, or plain pt, which Qt lists as
+            // pt-BR too; not for pt-PT alone.
             if (parts.contains(QStringLiteral("BR")))
                 return QStringLiteral("pt_BR");
         } else if (Languages().contains(language)) {

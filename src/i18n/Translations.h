@@ -14,8 +14,8 @@ QStringList Languages();
 
 // The translation to use for languages in order of preference, as
 // QLocale::uiLanguages() gives them ("de-AT", "pt-BR", "en"): the first that
-// is English or one of Languages(), in its regional variants; empty for
-// English, and when none is.
+// is English or one of Languages(), in any of its regional variants (but
+// only Brazil's Portuguese); empty for English, and when none is.
 QString Choose(const QStringList &preferred);
 
 // The user's languages in order of preference: LANGUAGE, then LC_ALL,
