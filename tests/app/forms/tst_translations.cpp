@@ -22,115 +22,84 @@
 
 namespace {
 
-// Every text of a window and its menus, in the order of its controls.
+// Every text of a window, its controls and menus, in the controls' order.
 QStringList textsOf(QWidget *window)
 {
-    QStringList texts{window->windowTitle()};
-    for (QObject *o : window->findChildren<QObject *>()) {
-        if (auto *action = qobject_cast<QAction *>(o))
-            texts << action->text();
-        if (auto *w = qobject_cast<QWidget *>(o))
-            texts << w->accessibleName() << w->accessibleDescription();
-        if (auto *label = qobject_cast<QLabel *>(o))
-            texts << label->text();
-        else if (auto *button = qobject_cast<QAbstractButton *>(o))
-            texts << button->text();
-        else if (auto *box = qobject_cast<QGroupBox *>(o))
-            texts << box->title();
-        else if (auto *line = qobject_cast<QLineEdit *>(o))
-            texts << line->text();
-        else if (auto *list = qobject_cast<QComboBox *>(o); list && list->objectName() == u"cboMonth")
-            for (int i = 0; i < list->count(); ++i)
-                texts << list->itemText(i);
-    }
+    QStringList texts;
+    QObjectList all = window->findChildren<QObject *>();
+    for (QObject *o : all << window)
+        for (const char *name : {"text", "plainText", "title", "windowTitle", "accessibleName", "accessibleDescription"})
+            texts << o->property(name).toString();
     return texts;
 }
 
-// How many pixels each text runs past its control, into another control's
-// text or out of its window, by window and control; an access key used twice
-// and a menu bar too narrow count too. Only what runs over is listed.
+// By window and control, how many pixels a text runs out of its control or
+// into another's text; an access key used twice or a menu bar too narrow
+// count too.
 QMap<QString, int> overflows(QWidget *window)
 {
     QMap<QString, int> found;
-    QStringList mnemonics;
-    QHash<QWidget *, std::pair<QRect, QRect>> texts; // the room and what the text needs, in the parent
+    QStringList keys;
+    QHash<QWidget *, std::pair<QRect, QRect>> texts; // room and need, in the parent
     for (QWidget *w : window->findChildren<QWidget *>()) {
-        if (!w->isVisibleTo(window))
-            continue;
-        QString text;
+        QString text = w->property(qobject_cast<QGroupBox *>(w) ? "title" : "text").toString();
         QRect room = w->contentsRect();
         int flags = Qt::TextShowMnemonic;
-        QStyleOptionButton option;
-        option.initFrom(w);
-        if (auto *label = qobject_cast<QLabel *>(w)) {
-            text = label->text();
+        QStyleOptionButton button;
+        QStyleOptionComboBox box;
+        button.initFrom(w);
+        box.initFrom(w);
+        if (auto *label = qobject_cast<QLabel *>(w))
             flags = label->alignment() | (label->wordWrap() ? Qt::TextWordWrap : 0);
-        } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
-            text = button->text();
+        if (qobject_cast<QAbstractButton *>(w)) {
             room = w->style()->subElementRect(qobject_cast<QCheckBox *>(w) ? QStyle::SE_CheckBoxContents
-                                                                           : QStyle::SE_PushButtonContents, &option, w);
-            mnemonics << QKeySequence::mnemonic(text).toString();
-        } else if (auto *box = qobject_cast<QGroupBox *>(w)) {
-            text = box->title();
-        } else if (auto *line = qobject_cast<QLineEdit *>(w)) {
-            text = line->text();
-            room = w->rect().adjusted(4, 0, -4, 0);
-        } else if (auto *list = qobject_cast<QComboBox *>(w)) {
-            QStyleOptionComboBox box;
-            box.initFrom(list);
+                                                                           : QStyle::SE_PushButtonContents, &button, w);
+            keys << QKeySequence::mnemonic(text).toString();
+        }
+        if (qobject_cast<QLineEdit *>(w))
+            room.adjust(4, 0, -4, 0);
+        if (auto *list = qobject_cast<QComboBox *>(w)) {
             room = w->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, w);
             for (int i = 0; i < list->count(); ++i)
-                text = w->fontMetrics().horizontalAdvance(list->itemText(i)) > w->fontMetrics().horizontalAdvance(text)
-                    ? list->itemText(i) : text;
-        } else if (auto *bar = qobject_cast<QMenuBar *>(w)) {
-            for (QAction *menu : bar->actions())
-                mnemonics << QKeySequence::mnemonic(menu->text()).toString();
-            if (auto *more = w->findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button")); !more || more->isVisible())
-                found[QStringLiteral("menu bar")] = 1;
+                if (w->fontMetrics().horizontalAdvance(list->itemText(i)) > w->fontMetrics().horizontalAdvance(text))
+                    text = list->itemText(i);
         }
-        if (text.isEmpty())
+        if (auto *bar = qobject_cast<QMenuBar *>(w)) {
+            for (QAction *menu : bar->actions())
+                keys << QKeySequence::mnemonic(menu->text()).toString();
+            found[QStringLiteral("menu bar")] = w->findChild<QToolButton *>()->isVisible();
+        }
+        if (text.isEmpty() || !w->isVisibleTo(window))
             continue;
-        QRect needed = w->fontMetrics().boundingRect(room, flags, text);
-        if (needed.height() <= w->fontMetrics().height()) // one line: its advance, as it is laid out
-            needed.setWidth(w->fontMetrics().horizontalAdvance(QString(text).remove(u'&')));
-        texts[w] = {room.translated(w->pos()), needed.translated(w->pos())};
+        QRect need = w->fontMetrics().boundingRect(room, flags, text);
+        if (need.height() <= w->fontMetrics().height()) // one line: its advance, as it is laid out
+            need.setWidth(w->fontMetrics().horizontalAdvance(QString(text).remove(u'&')));
+        texts[w] = {room.translated(w->pos()) & w->parentWidget()->rect(), need.translated(w->pos())};
     }
     for (auto [w, rects] : texts.asKeyValueRange()) {
-        const auto [room, needed] = rects;
-        const QRect inside = room & w->parentWidget()->rect();
-        int over = std::max({0, needed.right() - inside.right(), needed.bottom() - inside.bottom(),
-                             inside.left() - needed.left(), inside.top() - needed.top()});
-        for (QWidget *other : w->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            const QRect taken = texts.contains(other) ? texts[other].second : other->geometry();
-            if (other != w && other->isVisibleTo(window) && other->geometry() != w->geometry()) // the promotions share a place
-                over = std::max(over, (taken & needed).width());
-        }
-        if (over > 0)
-            found[window->objectName() + u'/' + w->objectName()] = over;
+        const auto [room, need] = rects;
+        int over = std::max({0, need.right() - room.right(), need.bottom() - room.bottom(), room.left() - need.left()});
+        for (QWidget *other : w->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (other != w && other->isVisibleTo(window) && other->geometry() != w->geometry()) // the promotions share one
+                over = std::max(over, ((texts.contains(other) ? texts[other].second : other->geometry()) & need).width());
+        found[window->objectName() + u'/' + w->objectName()] = over;
     }
-    for (const QString &key : mnemonics)
-        if (!key.isEmpty() && mnemonics.count(key) > 1)
-            found[QStringLiteral("access key ") + key] = 1;
+    for (const QString &key : keys)
+        found[QStringLiteral("access key ") + key] += !key.isEmpty() && keys.count(key) > 1;
     return found;
 }
 
-// What the user looks up on 15 March 1965 and other dates in the main window.
-QString lookUp(int year, int month, int day)
+// Looks a date up in the main window, as the user would; answers the sign shown.
+QString lookUp(std::array<int, 3> date)
 {
-    frmMain *main = forms::Main();
-    Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("ANNA"));
-    for (auto [list, value] : {std::pair{"cboDate", day}, {"cboMonth", month}, {"cboYear", year}}) {
-        auto *box = Child<QComboBox>(main, list);
-        box->setCurrentIndex(box->findData(value));
+    Child<QLineEdit>(forms::Main(), "txtName")->setText(QStringLiteral("ANNA"));
+    for (int i = 0; i < 3; ++i) {
+        auto *list = Child<QComboBox>(forms::Main(), std::array{"cboYear", "cboMonth", "cboDate"}[i]);
+        list->setCurrentIndex(list->findData(date[i]));
     }
-    Child<QPushButton>(main, "cmdNext")->click();
+    Child<QPushButton>(forms::Main(), "cmdNext")->click();
     return Child<QLabel>(forms::Display(), "lblSexualitySign")->text();
 }
-
-struct Windows {
-    std::unique_ptr<frmAbout> about = std::make_unique<frmAbout>();
-    QList<QWidget *> all{forms::Main(), forms::Display(), about.get(), forms::ExitWindow()};
-};
 
 } // namespace
 
@@ -152,77 +121,64 @@ private Q_SLOTS:
             QTest::newRow(qPrintable(language)) << language;
     }
 
+    // Each language against English: its .ts file finished, with the
+    // source's placeholders and access keys; every text of every window
+    // translated (but names, addresses and the words a language shares with
+    // English) and shown whole; the same signs for the same dates.
     void language()
     {
         QFETCH(QString, language);
-        QFile ts(QStringLiteral(STARKINDLE_TRANSLATIONS_DIR "/starkindle_") + language + QStringLiteral(".ts"));
+        QFile ts(QStringLiteral(STARKINDLE_TRANSLATIONS_DIR "/starkindle_%1.ts").arg(language));
         QVERIFY(ts.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&ts);
-        QString source;
-        const QRegularExpression marks(QStringLiteral("%\\d|&(?=[^& ])"));
-        const auto sorted = [&](const QString &text) {
+        const auto marks = [](const QString &text) {
             QStringList found;
-            for (const auto &match : marks.globalMatch(text))
+            for (const auto &match : QRegularExpression(QStringLiteral("%\\d|&(?=[^& ])")).globalMatch(text))
                 found << match.captured();
             found.sort();
             return found;
         };
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            if (xml.name() == u"source")
+        QString source;
+        for (QXmlStreamReader xml(&ts); !xml.atEnd(); xml.readNext()) {
+            if (xml.isStartElement() && xml.name() == u"source")
                 source = xml.readElementText();
-            if (xml.name() == u"translation") {
+            if (xml.isStartElement() && xml.name() == u"translation") {
                 QVERIFY2(xml.attributes().value(QStringLiteral("type")).isEmpty(), qPrintable(source));
-                QCOMPARE(sorted(xml.readElementText()), sorted(source));
+                QCOMPARE(marks(xml.readElementText()), marks(source));
             }
         }
-        QVERIFY(!xml.hasError());
 
         const QList<std::array<int, 3>> dates{{1965, 3, 15}, {1940, 1, 1}, {1952, 2, 29}, {1900, 1, 1},
                                              {2000, 2, 29}, {1975, 9, 21}, {2100, 12, 31}, {1991, 7, 4}};
-        QStringList english, englishSigns;
-        QMap<QString, int> englishOverflows; // a translation may run over no further than English does
-        {
-            Windows windows;
-            for (QWidget *window : windows.all) {
-                english += textsOf(window);
-                window->show();
-                QVERIFY(QTest::qWaitForWindowExposed(window));
-                englishOverflows.insert(overflows(window));
-            }
-            for (auto [year, month, day] : dates)
-                englishSigns << (lookUp(year, month, day), astro::SexualitySign());
-        }
-        forms::ExitApplication();
-
-        i18n::Install(language);
-        QCOMPARE(i18n::Current(), language);
-        Windows windows;
-        QStringList translated, untranslated, misfit;
+        QStringList texts[2], signs;
+        QMap<QString, int> englishOverflows; // none may run over further than English does
+        QStringList misfits;
         const auto check = [&](QWidget *window) {
             for (auto [control, over] : overflows(window).asKeyValueRange())
                 if (over > englishOverflows.value(control))
-                    misfit << QStringLiteral("%1 runs over by %2 px").arg(control).arg(over);
+                    misfits << QStringLiteral("%1 runs over by %2 px").arg(control).arg(over);
         };
-        for (QWidget *window : windows.all)
-            translated += textsOf(window);
-        QCOMPARE(translated.size(), english.size());
-        for (qsizetype i = 0; i < english.size(); ++i)
-            if (translated[i] == english[i] && english[i].contains(u' ') && english[i] != STARKINDLE_CAPTION)
-                untranslated << english[i];
-        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
-
-        for (qsizetype i = 0; i < dates.size(); ++i) {
-            const auto [year, month, day] = dates[i];
-            QCOMPARE(lookUp(year, month, day), astro::SignDisplayName(*astro::SignFromName(englishSigns[i])));
-            QCOMPARE(astro::SexualitySign(), englishSigns[i]);
+        for (const QString &installed : {QString(), language}) {
+            forms::ExitApplication();
+            i18n::Install(installed);
+            frmAbout about;
+            for (QWidget *window : QWidgetList{forms::Main(), forms::Display(), &about, forms::ExitWindow()}) {
+                texts[!installed.isEmpty()] += textsOf(window);
+                window->show();
+                QVERIFY(QTest::qWaitForWindowExposed(window));
+                installed.isEmpty() ? englishOverflows.insert(overflows(window)) : check(window);
+            }
+            for (const auto &date : dates) {
+                const QString shown = lookUp(date);
+                if (installed.isEmpty())
+                    signs << astro::SexualitySign();
+                else
+                    QCOMPARE(shown, astro::SignDisplayName(*astro::SignFromName(signs.takeFirst())));
+            }
         }
-        for (QWidget *window : windows.all) {
-            window->show();
-            QVERIFY(QTest::qWaitForWindowExposed(window));
-            check(window);
-        }
+        QCOMPARE(texts[1].size(), texts[0].size());
+        for (qsizetype i = 0; i < texts[0].size(); ++i)
+            if (texts[1][i] == texts[0][i] && texts[0][i].contains(u' ') && texts[0][i] != STARKINDLE_CAPTION)
+                misfits << QStringLiteral("not translated: ") + texts[0][i];
         for (astro::Sign sign : astro::AllSigns) {
             forms::Display()->setSignName(astro::SignDisplayName(sign));
             forms::Display()->setReading(astro::Reading(sign));
@@ -232,10 +188,9 @@ private Q_SLOTS:
             Child<QLabel>(forms::ExitWindow(), "Label2")->setText(frmNagScreen2::SupportText(text));
             check(forms::ExitWindow());
         }
-        misfit.removeDuplicates();
-        QVERIFY2(misfit.isEmpty(), qPrintable(misfit.join(u'\n')));
-        // Qt's own buttons speak the language too.
-        QVERIFY(QCoreApplication::translate("QPlatformTheme", "&Yes") != u"&Yes");
+        misfits.removeDuplicates();
+        QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(u'\n')));
+        QVERIFY(QCoreApplication::translate("QPlatformTheme", "&Yes") != u"&Yes"); // Qt's own buttons too
     }
 };
 
