@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStyleOption>
 #include <QToolButton>
 #include <QXmlStreamReader>
@@ -56,8 +55,6 @@ QMap<QString, int> overflows(QWidget *window)
                                                                            : QStyle::SE_PushButtonContents, &button, w);
             keys << QKeySequence::mnemonic(text).toString();
         }
-        if (qobject_cast<QLineEdit *>(w))
-            room.adjust(4, 0, -4, 0);
         if (auto *list = qobject_cast<QComboBox *>(w)) {
             room = w->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, w);
             for (int i = 0; i < list->count(); ++i)
@@ -130,21 +127,16 @@ private Q_SLOTS:
         QFETCH(QString, language);
         QFile ts(QStringLiteral(STARKINDLE_TRANSLATIONS_DIR "/starkindle_%1.ts").arg(language));
         QVERIFY(ts.open(QIODevice::ReadOnly));
-        const auto marks = [](const QString &text) {
-            QStringList found;
-            for (const auto &match : QRegularExpression(QStringLiteral("%\\d|&(?=[^& ])")).globalMatch(text))
-                found << match.captured();
-            found.sort();
-            return found;
-        };
         QString source;
         for (QXmlStreamReader xml(&ts); !xml.atEnd(); xml.readNext()) {
             if (xml.isStartElement() && xml.name() == u"source")
                 source = xml.readElementText();
-            if (xml.isStartElement() && xml.name() == u"translation") {
-                QVERIFY2(xml.attributes().value(QStringLiteral("type")).isEmpty(), qPrintable(source));
-                QCOMPARE(marks(xml.readElementText()), marks(source));
-            }
+            if (!xml.isStartElement() || xml.name() != u"translation")
+                continue;
+            QVERIFY2(xml.attributes().value(QStringLiteral("type")).isEmpty(), qPrintable(source));
+            const QString text = xml.readElementText();
+            for (const char *mark : {"%1", "%2", "&"}) // placeholders and the access key
+                QVERIFY2(text.count(QLatin1String(mark)) == source.count(QLatin1String(mark)), qPrintable(text));
         }
 
         const QList<std::array<int, 3>> dates{{1965, 3, 15}, {1940, 1, 1}, {1952, 2, 29}, {1900, 1, 1},
@@ -169,10 +161,12 @@ private Q_SLOTS:
             }
             for (const auto &date : dates) {
                 const QString shown = lookUp(date);
-                if (installed.isEmpty())
+                if (installed.isEmpty()) {
                     signs << astro::SexualitySign();
-                else
-                    QCOMPARE(shown, astro::SignDisplayName(*astro::SignFromName(signs.takeFirst())));
+                    continue;
+                }
+                QCOMPARE(astro::SexualitySign(), signs.front()); // kept in English
+                QCOMPARE(shown, astro::SignDisplayName(*astro::SignFromName(signs.takeFirst())));
             }
         }
         QCOMPARE(texts[1].size(), texts[0].size());
