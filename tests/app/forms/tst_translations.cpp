@@ -78,7 +78,7 @@ QMap<QString, int> overflows(QWidget *window)
         int over = std::max({0, need.right() - room.right(), need.bottom() - room.bottom(), room.left() - need.left()});
         for (QWidget *other : w->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             if (other != w && other->isVisibleTo(window) && other->geometry() != w->geometry()) // the promotions share one
-                over = std::max(over, ((texts.contains(other) ? texts[other].second : other->geometry()) & need).width());
+                over = std::max(over, (texts.value(other, {{}, other->geometry()}).second & need).width());
         found[window->objectName() + u'/' + w->objectName()] = over;
     }
     for (const QString &key : keys)
