@@ -3,6 +3,7 @@
 #include "app/forms/frmDisplay.h"
 #include "app/forms/frmMain.h"
 #include "app/forms/frmNagScreen2.h"
+#include "astro/Calendar.h"
 #include "astro/SignReadings.h"
 #include "astro/modPlanetSign.h"
 #include "i18n/Translations.h"
@@ -185,6 +186,7 @@ private Q_SLOTS:
         misfits.removeDuplicates();
         QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(u'\n')));
         QVERIFY(QCoreApplication::translate("QPlatformTheme", "&Yes") != u"&Yes"); // Qt's own buttons too
+        QVERIFY(i18n::Locale().toString(QDate(1965, 3, 15), QLocale::LongFormat).contains(astro::MonthDisplayName(3), Qt::CaseInsensitive));
     }
 };
 
