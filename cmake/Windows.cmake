@@ -112,4 +112,6 @@ string(JOIN "\n" CPACK_NSIS_EXTRA_INSTALL_COMMANDS
     "WriteRegDWORD SHCTX \"${uninstall_key}\" \"NoRepair\" 1"
     "\${GetSize} \"$INSTDIR\" \"/S=0K\" $0 $1 $2"
     "WriteRegDWORD SHCTX \"${uninstall_key}\" \"EstimatedSize\" $0")
+# The setup's own messages in the user's language too.
+include(${PROJECT_SOURCE_DIR}/cmake/NsisLanguages.cmake)
 include(CPack)

@@ -17,6 +17,9 @@ set -euo pipefail
 run_packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    # the translations: lupdate and lrelease, their CMake commands, and the
+    # part of Qt's own translations the program compiles in
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     fonts-dejavu-core
     # make run without a display: a virtual one and a picture of the window
     xvfb xauth x11-utils imagemagick
@@ -37,6 +40,8 @@ package_packages=(
 windows_packages=(
     build-essential cmake ninja-build perl python3 dpkg-dev
     qt6-base-dev qt6-base-dev-tools
+    # the host's translation tools and Qt translations, for the Windows build
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 xvfb xauth x11-utils xdotool xclip imagemagick zip unzip
     # the setup: makensis; its check reads the program type and lists processes

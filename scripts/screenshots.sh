@@ -13,6 +13,10 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
 fi
 
 app=$1 out=$2
+# The pictures are of the English windows, and the keys below are English
+# access keys, whatever the machine's language.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 here="$(cd "$(dirname "$0")" && pwd)"
 mkdir -p "$out"
 work=$(mktemp -d)

@@ -3,6 +3,7 @@
 #include "Config.h"
 #include "astro/Calendar.h"
 #include "astro/modPlanetSign.h"
+#include "i18n/Translations.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -14,9 +15,11 @@ namespace commandline {
 
 namespace {
 
+// The user's language, though there is no application object yet. What
+// --sign prints is never translated.
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("CommandLine", text);
+    return i18n::TranslateEarly("commandline", text);
 }
 
 void print(std::FILE *to, const QString &text)

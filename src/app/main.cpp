@@ -6,6 +6,7 @@
 #include "app/NoDisplay.h"
 #include "app/widgets/WholeFrameStyle.h"
 #include "app/StartUp.h"
+#include "i18n/Translations.h"
 #include "platform/widgets/QtMessageBox.h"
 #include "platform/SingleInstance.h"
 
@@ -49,6 +50,9 @@ int main(int argc, char *argv[])
     NoDisplayGuard noDisplay(argv);
     QApplication app(argc, argv);
     noDisplay.release();
+    // Before any window or box: every text after this is in the user's
+    // language.
+    i18n::Install(i18n::Choose(i18n::SystemLanguages()));
     QApplication::setWindowIcon(AppIcon());
     // One look everywhere: the panels and buttons set their own colours, which
     // the native Windows style ignores (grey on grey there). A menu bar's

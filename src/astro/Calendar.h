@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 #include <QtGlobal>
 
@@ -7,12 +8,16 @@
 
 namespace astro {
 
-// The month names, in calendar order: the month list shows them and the sign
-// lookup reads them back, so they are English and never translated.
+// The month names, in calendar order, as the lookup from list texts reads
+// them: English, whatever the language.
 inline constexpr std::array<QStringView, 12> MonthNames = {
     u"January", u"February", u"March",     u"April",   u"May",      u"June",
     u"July",    u"August",   u"September", u"October", u"November", u"December",
 };
+
+// The name of month 1..12 as the month list shows it, in the installed
+// translation's language; only ever shown, never read back.
+QString MonthDisplayName(int month);
 
 // Gregorian: every fourth year, but not centuries unless divisible by 400.
 constexpr bool IsLeapYear(int year)

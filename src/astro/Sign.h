@@ -32,8 +32,13 @@ inline constexpr std::array<Sign, SignCount> AllSigns = {
     Sign::Libra, Sign::Scorpio, Sign::Sagittarius, Sign::Capricorn, Sign::Aquarius, Sign::Pisces,
 };
 
-// The sign's name exactly as the rest of the application compares it.
+// The sign's name exactly as the rest of the application compares, stores
+// and prints it: English, whatever the language.
 QString SignName(Sign sign);
+
+// The sign's name as the user reads it, in the installed translation's
+// language (Wassermann, Verseau, ...); only ever shown.
+QString SignDisplayName(Sign sign);
 
 // Exact, case-sensitive match against the twelve names; no trimming.
 std::optional<Sign> SignFromName(QStringView name);

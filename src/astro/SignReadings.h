@@ -9,11 +9,12 @@
 
 namespace astro {
 
-// The fixed reading of a sign, character for character as shipped.
+// The fixed reading of a sign, character for character as shipped, in the
+// installed translation's language.
 QString Reading(Sign sign);
 
-// The reading whose sign name equals signName exactly (case-sensitive, no
-// trimming), or none. Used with SexualitySign() by the find-sign command.
+// The reading whose English sign name (SignName, as SexualitySign() keeps
+// it) equals signName exactly (case-sensitive, no trimming), or none.
 std::optional<QString> ReadingFor(QStringView signName);
 
 } // namespace astro

@@ -185,6 +185,12 @@ const QString &SexualitySign()
     return storedSign();
 }
 
+void GetPlanetSign(int year, int month, int day)
+{
+    if (const std::optional<Sign> sign = LookupSign(year, month, day))
+        storedSign() = SignName(*sign);
+}
+
 void GetPlanetSign(QStringView yearText, QStringView monthText, QStringView dayText)
 {
     if (const std::optional<Sign> sign = LookupSign(yearText, monthText, dayText))

@@ -23,15 +23,18 @@ std::optional<Sign> TableSign(int year, int month, int day);
 // to LatestYear the ephemeris's, for real dates only. No match otherwise.
 std::optional<Sign> LookupSign(int year, int month, int day);
 
-// The same lookup from the three list texts: the year and day texts must be
-// plain decimal numbers, the month text one of "January".."December" exactly.
+// The same lookup from the three texts of the original lists: the year and
+// day texts must be plain decimal numbers, the month text one of
+// "January".."December" exactly (MonthNames, in English whatever the
+// language).
 std::optional<Sign> LookupSign(QStringView yearText, QStringView monthText, QStringView dayText);
 
 // The sign of the last lookup that matched; empty until one has.
 const QString &SexualitySign();
 
-// Looks the date up and, on a match, stores the sign's name in
-// SexualitySign(). No match leaves the previous value in place.
+// Looks the date up and, on a match, stores the sign's English name
+// (SignName) in SexualitySign(). No match leaves the previous value in place.
+void GetPlanetSign(int year, int month, int day);
 void GetPlanetSign(QStringView yearText, QStringView monthText, QStringView dayText);
 
 } // namespace astro

@@ -45,12 +45,13 @@ ReferralFields &Fields()
     return fields;
 }
 
-const ReferralFields &Placeholders()
+ReferralFields Placeholders()
 {
-    static const ReferralFields placeholders{QStringLiteral("Your Name"), QStringLiteral("Your Email Address"),
-                                             QStringLiteral("Your Message"), QStringLiteral("Friend's Name"),
-                                             QStringLiteral("Friend's Email Address")};
-    return placeholders;
+    return {translated(QT_TRANSLATE_NOOP("modTellAFriend", "Your Name")),
+            translated(QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address")),
+            translated(QT_TRANSLATE_NOOP("modTellAFriend", "Your Message")),
+            translated(QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name")),
+            translated(QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"))};
 }
 
 const QString &ReferralUrl()
@@ -83,7 +84,7 @@ QString BuildReferralUrl(const ReferralFields &fields)
 void SendReferral()
 {
     const ReferralFields &f = Fields();
-    const ReferralFields &p = Placeholders();
+    const ReferralFields p = Placeholders();
     const struct {
         const QString &value;
         const QString &placeholder;

@@ -21,9 +21,9 @@ struct ReferralFields {
 ReferralFields &Fields();
 
 // What each box of the exit window shows while the user has typed nothing
-// there. A field still holding its placeholder counts as missing, so these
-// stay untranslated: the check compares against them.
-const ReferralFields &Placeholders();
+// there, in the user's language. A field still holding its placeholder
+// counts as missing.
+ReferralFields Placeholders();
 
 // The complete address of the last request sent; empty until one is.
 const QString &ReferralUrl();

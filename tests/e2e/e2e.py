@@ -141,7 +141,7 @@ def texts(acc):
 class Session:
     """One run of the application with its own settings and runtime folder."""
 
-    def __init__(self, reminder_date=None):
+    def __init__(self, reminder_date=None, language=None):
         self.root = tempfile.mkdtemp(prefix="starkindle-e2e-")
         self.config = os.path.join(self.root, "config")
         self.runtime = os.path.join(self.root, "runtime")
@@ -171,6 +171,12 @@ class Session:
             "QT_ACCESSIBILITY": "1",
         })
         self.env.pop("BROWSER", None)
+        # English unless a test asks for a language, whatever the machine's.
+        for variable in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            self.env.pop(variable, None)
+        self.env["LANG"] = "C.UTF-8"
+        if language:
+            self.env["LANGUAGE"] = language
         self.processes = []
 
     def settings_path(self):
@@ -544,6 +550,36 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(self.session.wait_opened(1), [WEB + "/starkindle/download-starkindle.html"])
         with open(self.session.settings_path()) as f:
             self.assertIn("UpdateReminderDate=" + time.strftime("%Y-%m-%d"), f.read())
+
+    def test_lookup_in_german(self):
+        """With LANGUAGE=de every window and box is in German, Qt's buttons
+        too, and 15 March 1965 gives Wassermann, as it gives Aquarius in
+        English."""
+        self.session.close()
+        self.session = Session(reminder_date="2000-01-01", language="de")
+        process = self.session.start()
+        app = self.session.app(process)
+        box = self.session.window(app, is_box, "the update question in German", process)
+        self.assertIn("Möglicherweise gibt es ein Update für diese Software", " ".join(texts(box)))
+        child_named(box, "Ja", "push button")
+        keys("Escape")  # Nein
+        main = self.session.window(app, lambda w: w.name == TITLE and "Mein sexuelles Sternzeichen finden" in [
+            a.name for a in walk(w)], "the German main window", process)
+        type_text("anna")
+        keys("Tab", "End", "Home", *["Down"] * 14, "Tab", "Down", "Down", "Tab", *["Down"] * 25)
+        wait_for("the lists to read 15 März 1965", lambda: [c.name for c in combos(main)] == ["15", "März", "1965"])
+        keys("alt+f")  # Mein sexuelles Sternzeichen &finden
+        result = self.session.window(app, lambda w: w.name == TITLE and "Eros steht in Ihrem Horoskop im Zeichen"
+                                     in texts(w), "the German result window", process)
+        self.assertEqual(described(result, "Ihr sexuelles Sternzeichen").name, "Wassermann")
+        self.assertTrue(described(result, "Die Deutung Ihres Zeichens").name.startswith("Ausgetretene Pfade"))
+        keys("alt+b")  # &Beenden
+        exit_window = self.session.window(app, lambda w: w.name == TITLE and "Jetzt empfehlen" in [
+            a.name for a in walk(w)], "the German exit window", process)
+        child_named(exit_window, "Ihr Name", "text")
+        keys("alt+b")
+        self.assertEqual(process.wait(timeout=10), 0)
+        self.assertEqual(self.session.opened(), [])
 
     def test_second_instance_is_refused(self):
         first, app, main = self.start_main()

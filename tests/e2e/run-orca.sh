@@ -22,6 +22,9 @@ printf '%s\n' "GenericExecuteSynth \"printf '%s\\\\n' \\'\$DATA\\' >> '$root/spo
 echo 'pcm.!default { type null }' >"$root/home/.asoundrc"
 export HOME="$root/home" XDG_CONFIG_HOME="$root/home/.config" XDG_DATA_HOME="$root/home/.local/share"
 export XDG_RUNTIME_DIR="$root/home" SPEECHD_ADDRESS="unix_socket:$root/speechd.sock"
+# Orca and the application speak English, whatever the machine's language.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -noreset" bash -c '
     openbox >/dev/null 2>&1 & wm=$!
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bus=$!

@@ -40,8 +40,10 @@ chmod 700 "$work/run"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" HOME="$work/home" TMPDIR="$work/tmp"
 # The instance lock of this run's copies, apart from any other run's.
 export STARKINDLE_INSTANCE_DIR="$work/run"
-# A known locale: its short date form is one the reminder reads.
+# A known locale: its short date form is one the reminder reads. English,
+# whatever the caller's LANGUAGE.
 export LC_ALL=C.UTF-8
+unset LANGUAGE
 # Real windows on this display, whatever the caller's environment says.
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME SESSION_MANAGER
@@ -602,6 +604,24 @@ ROWS
     # ephemeris's alike.
     [ "$("$app" --sign 1931-01-30 1951-11-13 1951-11-21 2100-12-31 | tr '\n' ' ')" = "1931-01-30 $("$app" --sign 1931-01-30 | cut -d' ' -f2) 1951-11-13 Pisces 1951-11-21 Aries 2100-12-31 $("$app" --sign 2100-12-31 | cut -d' ' -f2) " ] ||
         fail "--sign with several dates: $("$app" --sign 1931-01-30 1951-11-13 1951-11-21 2100-12-31 2>&1)"
+    # --help and the errors speak the user's language (English for the C
+    # locale, whatever LANGUAGE says, as with gettext); --sign never does.
+    while IFS='|' read -r environment want; do
+        [ "$(env -u LC_ALL $environment "$app" --help | head -1)" = "$want" ] || # split on purpose
+            fail "--help with $environment: $(env -u LC_ALL $environment "$app" --help 2>&1 | head -1)"
+    done <<ROWS
+LANGUAGE=de LANG=C.UTF-8|Aufruf: starkindle [OPTION]...
+LANGUAGE=de LANG=C|$usage
+LANGUAGE=fr LC_ALL=POSIX LANG=fr_FR.UTF-8|$usage
+LANG=fr_CA.UTF-8|Utilisation : starkindle [OPTION]...
+LC_MESSAGES=es_MX.UTF-8 LANG=de_DE.UTF-8|Uso: starkindle [OPCIÓN]...
+LANGUAGE=en:de LANG=de_DE.UTF-8|$usage
+LANG=pt_PT.UTF-8|$usage
+LANGUAGE=pt_PT:pt LANG=pt_PT.UTF-8|Uso: starkindle [OPÇÃO]...
+ROWS
+    [ "$(LANGUAGE=de "$app" --sign 1965-03-15 2>&1)" = "1965-03-15 Aquarius" ] || fail "--sign in German: $(LANGUAGE=de "$app" --sign 1965-03-15 2>&1)"
+    [ "$(LANGUAGE=es "$app" --sign 1965 2>&1)" = "starkindle: «1965» no es una fecha entre 1900-01-01 y 2100-12-31 (AAAA-MM-DD)" ] ||
+        fail "an error in Spanish: $(LANGUAGE=es "$app" --sign 1965 2>&1)"
     # Qt's own options still reach Qt: the display named by -display alone.
     start_to_main_window bash -c 'exec env -u DISPLAY "$0" -display '"$DISPLAY"' -style=fusion'
     ;;

@@ -126,6 +126,9 @@ echo "ok: ${#expected[@]} files as expected"
 
 root="$work/root"
 [ -x "$root/usr/bin/starkindle" ] || { echo "FAIL: the binary is not executable"; exit 1; }
+# The translations are compiled in: the packaged binary speaks German.
+[ "$(LANGUAGE=de LANG=C.UTF-8 "$root/usr/bin/starkindle" --help | head -1)" = "Aufruf: starkindle [OPTION]..." ] ||
+    { echo "FAIL: the packaged binary has no German"; exit 1; }
 
 # A private settings folder (so no earlier run changes what starts up) and a
 # private runtime folder (so another running copy's single-instance lock does

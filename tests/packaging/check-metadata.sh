@@ -36,4 +36,9 @@ grep -q "<id>${desktop_id%.desktop}</id>" "$metainfo" \
     || { echo "the component id is not ${desktop_id%.desktop}"; exit 1; }
 grep -qx 'Exec=starkindle' "$desktop" && grep -qx 'Icon=starkindle' "$desktop" \
     || { echo "Exec and Icon must name the installed binary and icon"; exit 1; }
+# Each language of the program speaks in the menus and software centres too.
+for language in de es fr pt_BR; do
+    grep -q "^Comment\[$language\]=" "$desktop" && grep -q "<summary xml:lang=\"$language\">" "$metainfo" &&
+        grep -q "<p xml:lang=\"$language\">" "$metainfo" || { echo "no $language text in the metadata"; exit 1; }
+done
 echo "metadata consistent"

@@ -164,13 +164,14 @@ void frmMain::buildMenus()
 
 void frmMain::Form_Load()
 {
+    // Each item carries its number, which is what the lookup reads: the
+    // month names are in the user's language.
     for (int day = 1; day <= 31; ++day)
-        cboDate->addItem(QString::number(day));
-    // The names the sign lookup reads back: never translated.
-    for (QStringView month : astro::MonthNames)
-        cboMonth->addItem(month.toString());
+        cboDate->addItem(QString::number(day), day);
+    for (int month = 1; month <= 12; ++month)
+        cboMonth->addItem(astro::MonthDisplayName(month), month);
     for (int year = astro::EarliestYear; year <= astro::LatestYear; ++year)
-        cboYear->addItem(QString::number(year));
+        cboYear->addItem(QString::number(year), year);
     cboDate->setCurrentIndex(0);
     cboMonth->setCurrentIndex(0);
     // Opens on the table's first year, as it always has.
@@ -264,7 +265,7 @@ bool frmMain::ValidateEntry()
         return false;
     }
     // 1900 and 2100 have no 29 February; 2000 has.
-    const bool leapYear = astro::IsLeapYear(cboYear->currentText().toInt());
+    const bool leapYear = astro::IsLeapYear(cboYear->currentData().toInt());
     const int month = cboMonth->currentIndex();
     const int day = cboDate->currentIndex();
     if (month == 1 && day >= (leapYear ? 29 : 28)) {
@@ -280,7 +281,8 @@ bool frmMain::ValidateEntry()
 
 void frmMain::GetPlanetSign()
 {
-    astro::GetPlanetSign(cboYear->currentText(), cboMonth->currentText(), cboDate->currentText());
+    astro::GetPlanetSign(cboYear->currentData().toInt(), cboMonth->currentData().toInt(),
+                         cboDate->currentData().toInt());
 }
 
 void frmMain::cmdNext_Click()
@@ -289,11 +291,13 @@ void frmMain::cmdNext_Click()
         return;
     GetPlanetSign();
     frmDisplay *display = forms::Display();
-    if (const std::optional<QString> reading = astro::ReadingFor(astro::SexualitySign()))
-        display->setReading(*reading);
-    display->setSignName(astro::SexualitySign());
-    display->setAnsweredFor(txtName->text(), QDate(cboYear->currentText().toInt(), cboMonth->currentIndex() + 1,
-                                                   cboDate->currentIndex() + 1));
+    // SexualitySign() keeps the English name; the window shows the user's.
+    const std::optional<astro::Sign> sign = astro::SignFromName(astro::SexualitySign());
+    if (sign)
+        display->setReading(astro::Reading(*sign));
+    display->setSignName(sign ? astro::SignDisplayName(*sign) : astro::SexualitySign());
+    display->setAnsweredFor(txtName->text(), QDate(cboYear->currentData().toInt(), cboMonth->currentData().toInt(),
+                                                   cboDate->currentData().toInt()));
     hide();
     display->show();
     // The exit window is loaded hidden now too, but only once the result is

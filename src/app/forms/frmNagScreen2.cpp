@@ -85,7 +85,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
 
     // Refer a friend: two rows of name and address, the message, and send.
     QGroupBox *Frame2 = look::frame(client(), "Frame2", tr("Refer A Friend"), twips::rect(120, 3540, 7140, 2460));
-    const modTellAFriend::ReferralFields &placeholders = modTellAFriend::Placeholders();
+    const modTellAFriend::ReferralFields placeholders = modTellAFriend::Placeholders();
     txtName = inputBox<QLineEdit>(Frame2, "txtName", tr("Your name"), twips::rect(120, 360, 3375, 285));
     txtEmail = inputBox<QLineEdit>(Frame2, "txtEmail", tr("Your email address"), twips::rect(3600, 360, 3375, 285));
     txtFriendName = inputBox<QLineEdit>(Frame2, "txtFriendName", tr("Friend's name"), twips::rect(120, 735, 3375, 285));
@@ -149,7 +149,7 @@ QList<QWidget *> frmNagScreen2::boxes() const
 
 QString frmNagScreen2::placeholderOf(const QObject *box) const
 {
-    const modTellAFriend::ReferralFields &p = modTellAFriend::Placeholders();
+    const modTellAFriend::ReferralFields p = modTellAFriend::Placeholders();
     if (box == txtName)
         return p.ReferrerName;
     if (box == txtEmail)

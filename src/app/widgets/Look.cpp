@@ -186,7 +186,7 @@ ClickLabel *link(QWidget *parent, const char *name, const QString &text, const Q
                  const QColor &colour, Qt::Alignment alignment, bool opaque)
 {
     ClickLabel *l = setUp(new ClickLabel(parent), name, text, geometry, font, colour, alignment, opaque);
-    l->setAccessibleDescription(QObject::tr("Opens a web page in your browser"));
+    l->setAccessibleDescription(QCoreApplication::translate("look", "Opens a web page in your browser"));
     return l;
 }
 

@@ -1,0 +1,120 @@
+#include "i18n/Translations.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QTranslator>
+
+#include <memory>
+
+namespace i18n {
+
+namespace {
+
+struct Translation {
+    QString language;
+    std::unique_ptr<QTranslator> own; // translations/starkindle_<language>.ts
+    std::unique_ptr<QTranslator> qt;  // the part of Qt's qtbase_<language>.qm the windows show
+};
+
+Translation &installed()
+{
+    static Translation translation;
+    return translation;
+}
+
+// From the program's resources (src/i18n/CMakeLists.txt); none if missing.
+std::unique_ptr<QTranslator> load(const QString &name)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral(":/i18n/") + name + QStringLiteral(".qm")))
+        return nullptr;
+    return translator;
+}
+
+} // namespace
+
+QStringList Languages()
+{
+    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("pt_BR")};
+}
+
+QString Choose(const QStringList &preferred)
+{
+    for (const QString &tag : preferred) {
+        // language[-Script][-TERRITORY], or a locale name (pt_BR.UTF-8@euro).
+        const QStringList parts = tag.section(u'.', 0, 0).section(u'@', 0, 0).split(QRegularExpression(QStringLiteral("[-_]")));
+        const QString language = parts.front().toLower();
+        if (language == u"c" || language == u"posix" || language == u"en")
+            return {};
+        if (language == u"pt") {
+            // Brazil's Portuguese, for pt-BR, or plain pt, which Qt lists as
+            // pt-BR too; not for pt-PT alone.
+            if (parts.contains(QStringLiteral("BR")))
+                return QStringLiteral("pt_BR");
+        } else if (Languages().contains(language)) {
+            return language;
+        }
+    }
+    return {};
+}
+
+QStringList SystemLanguages()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    QByteArray messages = qgetenv("LC_ALL");
+    if (messages.isEmpty())
+        messages = qgetenv("LC_MESSAGES");
+    if (messages.isEmpty())
+        messages = qgetenv("LANG");
+    if (messages.isEmpty() || messages == "C" || messages == "POSIX")
+        return {};
+#endif
+    return QLocale::system().uiLanguages();
+}
+
+void Install(const QString &language)
+{
+    Translation &translation = installed();
+    for (QTranslator *translator : {translation.own.get(), translation.qt.get()}) {
+        if (translator)
+            QCoreApplication::removeTranslator(translator);
+    }
+    translation = {};
+    if (!Languages().contains(language))
+        return;
+    translation.language = language;
+    translation.qt = load(QStringLiteral("qtbase_") + language);
+    translation.own = load(QStringLiteral("starkindle_") + language);
+    // The one installed last is asked first.
+    for (QTranslator *translator : {translation.qt.get(), translation.own.get()}) {
+        if (translator)
+            QCoreApplication::installTranslator(translator);
+    }
+}
+
+QString Current()
+{
+    return installed().language;
+}
+
+QLocale Locale()
+{
+    if (!Current().isEmpty())
+        return QLocale(Current());
+    // English: the system's English, or else the British English the texts
+    // are written in.
+    const QLocale system = QLocale::system();
+    return system.language() == QLocale::English ? system : QLocale(QLocale::English, QLocale::UnitedKingdom);
+}
+
+QString TranslateEarly(const char *context, const char *sourceText)
+{
+    static const std::unique_ptr<QTranslator> translator = [] {
+        const QString language = Choose(SystemLanguages());
+        return language.isEmpty() ? nullptr : load(QStringLiteral("starkindle_") + language);
+    }();
+    const QString text = translator ? translator->translate(context, sourceText) : QString();
+    return text.isEmpty() ? QString::fromUtf8(sourceText) : text;
+}
+
+} // namespace i18n

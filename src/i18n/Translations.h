@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+// The user's language. The translations (translations/*.ts) and the part of
+// Qt's own that the windows show are compiled into the program; English,
+// the texts in the source, needs none.
+namespace i18n {
+
+// The languages there are translations for, as their files are named.
+QStringList Languages();
+
+// The translation to use for languages in order of preference, as
+// QLocale::uiLanguages() gives them ("de-AT", "pt-BR", "en"): the first that
+// is English or one of Languages(), in any of its regional variants (but
+// only Brazil's Portuguese); empty for English, and when none is.
+QString Choose(const QStringList &preferred);
+
+// The user's languages in order of preference: LANGUAGE, then LC_ALL,
+// LC_MESSAGES or LANG, as QLocale::uiLanguages() reads them. As with GNU
+// gettext, a C or POSIX locale (or none) means English whatever LANGUAGE
+// says.
+QStringList SystemLanguages();
+
+// Puts the translations of language (one of Languages(), or empty for
+// English) in place of those installed before, for every text translated
+// from then on. Needs the application object.
+void Install(const QString &language);
+
+// The language Install() last put in place; empty for English.
+QString Current();
+
+// The locale dates and numbers are shown in beside the translated texts.
+QLocale Locale();
+
+// A text of the program's own translation for the system's language, for
+// the command line, before there is an application object.
+QString TranslateEarly(const char *context, const char *sourceText);
+
+} // namespace i18n

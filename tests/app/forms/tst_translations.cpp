@@ -1,0 +1,194 @@
+#include "app/forms/Forms.h"
+#include "app/forms/frmAbout.h"
+#include "app/forms/frmDisplay.h"
+#include "app/forms/frmMain.h"
+#include "app/forms/frmNagScreen2.h"
+#include "astro/Calendar.h"
+#include "astro/SignReadings.h"
+#include "astro/modPlanetSign.h"
+#include "i18n/Translations.h"
+#include "support/TestSupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyleOption>
+#include <QToolButton>
+#include <QXmlStreamReader>
+
+namespace {
+
+// Every text of a window, its controls and menus, in the controls' order.
+QStringList textsOf(QWidget *window)
+{
+    QStringList texts;
+    QObjectList all = window->findChildren<QObject *>();
+    for (QObject *o : all << window)
+        for (const char *name : {"text", "plainText", "title", "windowTitle", "accessibleName", "accessibleDescription"})
+            texts << o->property(name).toString();
+    return texts;
+}
+
+// By window and control, how many pixels a text runs out of its control or
+// into another's text; an access key used twice or a menu bar too narrow
+// count too.
+QMap<QString, int> overflows(QWidget *window)
+{
+    QMap<QString, int> found;
+    QStringList keys;
+    QHash<QWidget *, std::pair<QRect, QRect>> texts; // room and need, in the parent
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        QString text = w->property(qobject_cast<QGroupBox *>(w) ? "title" : "text").toString();
+        QRect room = w->contentsRect();
+        int flags = Qt::TextShowMnemonic;
+        QStyleOptionButton button;
+        QStyleOptionComboBox box;
+        button.initFrom(w);
+        box.initFrom(w);
+        if (auto *label = qobject_cast<QLabel *>(w))
+            flags = label->alignment() | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        if (qobject_cast<QAbstractButton *>(w)) {
+            room = w->style()->subElementRect(qobject_cast<QCheckBox *>(w) ? QStyle::SE_CheckBoxContents
+                                                                           : QStyle::SE_PushButtonContents, &button, w);
+            keys << QKeySequence::mnemonic(text).toString();
+        }
+        if (auto *list = qobject_cast<QComboBox *>(w)) {
+            room = w->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, w);
+            for (int i = 0; i < list->count(); ++i)
+                if (w->fontMetrics().horizontalAdvance(list->itemText(i)) > w->fontMetrics().horizontalAdvance(text))
+                    text = list->itemText(i);
+        }
+        if (auto *bar = qobject_cast<QMenuBar *>(w)) {
+            for (QAction *menu : bar->actions())
+                keys << QKeySequence::mnemonic(menu->text()).toString();
+            found[QStringLiteral("menu bar")] = w->findChild<QToolButton *>()->isVisible();
+        }
+        if (text.isEmpty() || !w->isVisibleTo(window))
+            continue;
+        QRect need = w->fontMetrics().boundingRect(room, flags, text);
+        if (need.height() <= w->fontMetrics().height()) // one line: its advance, as it is laid out
+            need.setWidth(w->fontMetrics().horizontalAdvance(QString(text).remove(u'&')));
+        texts[w] = {room.translated(w->pos()) & w->parentWidget()->rect(), need.translated(w->pos())};
+    }
+    for (auto [w, rects] : texts.asKeyValueRange()) {
+        const auto [room, need] = rects;
+        int over = std::max({0, need.right() - room.right(), need.bottom() - room.bottom(), room.left() - need.left()});
+        for (QWidget *other : w->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (other != w && other->isVisibleTo(window) && other->geometry() != w->geometry()) // the promotions share one
+                over = std::max(over, (texts.value(other, {{}, other->geometry()}).second & need).width());
+        found[window->objectName() + u'/' + w->objectName()] = over;
+    }
+    for (const QString &key : keys)
+        found[QStringLiteral("access key ") + key] += !key.isEmpty() && keys.count(key) > 1;
+    return found;
+}
+
+// Looks a date up in the main window, as the user would; answers the sign shown.
+QString lookUp(std::array<int, 3> date)
+{
+    Child<QLineEdit>(forms::Main(), "txtName")->setText(QStringLiteral("ANNA"));
+    for (int i = 0; i < 3; ++i) {
+        auto *list = Child<QComboBox>(forms::Main(), std::array{"cboYear", "cboMonth", "cboDate"}[i]);
+        list->setCurrentIndex(list->findData(date[i]));
+    }
+    Child<QPushButton>(forms::Main(), "cmdNext")->click();
+    return Child<QLabel>(forms::Display(), "lblSexualitySign")->text();
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        forms::ExitApplication();
+        i18n::Install({});
+    }
+
+    void language_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : i18n::Languages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    // Each language against English: its .ts file finished, with the
+    // source's placeholders and access keys; every text of every window
+    // translated (but names, addresses and the words a language shares with
+    // English) and shown whole; the same signs for the same dates.
+    void language()
+    {
+        QFETCH(QString, language);
+        QFile ts(QStringLiteral(STARKINDLE_TRANSLATIONS_DIR "/starkindle_%1.ts").arg(language));
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        QString source;
+        for (QXmlStreamReader xml(&ts); !xml.atEnd(); xml.readNext()) {
+            if (xml.isStartElement() && xml.name() == u"source")
+                source = xml.readElementText();
+            if (!xml.isStartElement() || xml.name() != u"translation")
+                continue;
+            QVERIFY2(xml.attributes().value(QStringLiteral("type")).isEmpty(), qPrintable(source));
+            const QString text = xml.readElementText();
+            for (const char *mark : {"%1", "%2", "&"}) // placeholders and the access key
+                QVERIFY2(text.count(QLatin1String(mark)) == source.count(QLatin1String(mark)), qPrintable(text));
+        }
+
+        const QList<std::array<int, 3>> dates{{1965, 3, 15}, {1940, 1, 1}, {1952, 2, 29}, {1900, 1, 1},
+                                             {2000, 2, 29}, {1975, 9, 21}, {2100, 12, 31}, {1991, 7, 4}};
+        QStringList texts[2], signs;
+        QMap<QString, int> englishOverflows; // none may run over further than English does
+        QStringList misfits;
+        const auto check = [&](QWidget *window) {
+            for (auto [control, over] : overflows(window).asKeyValueRange())
+                if (over > englishOverflows.value(control))
+                    misfits << QStringLiteral("%1 runs over by %2 px").arg(control).arg(over);
+        };
+        for (const QString &installed : {QString(), language}) {
+            forms::ExitApplication();
+            i18n::Install(installed);
+            frmAbout about;
+            for (QWidget *window : QWidgetList{forms::Main(), forms::Display(), &about, forms::ExitWindow()}) {
+                texts[!installed.isEmpty()] += textsOf(window);
+                window->show();
+                QVERIFY(QTest::qWaitForWindowExposed(window));
+                installed.isEmpty() ? englishOverflows.insert(overflows(window)) : check(window);
+            }
+            for (const auto &date : dates) {
+                const QString shown = lookUp(date);
+                if (installed.isEmpty()) {
+                    signs << astro::SexualitySign();
+                    continue;
+                }
+                QCOMPARE(astro::SexualitySign(), signs.front()); // kept in English
+                QCOMPARE(shown, astro::SignDisplayName(*astro::SignFromName(signs.takeFirst())));
+            }
+        }
+        QCOMPARE(texts[1].size(), texts[0].size());
+        for (qsizetype i = 0; i < texts[0].size(); ++i)
+            if (texts[1][i] == texts[0][i] && texts[0][i].contains(u' ') && texts[0][i] != STARKINDLE_CAPTION)
+                misfits << QStringLiteral("not translated: ") + texts[0][i];
+        for (astro::Sign sign : astro::AllSigns) {
+            forms::Display()->setSignName(astro::SignDisplayName(sign));
+            forms::Display()->setReading(astro::Reading(sign));
+            check(forms::Display());
+        }
+        for (int text = 0; text < 4; ++text) {
+            Child<QLabel>(forms::ExitWindow(), "Label2")->setText(frmNagScreen2::SupportText(text));
+            check(forms::ExitWindow());
+        }
+        misfits.removeDuplicates();
+        QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(u'\n')));
+        QVERIFY(QCoreApplication::translate("QPlatformTheme", "&Yes") != u"&Yes"); // Qt's own buttons too
+        QVERIFY(i18n::Locale().toString(QDate(1965, 3, 15), QLocale::LongFormat).contains(astro::MonthDisplayName(3), Qt::CaseInsensitive));
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"

@@ -1,0 +1,578 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Calendar</name>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+</context>
+<context>
+    <name>Shell</name>
+    <message>
+        <source>No web browser could be started to open this page. Copy the address below into a browser yourself.</source>
+        <translation>Es konnte kein Webbrowser gestartet werden, um diese Seite zu öffnen. Kopieren Sie die Adresse unten selbst in einen Browser.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to open this page. Install xdg-utils and a web browser, or copy the address below into a browser yourself.</source>
+        <translation>Es konnte kein Webbrowser gestartet werden, um diese Seite zu öffnen. Installieren Sie xdg-utils und einen Webbrowser, oder kopieren Sie die Adresse unten selbst in einen Browser.</translation>
+    </message>
+    <message>
+        <source>Address of the page</source>
+        <translation>Adresse der Seite</translation>
+    </message>
+</context>
+<context>
+    <name>Sign</name>
+    <message>
+        <source>Aries</source>
+        <translation>Widder</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Stier</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Zwillinge</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Krebs</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Jungfrau</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Waage</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Skorpion</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Schütze</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Steinbock</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Wassermann</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Fische</translation>
+    </message>
+</context>
+<context>
+    <name>SignReadings</name>
+    <message>
+        <source>The placement or Eros in this cardinal fire sign is a spark thrown into dry grass. Mars, ruler of Aries, lends your desire speed and daring, so you fall for someone in a heartbeat and see no reason to wait for permission. You love the chase as much as the prize, and a partner who plays a little hard to get keeps your pulse racing. In bed you are direct, playful and generous with your energy, preferring honest hunger to coy games. Boredom is your real rival; routine cools you faster than any quarrel. Learn to linger, because tenderness shown slowly can be as thrilling as a sudden kiss. The lover who can match your courage and still slow you down now and then will hold your heart for a very long time.</source>
+        <translation>Eros in diesem kardinalen Feuerzeichen ist ein Funke, der auf trockenes Gras fällt. Mars, der Herrscher des Widders, verleiht Ihrem Verlangen Tempo und Wagemut: Sie verlieben sich im Handumdrehen und sehen keinen Grund, auf eine Erlaubnis zu warten. Die Jagd reizt Sie ebenso wie die Beute, und wer sich ein wenig ziert, lässt Ihren Puls höherschlagen. Im Bett sind Sie direkt, verspielt und großzügig mit Ihrer Energie; ehrlicher Hunger ist Ihnen lieber als gespielte Zurückhaltung. Ihr wahrer Rivale ist die Langeweile: Routine kühlt Sie schneller ab als jeder Streit. Lernen Sie zu verweilen, denn langsam gezeigte Zärtlichkeit kann so aufregend sein wie ein plötzlicher Kuss. Wer Ihrem Mut gewachsen ist und Sie dennoch ab und zu bremsen kann, wird Ihr Herz sehr lange behalten.</translation>
+    </message>
+    <message>
+        <source>Dominated by the goddess of love, Venus, Taurus is steeped in sensual pleasure, and Eros here turns desire into something you can touch, taste and savour. You never hurry. Seduction for you is a long, slow dinner by candlelight, silk sheets, a favourite song and the warmth of skin against skin. Once you have chosen a partner you are loyal, affectionate and deeply devoted, and you expect the same steadiness in return. Your earthy nature makes you a patient, attentive lover who remembers precisely what pleases. Possessiveness can creep in when you feel insecure, so let trust do the work that jealousy never could. Given time and comfort, your passion grows richer every year.</source>
+        <translation>Beherrscht von Venus, der Göttin der Liebe, ist der Stier ganz von Sinnenfreude durchdrungen, und Eros verwandelt hier das Verlangen in etwas, das Sie berühren, schmecken und genießen können. Sie haben es nie eilig. Verführung ist für Sie ein langes, gemächliches Essen bei Kerzenlicht, Seidenlaken, ein Lieblingslied und die Wärme von Haut auf Haut. Haben Sie sich für einen Partner entschieden, sind Sie treu, zärtlich und zutiefst ergeben, und Sie erwarten dieselbe Beständigkeit zurück. Ihr erdverbundenes Wesen macht Sie zu einem geduldigen, aufmerksamen Liebhaber, der genau weiß, was gefällt. Wenn Sie sich unsicher fühlen, kann sich Besitzdenken einschleichen; lassen Sie also Vertrauen bewirken, was Eifersucht nie vermocht hat. Mit Zeit und Geborgenheit wird Ihre Leidenschaft von Jahr zu Jahr reicher.</translation>
+    </message>
+    <message>
+        <source>When Eros is coupled with Gemini, the sign of communication, desire begins in the mind. Ruled by quick-witted Mercury, you are seduced by clever words, teasing messages and long late-night conversations that wander everywhere. A partner who cannot keep up with your banter will not hold your interest, however attractive. You like variety and flirt almost without noticing, which can make others wonder how serious you are. Love for you must stay light on its feet, curious and full of surprises; the cliché of roses every Friday leaves you cold. When you find someone who is both playmate and best friend, your restless airy heart settles happily at last.  </source>
+        <translation>Wenn Eros mit den Zwillingen, dem Zeichen der Kommunikation, zusammentrifft, beginnt das Verlangen im Kopf. Unter der Herrschaft des flinken Merkur lassen Sie sich von klugen Worten, neckischen Nachrichten und langen nächtlichen Gesprächen verführen, die überallhin schweifen. Ein Partner, der bei Ihren Wortgefechten nicht mithalten kann, fesselt Sie nicht lange, so attraktiv er auch sein mag. Sie lieben die Abwechslung und flirten fast, ohne es zu merken, was andere fragen lässt, wie ernst Sie es meinen. Liebe muss für Sie leichtfüßig, neugierig und voller Überraschungen bleiben; das Klischee der Rosen an jedem Freitag lässt Sie kalt. Finden Sie jemanden, der zugleich Spielgefährte und bester Freund ist, kommt Ihr rastloses, luftiges Herz endlich glücklich zur Ruhe.</translation>
+    </message>
+    <message>
+        <source>A person with Eros in Cancer is eager to share a home as well as a bed. Ruled by the Moon, this water sign makes your desire tidal, rising and falling with your moods and with how safe you feel.  You need emotional closeness before physical intimacy can truly flower, and you give yourself fully once you trust. Caring for a partner is one of your deepest pleasures: cooking for them, remembering their childhood stories, holding them close when the world outside turns harsh. Under your protective shell lies a sensitive and romantic soul who can be deeply hurt by a careless word. You may retreat when wounded, so a lover must learn patience. Treated tenderly, you return a devotion that lasts a lifetime. </source>
+        <translation>Wer Eros im Krebs hat, möchte nicht nur das Bett, sondern auch ein Zuhause teilen. Der Mond regiert dieses Wasserzeichen und lässt Ihr Verlangen wie die Gezeiten steigen und fallen, mit Ihren Stimmungen und damit, wie geborgen Sie sich fühlen. Sie brauchen seelische Nähe, bevor körperliche Intimität richtig aufblühen kann, und sobald Sie vertrauen, geben Sie sich ganz hin. Für einen Partner zu sorgen gehört zu Ihren tiefsten Freuden: für ihn zu kochen, sich an seine Kindheitsgeschichten zu erinnern, ihn festzuhalten, wenn die Welt draußen rau wird. Unter Ihrem schützenden Panzer lebt eine empfindsame, romantische Seele, die ein unbedachtes Wort tief verletzen kann. Verwundet ziehen Sie sich vielleicht zurück, also muss, wer Sie liebt, Geduld lernen. Zärtlich behandelt, schenken Sie eine Hingabe, die ein Leben lang hält.</translation>
+    </message>
+    <message>
+        <source>When Eros, the God of love occupies this fiery sign, romance becomes a grand performance and you are its radiant star. Ruled by the Sun, you love with warmth, generosity and a flair for drama. You want to be adored, admired and told so often, and in return you shower your partner with attention, gifts and loyal affection. Passion for you is bold and playful; you enjoy dressing up, setting the scene and making each night feel like an occasion. Pride is your weak spot, since a bruised ego can turn your fire into sulking. Choose a lover who applauds you sincerely and is confident enough to shine beside you. Together you can make a love story worth retelling.</source>
+        <translation>Wenn Eros, der Gott der Liebe, dieses feurige Zeichen besetzt, wird die Romantik zur großen Vorstellung, und Sie sind ihr strahlender Star. Die Sonne regiert den Löwen, und so lieben Sie mit Wärme, Großzügigkeit und einem Sinn für Dramatik. Sie wollen angebetet und bewundert werden und es oft zu hören bekommen, und dafür überschütten Sie Ihren Partner mit Aufmerksamkeit, Geschenken und treuer Zuneigung. Ihre Leidenschaft ist kühn und verspielt; Sie machen sich gern schön, sorgen für die passende Kulisse und machen jede Nacht zu einem besonderen Anlass. Stolz ist Ihr wunder Punkt, denn ein gekränktes Ego kann Ihr Feuer in Schmollen verwandeln. Wählen Sie jemanden, der Ihnen aufrichtig applaudiert und selbstbewusst genug ist, neben Ihnen zu strahlen. Gemeinsam können Sie eine Liebesgeschichte schreiben, die es wert ist, weitererzählt zu werden.</translation>
+    </message>
+    <message>
+        <source>Whimsical and moody at times, you are a fine combination of cool reason and hidden sensuality. Mercury rules this earth sign, so you study a potential partner carefully before you let anyone close, noticing each small gesture and each broken promise. Your standards are high and you can be critical, yet that same attention to detail makes you a thoughtful and devoted lover. You show affection through practical care, fixing what is broken, planning the perfect weekend, quietly remembering what your partner likes. Beneath a modest, reserved exterior lies a surprisingly earthy appetite that only a trusted lover ever sees. Let go of the need for perfection and allow yourself to be adored as you are, flaws and all, and passion will follow naturally</source>
+        <translation>Bisweilen launisch und wechselhaft, sind Sie eine feine Mischung aus kühler Vernunft und verborgener Sinnlichkeit. Merkur regiert dieses Erdzeichen, darum prüfen Sie einen möglichen Partner sorgfältig, bevor Sie jemanden an sich heranlassen, und bemerken jede kleine Geste und jedes gebrochene Versprechen. Ihre Ansprüche sind hoch, und Sie können kritisch sein, doch eben diese Liebe zum Detail macht Sie zu einem aufmerksamen und hingebungsvollen Liebhaber. Ihre Zuneigung zeigen Sie durch praktische Fürsorge: Sie reparieren, was kaputt ist, planen das perfekte Wochenende und merken sich still, was Ihr Partner mag. Hinter einer bescheidenen, zurückhaltenden Fassade verbirgt sich ein überraschend sinnlicher Appetit, den nur ein vertrauter Mensch je zu sehen bekommt. Lassen Sie den Anspruch auf Perfektion los und sich lieben, wie Sie sind, mit allen Ecken und Kanten, dann folgt die Leidenschaft von selbst.</translation>
+    </message>
+    <message>
+        <source>Taking part in many activities with your partner is essential to you, because for Libra love is a shared adventure rather than a private refuge. Venus rules this airy sign, giving you charm, grace and a keen eye for beauty. You are drawn to elegant, refined people and you court them with compliments, good taste and gentle persuasion. Harmony matters to you enormously; arguments upset your balance, and you may keep quiet rather than risk a scene. In intimacy you are considerate and romantic, always attentive to what pleases the other person. The risk is losing yourself in trying to be the perfect companion. Speak up for your own desires, and you will find a partnership of true equals. </source>
+        <translation>Viele Unternehmungen mit Ihrem Partner zu teilen ist Ihnen wichtig, denn für die Waage ist Liebe eher ein gemeinsames Abenteuer als ein privater Rückzugsort. Venus regiert dieses Luftzeichen und schenkt Ihnen Charme, Anmut und einen feinen Blick für Schönheit. Sie fühlen sich zu eleganten, kultivierten Menschen hingezogen und umwerben sie mit Komplimenten, gutem Geschmack und sanfter Überzeugungskraft. Harmonie bedeutet Ihnen ungeheuer viel; Streit bringt Sie aus dem Gleichgewicht, und lieber schweigen Sie, als eine Szene zu riskieren. In der Intimität sind Sie rücksichtsvoll und romantisch und achten stets darauf, was dem anderen gefällt. Die Gefahr liegt darin, sich beim Versuch, der perfekte Partner zu sein, selbst zu verlieren. Stehen Sie zu Ihren eigenen Wünschen, dann finden Sie eine Beziehung unter wirklich Gleichen.</translation>
+    </message>
+    <message>
+        <source>The most intriguing position of 12 zodiacs, Eros is all intensity in Scorpio. Ruled by Pluto and Mars, this water sign gives you a magnetic, nearly hypnotic pull that others feel the very moment you walk into a crowded room. Desire for you is never casual; you want to merge body and soul with a partner and discover every secret they keep. Your passion is deep, loyal and transformative, yet you guard your own vulnerability fiercely. Jealousy and a need to control can surface when trust is shaken, and you rarely if ever forgive betrayal. A lover who is honest, brave and unafraid of emotional depth will share with you a bond unlike any other. </source>
+        <translation>Die faszinierendste Stellung der zwölf Tierkreiszeichen: Im Skorpion ist Eros ganz Intensität. Pluto und Mars regieren dieses Wasserzeichen und verleihen Ihnen eine magnetische, fast hypnotische Anziehungskraft, die andere in dem Moment spüren, in dem Sie einen vollen Raum betreten. Verlangen ist für Sie nie beiläufig; Sie wollen mit einem Partner an Leib und Seele verschmelzen und jedes seiner Geheimnisse ergründen. Ihre Leidenschaft ist tief, treu und verwandelnd, doch Ihre eigene Verletzlichkeit hüten Sie eisern. Eifersucht und der Wunsch nach Kontrolle können aufkommen, wenn Ihr Vertrauen erschüttert wird, und Verrat verzeihen Sie selten, wenn überhaupt. Wer ehrlich, mutig und ohne Angst vor emotionaler Tiefe ist, teilt mit Ihnen eine Verbindung wie keine andere.</translation>
+    </message>
+    <message>
+        <source>If you have Eros in Sagittarius, you are keen to explore the world and your own heart with equal enthusiasm. Jupiter, the planet of expansion, rules this fire sign, so your love life tends to be generous, optimistic and full of laughter.  You are attracted to people from different backgrounds, bold thinkers and fellow travellers who can talk philosophy over breakfast in a foreign city. Freedom is precious; a partner who tries to fence you in will soon find the gate open and you gone. In bed you are spontaneous, open-minded and cheerful, treating pleasure as one more adventure. Honesty comes naturally, though sometimes too bluntly for gentler hearts. Commitment is possible when it feels like a journey rather than a cage. Share your dreams, pack light, and let your lover walk beside you rather than behind you, and the road ahead will be bright. </source>
+        <translation>Haben Sie Eros im Schützen, erkunden Sie die Welt und Ihr eigenes Herz mit gleicher Begeisterung. Jupiter, der Planet der Ausdehnung, regiert dieses Feuerzeichen, und so ist Ihr Liebesleben meist großzügig, optimistisch und voller Lachen. Sie fühlen sich zu Menschen anderer Herkunft hingezogen, zu kühnen Denkern und Mitreisenden, mit denen Sie beim Frühstück in einer fremden Stadt philosophieren können. Freiheit ist Ihnen kostbar; wer Sie einzäunen will, findet bald das Tor offen und Sie fort. Im Bett sind Sie spontan, aufgeschlossen und fröhlich, und Lust ist für Sie ein weiteres Abenteuer. Ehrlichkeit fällt Ihnen leicht, wenn auch manchmal zu unverblümt für zartere Herzen. Bindung ist möglich, wenn sie sich wie eine Reise anfühlt und nicht wie ein Käfig. Teilen Sie Ihre Träume, reisen Sie mit leichtem Gepäck und lassen Sie Ihren Partner neben sich gehen statt hinter sich, dann liegt ein heller Weg vor Ihnen.</translation>
+    </message>
+    <message>
+        <source>Judgmental in your attitude towards others, you will never indulge in a romance that you consider unworthy of your time. Saturn rules this earth sign, making you cautious, ambitious and reserved in matters of the heart. You take love seriously and prefer a partner with status, discipline and clear goals. Courtship with you is slow and deliberate, and some may mistake your restraint for coldness. Yet behind that composed exterior lies a strong physical nature and a surprisingly dry, wicked sense of humour. Once committed, you are faithful, protective and dependable, building a relationship as carefully as a career. Allow yourself to relax and play, because even the most solid mountain needs spring.</source>
+        <translation>Im Urteil über andere streng, lassen Sie sich nie auf eine Romanze ein, die Sie Ihrer Zeit nicht für würdig halten. Saturn regiert dieses Erdzeichen und macht Sie in Herzensdingen vorsichtig, ehrgeizig und zurückhaltend. Sie nehmen die Liebe ernst und bevorzugen einen Partner mit Ansehen, Disziplin und klaren Zielen. Um Sie zu werben ist ein langsames, bedachtes Unterfangen, und manche halten Ihre Zurückhaltung für Kälte. Doch hinter dieser gefassten Fassade verbergen sich eine starke körperliche Natur und ein überraschend trockener, frecher Humor. Haben Sie sich einmal gebunden, sind Sie treu, beschützend und verlässlich und bauen eine Beziehung so sorgfältig auf wie eine Karriere. Erlauben Sie sich, loszulassen und zu spielen, denn selbst der festeste Berg braucht einen Frühling.</translation>
+    </message>
+    <message>
+        <source>Following the same well-trodden path is not your way of loving. With Eros in this air sign ruled by Uranus, you are drawn to the unusual, the eccentric and the gifted. Friendship is the foundation of every romance for you, and a partner must first win your mind before winning your body. You value independence highly and can seem detached, even when your feelings run strong. Unconventional arrangements do not frighten you, and you enjoy experimenting with new ideas in love as in life. Possessive or clingy lovers make you feel trapped. Someone who respects your space, shares your ideals and surprises you now and then will find you loyal in your own original way. </source>
+        <translation>Ausgetretene Pfade sind nicht Ihre Art zu lieben. Mit Eros in diesem Luftzeichen, das Uranus regiert, zieht es Sie zum Ungewöhnlichen, Exzentrischen und Begabten. Freundschaft ist für Sie das Fundament jeder Romanze, und ein Partner muss zuerst Ihren Geist erobern, bevor er Ihren Körper gewinnt. Sie schätzen Unabhängigkeit sehr und können distanziert wirken, selbst wenn Ihre Gefühle stark sind. Unkonventionelle Arrangements schrecken Sie nicht, und Sie experimentieren in der Liebe wie im Leben gern mit neuen Ideen. Besitzergreifende oder klammernde Partner geben Ihnen das Gefühl, gefangen zu sein. Wer Ihren Freiraum respektiert, Ihre Ideale teilt und Sie ab und zu überrascht, wird Sie auf Ihre ganz eigene Weise treu finden.</translation>
+    </message>
+    <message>
+        <source>In this sign, Eros loses his self assertive ego even as he gains a boundless capacity for tenderness. Ruled by Neptune, this water sign makes you dreamy, compassionate and deeply romantic. You long for a soul mate and may idealise a lover, seeing the poet rather than the person. Intimacy for you is a spiritual experience as much as a physical one, full of soft music, candlelight and whispered fantasies. You sense a partner&apos;s needs intuitively and give without ever keeping score. Be wary of rescuing wounded souls, since sacrifice can turn into a sad cliché of the martyr in love. With a kind and grounded companion, your imagination turns love into poetry.</source>
+        <translation>In diesem Zeichen verliert Eros sein selbstbewusstes Ego und gewinnt dafür eine grenzenlose Fähigkeit zur Zärtlichkeit. Neptun regiert dieses Wasserzeichen und macht Sie verträumt, mitfühlend und zutiefst romantisch. Sie sehnen sich nach einem Seelenverwandten und idealisieren einen Partner vielleicht, sehen eher den Dichter als den Menschen. Intimität ist für Sie ebenso ein spirituelles wie ein körperliches Erlebnis, voller sanfter Musik, Kerzenlicht und geflüsterter Fantasien. Sie spüren die Bedürfnisse eines Partners intuitiv und geben, ohne je aufzurechnen. Hüten Sie sich davor, verwundete Seelen retten zu wollen, denn Aufopferung kann zum traurigen Klischee des Märtyrers der Liebe werden. Mit einem liebevollen, geerdeten Gegenüber verwandelt Ihre Fantasie die Liebe in Poesie.</translation>
+    </message>
+</context>
+<context>
+    <name>commandline</name>
+    <message>
+        <source>Usage: starkindle [OPTION]...
+  or:  starkindle --sign DATE...
+Tells the zodiac sign in which the asteroid Eros stood on a birthday
+between 1900 and 2100, with a reading for that sign.
+For 1940 to 1990 the sign comes from the program&apos;s original table; for
+the other years from an ephemeris computed from JPL&apos;s orbit of Eros.
+
+Options:
+  -h, --help        show this help and exit
+      --version     show the version and exit
+      --sign DATE...  print &apos;DATE SIGN&apos; for each date (YYYY-MM-DD,
+                    1900-01-01 to 2100-12-31) and exit, no display needed
+
+Qt&apos;s own options are accepted too, among them -platform NAME,
+-display DISPLAY, -style STYLE and -reverse.
+The program needs a graphical session (X11, or Wayland with qt6-wayland).
+</source>
+        <translation>Aufruf: starkindle [OPTION]...
+  oder: starkindle --sign DATUM...
+Nennt das Tierkreiszeichen, in dem der Asteroid Eros an einem Geburtstag
+zwischen 1900 und 2100 stand, mit einer Deutung für dieses Zeichen.
+Für 1940 bis 1990 stammt das Zeichen aus der ursprünglichen Tabelle des
+Programms, für die übrigen Jahre aus einer Ephemeride, die aus der Bahn
+von Eros nach dem JPL berechnet ist.
+
+Optionen:
+  -h, --help        diese Hilfe anzeigen und beenden
+      --version     die Version anzeigen und beenden
+      --sign DATUM...  für jedes Datum „DATUM ZEICHEN“ ausgeben (JJJJ-MM-TT,
+                    1900-01-01 bis 2100-12-31; das Zeichen englisch) und
+                    beenden, ohne Bildschirm
+
+Qts eigene Optionen werden ebenfalls angenommen, darunter -platform NAME,
+-display DISPLAY, -style STIL und -reverse.
+Das Programm braucht eine grafische Sitzung (X11, oder Wayland mit qt6-wayland).
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is not a date from 1900-01-01 to 2100-12-31 (YYYY-MM-DD)
+</source>
+        <translation>starkindle: „%1“ ist kein Datum von 1900-01-01 bis 2100-12-31 (JJJJ-MM-TT)
+</translation>
+    </message>
+    <message>
+        <source>starkindle: option &apos;--sign&apos; needs at least one date
+</source>
+        <translation>starkindle: Option „--sign“ braucht mindestens ein Datum
+</translation>
+    </message>
+    <message>
+        <source>starkindle: option &apos;%1&apos; needs a value
+</source>
+        <translation>starkindle: Option „%1“ braucht einen Wert
+</translation>
+    </message>
+    <message>
+        <source>starkindle: unrecognized option &apos;%1&apos;
+</source>
+        <translation>starkindle: unbekannte Option „%1“
+</translation>
+    </message>
+    <message>
+        <source>starkindle: unexpected argument &apos;%1&apos;
+</source>
+        <translation>starkindle: unerwartetes Argument „%1“
+</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Starkindle icon</source>
+        <translation>Starkindle-Symbol</translation>
+    </message>
+    <message>
+        <source>Starkindle describes the placement of the asteroid Eros in your birth chart. This asteroid is also known as the Cupid. This sign helps you understand yourself and know more about your sexual urges and passionate feelings. It gives you an insight to your creative feelings. All rights to this software are reserved by Corvane Softwares.</source>
+        <translation>Starkindle beschreibt die Stellung des Asteroiden Eros, auch Cupido genannt, in Ihrem Geburtshoroskop. Sein Zeichen hilft Ihnen, sich selbst zu verstehen, und verrät mehr über Ihr sexuelles Verlangen, Ihre Leidenschaft und Ihre schöpferische Seite. Alle Rechte an dieser Software liegen bei Corvane Softwares.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Besuchen Sie %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Diese Software gibt es ganz unter Ihrer Marke für Ihre Website.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Hier klicken für Details</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmDisplay</name>
+    <message>
+        <source>Sexual Astrology Sign</source>
+        <translation>Sexuelles Sternzeichen</translation>
+    </message>
+    <message>
+        <source>Eros is the god of sexual love and desire.</source>
+        <translation>Eros ist der Gott der Liebe und der Lust.</translation>
+    </message>
+    <message>
+        <source>Eros in your Chart is Placed in</source>
+        <translation>Eros steht in Ihrem Horoskop im Zeichen</translation>
+    </message>
+    <message>
+        <source>Your sexual astrology sign</source>
+        <translation>Ihr sexuelles Sternzeichen</translation>
+    </message>
+    <message>
+        <source>The reading for your sign</source>
+        <translation>Die Deutung Ihres Zeichens</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>Nach &amp;Updates suchen</translation>
+    </message>
+    <message>
+        <source>Eros in your Chart is Placed in %1. %2</source>
+        <translation>Eros steht in Ihrem Horoskop im Zeichen %1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Starkindle describes the placement of the asteroid Eros in your birth chart. This helps you know more about the sexual, passion, love and erotic side of your nature</source>
+        <translation>Starkindle beschreibt die Stellung des Asteroiden Eros in Ihrem Geburtshoroskop. So erfahren Sie mehr über die sexuelle, leidenschaftliche, liebevolle und erotische Seite Ihres Wesens</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date Of Birth</source>
+        <translation>Geboren am</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Find My &amp;Sexual Astrology Sign</source>
+        <translation>Mein sexuelles Sternzeichen &amp;finden</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Nach &amp;Updates suchen</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Bitte nur Buchstaben eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Bitte geben Sie Ihren Namen ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>Bitte geben Sie einen gültigen Tag oder Monat ein!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>Bitte geben Sie einen gültigen Tag oder Monat ein!</translation>
+    </message>
+</context>
+<context>
+    <name>frmNagScreen2</name>
+    <message>
+        <source>Starkindle icon</source>
+        <translation>Starkindle-Symbol</translation>
+    </message>
+    <message>
+        <source>Download Corvane Softwares</source>
+        <translation>Programme von Corvane Softwares herunterladen</translation>
+    </message>
+    <message>
+        <source>Starkindle is one of a whole family of small programs from Corvane Softwares: astrology and numerology readings, personal organisers, learning aids and handy everyday tools. Most of them are free to download and try, and every one is made with the same care as this one. Spend a few minutes browsing the collection; you may find just the tool you have been looking for, or a pleasant surprise to share with a friend.</source>
+        <translation>Starkindle gehört zu einer ganzen Familie kleiner Programme von Corvane Softwares: Astrologie- und Numerologie-Deutungen, Organizer, Lernhilfen und praktische Werkzeuge für jeden Tag. Die meisten können Sie kostenlos herunterladen und ausprobieren, und jedes ist mit derselben Sorgfalt gemacht wie dieses. Stöbern Sie ein paar Minuten in der Sammlung; vielleicht finden Sie genau das gesuchte Werkzeug oder eine schöne Überraschung für einen Freund.</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Corvane Softwares</source>
+        <translation>Hier klicken, um Corvane Softwares zu besuchen</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Einem Freund empfehlen</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>Ihre E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation>Name Ihres Freundes</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <translation>E-Mail-Adresse Ihres Freundes</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>&amp;Jetzt empfehlen</translation>
+    </message>
+    <message>
+        <source>Visit %1 now</source>
+        <translation>%1 jetzt besuchen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Corvane Softwares can only make and maintain programs like this one with your support, and the best support you can give is to visit the Corvane discussion forum regularly and take part in it.</source>
+        <translation>Corvane Softwares kann Programme wie dieses nur mit Ihrer Unterstützung entwickeln und pflegen. Am meisten helfen Sie uns, wenn Sie das Corvane-Diskussionsforum regelmäßig besuchen und sich daran beteiligen.</translation>
+    </message>
+    <message>
+        <source>Please visit the Corvane discussion forum regularly and join in its discussions. Without you we cannot keep our programs maintained.</source>
+        <translation>Bitte besuchen Sie regelmäßig das Corvane-Diskussionsforum und diskutieren Sie mit. Ohne Sie können wir unsere Programme nicht weiter pflegen.</translation>
+    </message>
+    <message>
+        <source>The Corvane discussion forum is a free online discussion forum. Please visit it regularly and help us maintain this program.</source>
+        <translation>Das Corvane-Diskussionsforum ist ein kostenloses Online-Forum. Bitte besuchen Sie es regelmäßig und helfen Sie uns, dieses Programm zu pflegen.</translation>
+    </message>
+    <message>
+        <source>The Corvane discussion forum needs your help. Please visit it regularly, so that we can develop more programs for you.</source>
+        <translation>Das Corvane-Diskussionsforum braucht Ihre Hilfe. Bitte besuchen Sie es regelmäßig, damit wir weitere Programme für Sie entwickeln können.</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Eine E-Mail-Adresse darf keine Leerzeichen enthalten</translation>
+    </message>
+</context>
+<context>
+    <name>look</name>
+    <message>
+        <source>Opens a web page in your browser</source>
+        <translation>Öffnet eine Webseite in Ihrem Browser</translation>
+    </message>
+</context>
+<context>
+    <name>modHelp</name>
+    <message>
+        <source>There maybe an update to this software available</source>
+        <translation>Möglicherweise gibt es ein Update für diese Software</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>Möchten Sie nach einem Update suchen?</translation>
+    </message>
+</context>
+<context>
+    <name>modTellAFriend</name>
+    <message>
+        <source>Your referral is too long to be sent. Please shorten your message.</source>
+        <translation>Ihre Empfehlung ist zu lang, um gesendet zu werden. Bitte kürzen Sie Ihre Nachricht.</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Ihre E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Ihre Nachricht</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Name Ihres Freundes</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>E-Mail-Adresse Ihres Freundes</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Bitte geben Sie Ihren Namen ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Bitte geben Sie Ihre E-Mail-Adresse ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Bitte geben Sie Ihre Nachricht ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Bitte geben Sie den Namen Ihres Freundes ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Bitte geben Sie die E-Mail-Adresse Ihres Freundes ein</translation>
+    </message>
+</context>
+<context>
+    <name>promotion</name>
+    <message>
+        <source>Talk it over in the Corvane forum at %1</source>
+        <translation>Diskutieren Sie mit im Corvane-Forum auf %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Geschäftsidee für zu Hause: Ihr eigenes Internetgeschäft, online Geld verdienen. Diese Software ganz unter Ihrer Marke für Ihre Website. Hier klicken für mehr Details.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site. Your name and links go on every copy your visitors take home; see the Help for details. Click Here for more info on co-branding.</source>
+        <translation>Diese Software mit Ihrer Marke für Ihre Website: Ihr Name und Ihre Links auf jeder Kopie, die Ihre Besucher mitnehmen; siehe Hilfe. Hier klicken für mehr zum Co-Branding.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>Uns online &amp;besuchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Über diese Software</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Spenden</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;Online Geld verdienen</translation>
+    </message>
+</context>
+<context>
+    <name>startup</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Das Programm läuft bereits</translation>
+    </message>
+    <message>
+        <source>Starkindle cannot start: it found no private folder for the lock that keeps a second copy from running. The system has no home folder on record for your user, and HOME is not a folder that only you can write to. Set HOME to such a folder and start Starkindle again.</source>
+        <translation>Starkindle kann nicht starten: Es fand keinen privaten Ordner für die Sperre, die einen zweiten Start verhindert. Das System kennt keinen Home-Ordner für Ihren Benutzer, und HOME ist kein Ordner, in den nur Sie schreiben können. Setzen Sie HOME auf einen solchen Ordner und starten Sie Starkindle erneut.</translation>
+    </message>
+</context>
+</TS>
