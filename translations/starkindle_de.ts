@@ -53,6 +53,42 @@
     </message>
 </context>
 <context>
+    <name>ResultNotes</name>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a date: day, month name, year</comment>
+        <translation>%1. %2 %3</translation>
+    </message>
+    <message>
+        <source>The sign comes from the original table, which covers %1 to %2.</source>
+        <translation>Das Zeichen stammt aus der ursprünglichen Tabelle, die die Jahre %1 bis %2 umfasst.</translation>
+    </message>
+    <message>
+        <source>On this day the table has Eros moving from %1 into %2; it gives no hour.</source>
+        <translation>Laut Tabelle wechselt Eros an diesem Tag vom Zeichen %1 in das Zeichen %2; eine Uhrzeit nennt sie nicht.</translation>
+    </message>
+    <message>
+        <source>The computed sky puts Eros in %1 at %2 UT on this day; for %3 to %4 the program keeps the original table&apos;s answer.</source>
+        <translation>Am berechneten Himmel steht Eros an diesem Tag um %2 UT im Zeichen %1; für %3 bis %4 behält das Programm die Antwort der ursprünglichen Tabelle bei.</translation>
+    </message>
+    <message>
+        <source>The sign is computed from JPL&apos;s orbit of Eros, for %1 UT on this day.</source>
+        <translation>Das Zeichen ist aus der Bahn von Eros nach dem JPL berechnet, für %1 UT an diesem Tag.</translation>
+    </message>
+    <message>
+        <source>Eros moved from %1 into %2 at %3 UT on %4, which was %5 on %6 in this computer&apos;s time zone (%7).</source>
+        <translation>Eros wechselte am %4 um %3 UT vom Zeichen %1 in das Zeichen %2, in der Zeitzone dieses Computers (%7) am %6 um %5.</translation>
+    </message>
+    <message>
+        <source>Born before that moment, Eros was in %1; born after it, in %2.</source>
+        <translation>Wer vor diesem Moment geboren ist, hat Eros im Zeichen %1; wer danach geboren ist, im Zeichen %2.</translation>
+    </message>
+    <message>
+        <source>Answer for %1, born on %2.</source>
+        <translation>Antwort für %1, geboren am %2.</translation>
+    </message>
+</context>
+<context>
     <name>Shell</name>
     <message>
         <source>No web browser could be started to open this page. Copy the address below into a browser yourself.</source>
@@ -312,6 +348,26 @@ Das Programm braucht eine grafische Sitzung (X11, oder Wayland mit qt6-wayland).
     <message>
         <source>Eros in your Chart is Placed in %1. %2</source>
         <translation>Eros steht in Ihrem Horoskop im Zeichen %1. %2</translation>
+    </message>
+    <message>
+        <source>About This Answer</source>
+        <translation>Zu dieser Antwort</translation>
+    </message>
+    <message>
+        <source>Notes on your sign</source>
+        <translation>Hinweise zu Ihrem Zeichen</translation>
+    </message>
+    <message>
+        <source>Swaps the sign and reading above for those of the other part of the day</source>
+        <translation>Ersetzt Zeichen und Deutung oben durch die des anderen Teils des Tages</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Show the reading for %1</source>
+        <translation>Deutung für %1 &amp;anzeigen</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,42 @@
     </message>
 </context>
 <context>
+    <name>ResultNotes</name>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a date: day, month name, year</comment>
+        <translation>%1 de %2 de %3</translation>
+    </message>
+    <message>
+        <source>The sign comes from the original table, which covers %1 to %2.</source>
+        <translation>El signo procede de la tabla original, que abarca de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>On this day the table has Eros moving from %1 into %2; it gives no hour.</source>
+        <translation>Según la tabla, ese día Eros pasa del signo %1 al signo %2; no indica la hora.</translation>
+    </message>
+    <message>
+        <source>The computed sky puts Eros in %1 at %2 UT on this day; for %3 to %4 the program keeps the original table&apos;s answer.</source>
+        <translation>En el cielo calculado, Eros está en %1 a las %2 UT ese día; para los años %3 a %4 el programa mantiene la respuesta de la tabla original.</translation>
+    </message>
+    <message>
+        <source>The sign is computed from JPL&apos;s orbit of Eros, for %1 UT on this day.</source>
+        <translation>El signo se calcula a partir de la órbita de Eros publicada por el JPL, para las %1 UT de ese día.</translation>
+    </message>
+    <message>
+        <source>Eros moved from %1 into %2 at %3 UT on %4, which was %5 on %6 in this computer&apos;s time zone (%7).</source>
+        <translation>Eros pasó del signo %1 al signo %2 el %4 a las %3 UT, es decir, el %6 a las %5 en la zona horaria de este ordenador (%7).</translation>
+    </message>
+    <message>
+        <source>Born before that moment, Eros was in %1; born after it, in %2.</source>
+        <translation>Si naciste antes de ese momento, Eros estaba en %1; si naciste después, en %2.</translation>
+    </message>
+    <message>
+        <source>Answer for %1, born on %2.</source>
+        <translation>Respuesta para %1, fecha de nacimiento: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Shell</name>
     <message>
         <source>No web browser could be started to open this page. Copy the address below into a browser yourself.</source>
@@ -311,6 +347,26 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
     <message>
         <source>Eros in your Chart is Placed in %1. %2</source>
         <translation>En tu carta natal, Eros está en %1. %2</translation>
+    </message>
+    <message>
+        <source>About This Answer</source>
+        <translation>Sobre esta respuesta</translation>
+    </message>
+    <message>
+        <source>Notes on your sign</source>
+        <translation>Notas sobre tu signo</translation>
+    </message>
+    <message>
+        <source>Swaps the sign and reading above for those of the other part of the day</source>
+        <translation>Cambia el signo y la lectura de arriba por los de la otra parte del día</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Show the reading for %1</source>
+        <translation>&amp;Mostrar la lectura de %1</translation>
     </message>
 </context>
 <context>

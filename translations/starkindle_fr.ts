@@ -53,6 +53,42 @@
     </message>
 </context>
 <context>
+    <name>ResultNotes</name>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a date: day, month name, year</comment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>The sign comes from the original table, which covers %1 to %2.</source>
+        <translation>Le signe provient de la table d’origine, qui couvre les années %1 à %2.</translation>
+    </message>
+    <message>
+        <source>On this day the table has Eros moving from %1 into %2; it gives no hour.</source>
+        <translation>Selon la table, Éros passe ce jour-là du signe %1 au signe %2 ; elle n’indique pas d’heure.</translation>
+    </message>
+    <message>
+        <source>The computed sky puts Eros in %1 at %2 UT on this day; for %3 to %4 the program keeps the original table&apos;s answer.</source>
+        <translation>Dans le ciel calculé, Éros est en %1 à %2 UT ce jour-là ; pour les années %3 à %4, le programme garde la réponse de la table d’origine.</translation>
+    </message>
+    <message>
+        <source>The sign is computed from JPL&apos;s orbit of Eros, for %1 UT on this day.</source>
+        <translation>Le signe est calculé à partir de l’orbite d’Éros publiée par le JPL, pour %1 UT ce jour-là.</translation>
+    </message>
+    <message>
+        <source>Eros moved from %1 into %2 at %3 UT on %4, which was %5 on %6 in this computer&apos;s time zone (%7).</source>
+        <translation>Éros est passé du signe %1 au signe %2 le %4 à %3 UT, soit le %6 à %5 dans le fuseau horaire de cet ordinateur (%7).</translation>
+    </message>
+    <message>
+        <source>Born before that moment, Eros was in %1; born after it, in %2.</source>
+        <translation>Pour une naissance avant cet instant, Éros était en %1 ; après, en %2.</translation>
+    </message>
+    <message>
+        <source>Answer for %1, born on %2.</source>
+        <translation>Réponse pour %1, date de naissance : %2.</translation>
+    </message>
+</context>
+<context>
     <name>Shell</name>
     <message>
         <source>No web browser could be started to open this page. Copy the address below into a browser yourself.</source>
@@ -311,6 +347,26 @@ Le programme a besoin d’une session graphique (X11, ou Wayland avec qt6-waylan
     <message>
         <source>Eros in your Chart is Placed in %1. %2</source>
         <translation>Dans votre thème natal, Éros est en %1. %2</translation>
+    </message>
+    <message>
+        <source>About This Answer</source>
+        <translation>À propos de cette réponse</translation>
+    </message>
+    <message>
+        <source>Notes on your sign</source>
+        <translation>Notes sur votre signe</translation>
+    </message>
+    <message>
+        <source>Swaps the sign and reading above for those of the other part of the day</source>
+        <translation>Remplace le signe et l’interprétation ci-dessus par ceux de l’autre partie de la journée</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Show the reading for %1</source>
+        <translation>&amp;Voir l’interprétation pour %1</translation>
     </message>
 </context>
 <context>

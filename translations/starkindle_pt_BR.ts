@@ -53,6 +53,42 @@
     </message>
 </context>
 <context>
+    <name>ResultNotes</name>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a date: day, month name, year</comment>
+        <translation>%1 de %2 de %3</translation>
+    </message>
+    <message>
+        <source>The sign comes from the original table, which covers %1 to %2.</source>
+        <translation>O signo vem da tabela original, que abrange de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>On this day the table has Eros moving from %1 into %2; it gives no hour.</source>
+        <translation>Segundo a tabela, nesse dia Eros passa de %1 para %2; ela não indica a hora.</translation>
+    </message>
+    <message>
+        <source>The computed sky puts Eros in %1 at %2 UT on this day; for %3 to %4 the program keeps the original table&apos;s answer.</source>
+        <translation>No céu calculado, Eros está em %1 às %2 UT nesse dia; para os anos de %3 a %4, o programa mantém a resposta da tabela original.</translation>
+    </message>
+    <message>
+        <source>The sign is computed from JPL&apos;s orbit of Eros, for %1 UT on this day.</source>
+        <translation>O signo é calculado a partir da órbita de Eros publicada pelo JPL, para as %1 UT desse dia.</translation>
+    </message>
+    <message>
+        <source>Eros moved from %1 into %2 at %3 UT on %4, which was %5 on %6 in this computer&apos;s time zone (%7).</source>
+        <translation>Eros passou de %1 para %2 em %4 às %3 UT, ou seja, em %6 às %5 no fuso horário deste computador (%7).</translation>
+    </message>
+    <message>
+        <source>Born before that moment, Eros was in %1; born after it, in %2.</source>
+        <translation>Para quem nasceu antes desse momento, Eros estava em %1; depois dele, em %2.</translation>
+    </message>
+    <message>
+        <source>Answer for %1, born on %2.</source>
+        <translation>Resposta para %1, data de nascimento: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Shell</name>
     <message>
         <source>No web browser could be started to open this page. Copy the address below into a browser yourself.</source>
@@ -311,6 +347,26 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     <message>
         <source>Eros in your Chart is Placed in %1. %2</source>
         <translation>No seu mapa astral, Eros está em %1. %2</translation>
+    </message>
+    <message>
+        <source>About This Answer</source>
+        <translation>Sobre esta resposta</translation>
+    </message>
+    <message>
+        <source>Notes on your sign</source>
+        <translation>Notas sobre o seu signo</translation>
+    </message>
+    <message>
+        <source>Swaps the sign and reading above for those of the other part of the day</source>
+        <translation>Troca o signo e a leitura acima pelos da outra parte do dia</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Show the reading for %1</source>
+        <translation>&amp;Mostrar a leitura de %1</translation>
     </message>
 </context>
 <context>

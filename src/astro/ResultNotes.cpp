@@ -22,11 +22,12 @@ public:
     // "12:00", the hour of UT a day's sign is taken at.
     static QString dayHour() { return QStringLiteral("%1:00").arg(DayHourUt, 2, 10, QChar(u'0')); }
 
-    // "15 March 1965", with the month named as the month list names it.
+    // "15 March 1965", with the month named as the month list names it, in
+    // the order the user's language writes a date.
     static QString date(QDate d)
     {
         return tr("%1 %2 %3", "a date: day, month name, year")
-            .arg(QString::number(d.day()), MonthNames[d.month() - 1].toString(), QString::number(d.year()));
+            .arg(QString::number(d.day()), MonthDisplayName(d.month()), QString::number(d.year()));
     }
 };
 
@@ -45,13 +46,13 @@ void addTableNotes(ResultNotes &notes, QDate date)
         const std::optional<Sign> previous = TableSign(before.year(), before.month(), before.day());
         if (previous && *previous != sign)
             notes.lines << Text::tr("On this day the table has Eros moving from %1 into %2; it gives no hour.")
-                               .arg(SignName(*previous), SignName(sign));
+                               .arg(SignDisplayName(*previous), SignDisplayName(sign));
     }
     const std::optional<Sign> sky = EphemerisSign(date.year(), date.month(), date.day());
     if (sky && *sky != sign)
         notes.lines << Text::tr("The computed sky puts Eros in %1 at %2 UT on this day; for %3 to %4 the program "
                                 "keeps the original table's answer.")
-                           .arg(SignName(*sky), Text::dayHour(), QString::number(FirstYear), QString::number(LastYear));
+                           .arg(SignDisplayName(*sky), Text::dayHour(), QString::number(FirstYear), QString::number(LastYear));
 }
 
 // "UTC+05:30", "UTC-10:00".
@@ -82,10 +83,10 @@ void addEphemerisNotes(ResultNotes &notes, QDate date, const QTimeZone &localZon
             continue;
         notes.lines << Text::tr("Eros moved from %1 into %2 at %3 UT on %4, which was %5 on %6 in this computer's "
                                 "time zone (%7).")
-                           .arg(SignName(c.from), SignName(c.to), ut.toString(u"hh:mm"), Text::date(ut.date()),
+                           .arg(SignDisplayName(c.from), SignDisplayName(c.to), ut.toString(u"hh:mm"), Text::date(ut.date()),
                                 local.toString(u"hh:mm"), Text::date(local.date()), offsetName(local.offsetFromUtc()));
         notes.lines << Text::tr("Born before that moment, Eros was in %1; born after it, in %2.")
-                           .arg(SignName(c.from), SignName(c.to));
+                           .arg(SignDisplayName(c.from), SignDisplayName(c.to));
         if (!notes.otherSign)
             notes.otherSign = c.from != *notes.sign ? c.from : c.to;
     }

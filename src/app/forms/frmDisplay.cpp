@@ -151,11 +151,11 @@ void frmDisplay::setAnsweredFor(const QString &name, QDate date)
 void frmDisplay::showSign()
 {
     const bool other = m_showingOtherSign && m_notes.otherSign;
-    lblSexualitySign->setText(other ? astro::SignName(*m_notes.otherSign) : m_signName);
+    lblSexualitySign->setText(other ? astro::SignDisplayName(*m_notes.otherSign) : m_signName);
     look::fitToText(lblSexualitySign);
     lblSignDesc->setText(other ? astro::Reading(*m_notes.otherSign) : m_reading);
     if (m_notes.otherSign) {
-        const QString next = other ? m_signName : astro::SignName(*m_notes.otherSign);
+        const QString next = other ? m_signName : astro::SignDisplayName(*m_notes.otherSign);
         cmdOtherSign->setText(tr("&Show the reading for %1").arg(next));
     }
     describeResult();
