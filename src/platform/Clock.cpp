@@ -1,6 +1,10 @@
 #include "platform/Clock.h"
 
+#include <QDateTime>
+#include <QTimeZone>
 #include <QTime>
+
+#include <algorithm>
 
 #include <functional>
 #include <random>
@@ -37,6 +41,23 @@ std::mt19937 &generator()
 QDate Today()
 {
     return detail::TodaySlot() ? detail::TodaySlot()() : QDate::currentDate();
+}
+
+std::vector<int> LocalUtcOffsets(QDate date, QTime time)
+{
+    // The wall-clock time counted as if it were UTC; each offset the zone
+    // has a day either side is tried, and kept when the moment it gives
+    // shows that offset itself.
+    const qint64 wall = QDateTime(date, time, QTimeZone::utc()).toSecsSinceEpoch();
+    const auto offsetAt = [](qint64 utc) { return QDateTime::fromSecsSinceEpoch(utc).offsetFromUtc(); };
+    std::vector<int> offsets;
+    for (const int offset : {offsetAt(wall + 86400), offsetAt(wall), offsetAt(wall - 86400)}) {
+        if (offsetAt(wall - offset) == offset && std::find(offsets.begin(), offsets.end(), offset) == offsets.end())
+            offsets.push_back(offset);
+    }
+    // A greater offset east is the earlier moment.
+    std::sort(offsets.begin(), offsets.end(), std::greater<>());
+    return offsets;
 }
 
 void Randomize()

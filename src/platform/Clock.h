@@ -2,12 +2,20 @@
 
 #include <QDate>
 
+#include <vector>
+
 // The system clock and the application's uniform random numbers. Tests pin
 // both (platform/Testing.h).
 namespace platform {
 
 // Today's local calendar date.
 QDate Today();
+
+// The UTC offsets, in seconds east, under which the local time zone (TZ,
+// else the system's) shows that wall-clock time on that date: one as a rule,
+// none in a gap (the clocks skip it), two in a fold (the clocks repeat it),
+// the earlier moment's first.
+std::vector<int> LocalUtcOffsets(QDate date, QTime time);
 
 // Seeds the generator from the time of day.
 void Randomize();

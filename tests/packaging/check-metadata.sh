@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The desktop file and the AppStream metainfo pass their validators and name
-# each other.
+# each other; the package's description names the years the program answers for.
 # Usage: check-metadata.sh DESKTOP_FILE METAINFO_FILE README
 set -euo pipefail
 desktop=$1 metainfo=$2 readme=$3
@@ -36,4 +36,9 @@ grep -q "<id>${desktop_id%.desktop}</id>" "$metainfo" \
     || { echo "the component id is not ${desktop_id%.desktop}"; exit 1; }
 grep -qx 'Exec=starkindle' "$desktop" && grep -qx 'Icon=starkindle' "$desktop" \
     || { echo "Exec and Icon must name the installed binary and icon"; exit 1; }
+# The years src/astro/Years.h defines: configured into the metainfo, and
+# written by hand in debian/control, which dpkg reads before CMake runs.
+years="1 January ${STARKINDLE_EARLIEST_YEAR:?the years come from CTest} to 31 December ${STARKINDLE_LATEST_YEAR:?}"
+grep -q "$years" "$(dirname "$readme")/debian/control" || { echo "debian/control does not say: $years"; exit 1; }
+grep -q "1 January $STARKINDLE_EARLIEST_YEAR to 31 December" "$metainfo" || { echo "the metainfo's years"; exit 1; }
 echo "metadata consistent"
