@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <numbers>
 #include <stdexcept>
 #include <string>
@@ -115,6 +116,14 @@ void checkGsl(int status, const char *what)
 {
     if (status != GSL_SUCCESS)
         throw std::runtime_error(std::string(what) + ": " + (gslError.empty() ? gsl_strerror(status) : gslError));
+}
+
+using Minimizer = std::unique_ptr<gsl_min_fminimizer, decltype(&gsl_min_fminimizer_free)>;
+using RootSolver = std::unique_ptr<gsl_root_fsolver, decltype(&gsl_root_fsolver_free)>;
+
+Minimizer brentMinimizer()
+{
+    return Minimizer(gsl_min_fminimizer_alloc(gsl_min_fminimizer_brent), &gsl_min_fminimizer_free);
 }
 
 } // namespace
@@ -478,22 +487,15 @@ private:
         };
         f.params = &context;
         const double lower = std::min(a.minute, c.minute), upper = std::max(a.minute, c.minute);
-        gsl_min_fminimizer *m = gsl_min_fminimizer_alloc(gsl_min_fminimizer_brent);
-        double x = b.minute;
-        try {
-            checkGsl(gsl_min_fminimizer_set(m, &f, b.minute, lower, upper), "turning point");
-            double lo = lower, hi = upper;
-            for (int k = 0; k < 100 && gsl_min_test_interval(lo, hi, 1.0 / 60, 0) != GSL_SUCCESS; ++k) {
-                checkGsl(gsl_min_fminimizer_iterate(m), "turning point");
-                lo = gsl_min_fminimizer_x_lower(m);
-                hi = gsl_min_fminimizer_x_upper(m);
-            }
-            x = gsl_min_fminimizer_x_minimum(m);
-        } catch (...) {
-            gsl_min_fminimizer_free(m);
-            throw;
+        const Minimizer m = brentMinimizer();
+        checkGsl(gsl_min_fminimizer_set(m.get(), &f, b.minute, lower, upper), "turning point");
+        double lo = lower, hi = upper;
+        for (int k = 0; k < 100 && gsl_min_test_interval(lo, hi, 1.0 / 60, 0) != GSL_SUCCESS; ++k) {
+            checkGsl(gsl_min_fminimizer_iterate(m.get()), "turning point");
+            lo = gsl_min_fminimizer_x_lower(m.get());
+            hi = gsl_min_fminimizer_x_upper(m.get());
         }
-        gsl_min_fminimizer_free(m);
+        const double x = gsl_min_fminimizer_x_minimum(m.get());
         if (x == b.minute)
             return;
         const Point turn{x, lonAt_(x), false};
@@ -523,23 +525,16 @@ private:
             return difference((*ctx->lonAt)(x), ctx->boundary);
         };
         f.params = &context;
-        gsl_root_fsolver *solver = gsl_root_fsolver_alloc(gsl_root_fsolver_brent);
-        double root = early.minute;
-        try {
-            checkGsl(gsl_root_fsolver_set(solver, &f, early.minute, late.minute), "crossing");
-            double lo = early.minute, hi = late.minute;
-            // To a second (a sixtieth of a minute), and better.
-            for (int k = 0; k < 100 && gsl_root_test_interval(lo, hi, 0.1 / 60, 0) != GSL_SUCCESS; ++k) {
-                checkGsl(gsl_root_fsolver_iterate(solver), "crossing");
-                lo = gsl_root_fsolver_x_lower(solver);
-                hi = gsl_root_fsolver_x_upper(solver);
-            }
-            root = gsl_root_fsolver_root(solver);
-        } catch (...) {
-            gsl_root_fsolver_free(solver);
-            throw;
+        const RootSolver solver(gsl_root_fsolver_alloc(gsl_root_fsolver_brent), &gsl_root_fsolver_free);
+        checkGsl(gsl_root_fsolver_set(solver.get(), &f, early.minute, late.minute), "crossing");
+        double lo = early.minute, hi = late.minute;
+        // To a second (a sixtieth of a minute), and better.
+        for (int k = 0; k < 100 && gsl_root_test_interval(lo, hi, 0.1 / 60, 0) != GSL_SUCCESS; ++k) {
+            checkGsl(gsl_root_fsolver_iterate(solver.get()), "crossing");
+            lo = gsl_root_fsolver_x_lower(solver.get());
+            hi = gsl_root_fsolver_x_upper(solver.get());
         }
-        gsl_root_fsolver_free(solver);
+        const double root = gsl_root_fsolver_root(solver.get());
         // The first whole minute after the moment; a whole-minute sample
         // keeps its own sign: a moment at its end stays inside it.
         long long minute = static_cast<long long>(std::floor(root)) + 1;
@@ -703,19 +698,18 @@ Approach ClosestApproach(Orbit &orbit, double tdb, double days)
         return GeocentricDistance(*c->orbit, c->origin + x);
     };
     f.params = &context;
-    gsl_min_fminimizer *m = gsl_min_fminimizer_alloc(gsl_min_fminimizer_brent);
-    double x = 0, lower = -step, upper = step;
-    if (gsl_min_fminimizer_set(m, &f, x, lower, upper) == GSL_SUCCESS) {
-        for (int k = 0; k < 100; ++k) {
-            gsl_min_fminimizer_iterate(m);
-            x = gsl_min_fminimizer_x_minimum(m);
-            lower = gsl_min_fminimizer_x_lower(m);
-            upper = gsl_min_fminimizer_x_upper(m);
-            if (gsl_min_test_interval(lower, upper, 1e-7, 0) == GSL_SUCCESS)
-                break;
-        }
+    InstallGslErrorHandler();
+    const Minimizer m = brentMinimizer();
+    // A least distance at the window's edge may lie outside it: GSL then
+    // finds no minimum, and the call fails, naming it.
+    checkGsl(gsl_min_fminimizer_set(m.get(), &f, 0, -step, step), "closest approach");
+    double lower = -step, upper = step;
+    for (int k = 0; k < 100 && gsl_min_test_interval(lower, upper, 1e-7, 0) != GSL_SUCCESS; ++k) {
+        checkGsl(gsl_min_fminimizer_iterate(m.get()), "closest approach");
+        lower = gsl_min_fminimizer_x_lower(m.get());
+        upper = gsl_min_fminimizer_x_upper(m.get());
     }
-    gsl_min_fminimizer_free(m);
+    const double x = gsl_min_fminimizer_x_minimum(m.get());
     return {best + x, GeocentricDistance(orbit, best + x)};
 }
 
