@@ -363,6 +363,18 @@ double ApparentLongitude(const Options &options, const Body &body, double tdb)
     const Earth earth = earthAt(tdb);
     const Vec rho = lightTimeCorrected(body(tdb), earth, earth.barycentric);
     double p[3] = {rho[0] / norm(rho), rho[1] / norm(rho), rho[2] / norm(rho)};
+    if (options.lightDeflection) {
+        // The body seen from the Sun, the Earth from the Sun; the body's
+        // light-time shift of the Sun is below the effect's precision.
+        const Vec fromSun = rho + earth.heliocentric;
+        double q[3] = {fromSun[0] / norm(fromSun), fromSun[1] / norm(fromSun), fromSun[2] / norm(fromSun)};
+        const double em = norm(earth.heliocentric);
+        double e[3] = {earth.heliocentric[0] / em, earth.heliocentric[1] / em, earth.heliocentric[2] / em};
+        double deflected[3];
+        eraLd(1.0, p, q, e, em, 1e-9, deflected);
+        for (int i = 0; i < 3; ++i)
+            p[i] = deflected[i];
+    }
     double apparent[3] = {p[0], p[1], p[2]};
     if (options.aberration) {
         double v[3];

@@ -21,7 +21,8 @@
 namespace {
 
 constexpr const char *Usage
-    = "usage: eros-ephemeris [--fault NAME]... (--write FILE | --compare | --near-noon ARCSEC | --round-trip)\n";
+    = "usage: eros-ephemeris [--fault NAME]... (--write FILE | --compare | --near-noon ARCSEC | --left-out |"
+      " --round-trip)\n";
 
 // A day whose noon sign differs from the day before's.
 struct DayChange {
@@ -115,6 +116,51 @@ int nearNoon(const eros::Options &options, double marginArcsec)
                         utcOf(nearest->moment).text(true).c_str());
         std::printf("\n");
     }
+    return 0;
+}
+
+// What the Sun's bending of the light, which the model leaves out, would
+// change: the apparent longitude at every noon, the noon signs, and the
+// moments of the crossings.
+int leftOut(const eros::Options &options)
+{
+    eros::Options with = options;
+    with.lightDeflection = true;
+    eros::Orbit orbit(options);
+    const eros::Body eros = eros::ErosBody(orbit);
+    const auto lon = [&](const eros::Options &o, double minute) {
+        return eros::ApparentLongitude(o, eros, eros::TdbFromUt(eros::JdUtOfMinute(minute)));
+    };
+    const auto arcsec = [](double radians) { return std::remainder(radians, 2 * M_PI) * 206264.806; };
+    double largest = 0;
+    long long largestAt = 0;
+    int signs = 0;
+    for (long long day = minuteOf(QDate(astro::EarliestYear, 1, 1)) / MinutesPerDay;
+         day <= minuteOf(QDate(astro::LatestYear, 12, 31)) / MinutesPerDay; ++day) {
+        const double noon = double(day * MinutesPerDay + astro::DayHourUt * 60);
+        const double without = lon(options, noon), deflected = lon(with, noon);
+        if (std::abs(arcsec(deflected - without)) > std::abs(largest)) {
+            largest = arcsec(deflected - without);
+            largestAt = day * MinutesPerDay;
+        }
+        signs += eros::SignOfLongitude(without) != eros::SignOfLongitude(deflected);
+    }
+    std::printf("light deflection: at most %.2f\" in longitude (%.10s); %d noon signs change\n", largest,
+                utcOf(double(largestAt)).text(false).c_str(), signs);
+    const eros::SignHistory history = wholeRange(options);
+    double shift = 0;
+    const eros::Crossing *shifted = nullptr;
+    for (const eros::Crossing &c : history.crossings) {
+        const double rate = arcsec(lon(options, c.moment + 1) - lon(options, c.moment - 1)) / 2; // "/min
+        const double minutes = -arcsec(lon(with, c.moment) - lon(options, c.moment)) / rate;
+        if (std::abs(minutes) > std::abs(shift)) {
+            shift = minutes;
+            shifted = &c;
+        }
+    }
+    if (shifted)
+        std::printf("light deflection: crossings move by at most %.1f min (%s UT)\n", shift,
+                    utcOf(shifted->moment).text(false).c_str());
     return 0;
 }
 
@@ -218,6 +264,8 @@ static int run(int argc, char **argv)
             return compare(options);
         } else if (args[i] == "--near-noon" && i + 1 < args.size()) {
             return nearNoon(options, std::stod(args[i + 1]));
+        } else if (args[i] == "--left-out") {
+            return leftOut(options);
         } else if (args[i] == "--round-trip") {
             return roundTrip();
         } else {
