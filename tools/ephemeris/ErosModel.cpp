@@ -200,14 +200,21 @@ constexpr double RelativeTolerance = 1e-14;
 constexpr double FirstStepDays = 0.5;
 } // namespace
 
-State Orbit::initialState(const Options &options)
+namespace {
+
+// Heliocentric ecliptic elements of J2000, angles in degrees.
+struct Kepler {
+    double a, e, inclinationDeg, nodeDeg, perihelionDeg;
+};
+
+// Position and velocity, equatorial J2000, on the Keplerian orbit at mean
+// anomaly m (radians).
+State keplerState(const Kepler &k, double m)
 {
-    using namespace elements;
-    const double e = Eccentricity, a = SemiMajorAxisAu;
-    const double m = MeanAnomalyDeg * Deg;
+    const double e = k.e, a = k.a;
     // Kepler's equation by Newton's method; converges in a few steps for e < 0.3.
     double ea = m;
-    for (int k = 0; k < 50; ++k) {
+    for (int j = 0; j < 50; ++j) {
         const double step = (ea - e * std::sin(ea) - m) / (1 - e * std::cos(ea));
         ea -= step;
         if (std::abs(step) < 1e-16)
@@ -220,7 +227,7 @@ State Orbit::initialState(const Options &options)
     const Vec vPlane{-a * std::sin(ea) * eaDot, b * std::cos(ea) * eaDot, 0};
 
     // Orbital plane -> ecliptic: Rz(node) Rx(i) Rz(perihelion).
-    const double w = PerihelionDeg * Deg, o = NodeDeg * Deg, i = InclinationDeg * Deg;
+    const double w = k.perihelionDeg * Deg, o = k.nodeDeg * Deg, i = k.inclinationDeg * Deg;
     const auto toEcliptic = [&](const Vec &p) {
         const double x1 = p[0] * std::cos(w) - p[1] * std::sin(w);
         const double y1 = p[0] * std::sin(w) + p[1] * std::cos(w);
@@ -228,9 +235,35 @@ State Orbit::initialState(const Options &options)
         return Vec{x1 * std::cos(o) - y2 * std::sin(o), x1 * std::sin(o) + y2 * std::cos(o), z2};
     };
     State s;
-    s.tdb = Mjd0 + EpochMjdTdb + options.epochShiftDays;
     s.r = eclipticToEquatorial(toEcliptic(rPlane), ObliquityJ2000);
     s.v = eclipticToEquatorial(toEcliptic(vPlane), ObliquityJ2000);
+    return s;
+}
+
+// The three largest minor planets, which the model leaves out (Options::
+// minorPlanets measures what they would change), on fixed Keplerian orbits:
+// good for the size of their pull, not for their places decades away.
+// Elements: MPC's, epoch JD 2460000.5 TT, as Stellarium ships them
+// (data/ssystem_minor.ini); GM in km^3/s^2 from JPL Horizons' physical data.
+struct MinorPlanet {
+    Kepler orbit;
+    double meanAnomalyDeg, meanMotionDegPerDay, gmKm3s2;
+};
+constexpr double MinorPlanetEpoch = 2460000.5;
+constexpr MinorPlanet MinorPlanets[] = {
+    {{2.7671817, 0.0788175, 10.58634, 80.26013, 73.47045}, 17.21569, 0.21411523, 62.6284}, // Ceres
+    {{2.3630382, 0.0887575, 7.13926, 103.75733, 151.59911}, 115.13302, 0.27133009, 17.288}, // Vesta
+    {{2.7696317, 0.2300844, 34.92703, 172.91814, 310.8648}, 357.84942, 0.21383118, 13.63}, // Pallas
+};
+constexpr double SunGmKm3s2 = 1.32712440018e11;
+
+} // namespace
+
+State Orbit::initialState(const Options &options)
+{
+    using namespace elements;
+    State s = keplerState({SemiMajorAxisAu, Eccentricity, InclinationDeg, NodeDeg, PerihelionDeg}, MeanAnomalyDeg * Deg);
+    s.tdb = Mjd0 + EpochMjdTdb + options.epochShiftDays;
     return s;
 }
 
@@ -284,6 +317,16 @@ Vec Orbit::acceleration(double tdb, const Vec &r, const Vec &v) const
         const Vec d = p - r;
         const double dd = norm(d), pp = norm(p);
         a = a + d * (gm / (dd * dd * dd)) - p * (gm / (pp * pp * pp));
+    }
+    if (options_.minorPlanets) {
+        for (const MinorPlanet &mp : MinorPlanets) {
+            const double m = (mp.meanAnomalyDeg + mp.meanMotionDegPerDay * (tdb - MinorPlanetEpoch)) * Deg;
+            const Vec p = keplerState(mp.orbit, m).r;
+            const double gm = SunGm * mp.gmKm3s2 / SunGmKm3s2;
+            const Vec d = p - r;
+            const double dd = norm(d), pp = norm(p);
+            a = a + d * (gm / (dd * dd * dd)) - p * (gm / (pp * pp * pp));
+        }
     }
     if (options_.relativity) {
         // The Sun's Schwarzschild field to first post-Newtonian order.
