@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# starkindle --sign with 3,000 dates against starkindle --version: both start
+# starkindle --sign with 3,000 date-times against starkindle --version: both start
 # the same program without a display, so the ratio is what answering costs.
 # Rounds alternate the two, in turn first, and the median of the per-round
 # ratios is compared with the mark.
@@ -9,12 +9,16 @@ set -euo pipefail
 app=$1 rounds=${2:-31}
 mark=1.5
 
-# 3,000 dates spread over 1900-2100, the table's years among them.
+# 3,000 date-times spread over 1900-2100, the table's years among them: a
+# plain date, a time in UT, with an offset, and in the local time zone (a
+# zone with summer time, so the local times are looked up), in turn.
+export TZ=Europe/Paris
 mapfile -t dates < <(python3 -c '
 import datetime
-start = datetime.date(1900, 1, 1)
+start = datetime.datetime(1900, 1, 1, 0, 30)
 for i in range(3000):
-    print(start + datetime.timedelta(days=i * 24))')
+    t = start + datetime.timedelta(days=i * 24, minutes=i * 37)
+    print(t.strftime("%Y-%m-%d") + ["", t.strftime("T%H:%MZ"), t.strftime("T%H:%M+05:30"), t.strftime("T%H:%M")][i % 4])')
 
 run_ns() {
     local t0 t1
@@ -35,5 +39,5 @@ for ((r = 0; r < rounds; ++r)); do
     ratios+=("$(awk -v s="$sign" -v v="$version" 'BEGIN { printf "%.4f", s / v }')")
 done
 median=$(printf '%s\n' "${ratios[@]}" | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }')
-echo "starkindle --sign (3000 dates) / --version: median ratio $median over $rounds rounds (mark $mark)"
+echo "starkindle --sign (3000 date-times) / --version: median ratio $median over $rounds rounds (mark $mark)"
 awk -v m="$median" -v k="$mark" 'BEGIN { exit !(m <= k) }' || exit 3

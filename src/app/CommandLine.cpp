@@ -1,15 +1,23 @@
 #include "app/CommandLine.h"
 
 #include "Config.h"
-#include "astro/Calendar.h"
+#include "astro/DateTime.h"
+#include "astro/Ephemeris.h"
 #include "astro/modPlanetSign.h"
 #include "i18n/Translations.h"
+#include "platform/Clock.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QString>
+#include <QTime>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace commandline {
 
@@ -22,30 +30,52 @@ QString tr(const char *text)
     return i18n::TranslateEarly("commandline", text);
 }
 
-void print(std::FILE *to, const QString &text)
+// Writes text to the stream and flushes it: false when that fails (a full
+// disk, a closed pipe), with errno set.
+bool print(std::FILE *to, const QString &text)
 {
-    std::fprintf(to, "%s", text.toLocal8Bit().constData());
-    std::fflush(to);
+    const QByteArray bytes = text.toLocal8Bit();
+    return std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), to) == std::size_t(bytes.size())
+        && std::fflush(to) == 0;
+}
+
+// Says that standard output could not be written; the status to end with.
+int writeError(int error)
+{
+    print(stderr, tr("starkindle: cannot write the answer: %1\n").arg(QString::fromLocal8Bit(std::strerror(error))));
+    return 1;
 }
 
 QString usage()
 {
     return tr("Usage: starkindle [OPTION]...\n"
-              "  or:  starkindle --sign DATE...\n"
+              "  or:  starkindle --sign DATE[THH:MM[Z|+HH:MM|-HH:MM]]...\n"
               "Tells the zodiac sign in which the asteroid Eros stood on a birthday\n"
-              "between 1900 and 2100, with a reading for that sign.\n"
-              "For 1940 to 1990 the sign comes from the program's original table; for\n"
-              "the other years from an ephemeris computed from JPL's orbit of Eros.\n"
+              "between %1 and %2, with a reading for that sign.\n"
+              "For %3 to %4 the sign comes from the program's original table; for\n"
+              "the other years from an ephemeris computed from JPL's orbit of Eros,\n"
+              "at 12:00 UT of the date.\n"
               "\n"
               "Options:\n"
               "  -h, --help        show this help and exit\n"
               "      --version     show the version and exit\n"
               "      --sign DATE...  print 'DATE SIGN' for each date (YYYY-MM-DD,\n"
-              "                    1900-01-01 to 2100-12-31) and exit, no display needed\n"
+              "                    %1-01-01 to %2-12-31) and exit, no display needed.\n"
+              "                    With a time (THH:MM, then Z for UT, a UTC offset,\n"
+              "                    or nothing for the time zone of TZ or the system's)\n"
+              "                    the sign at that moment; %3 to %4 still answer by\n"
+              "                    the date as written. '-' reads dates from standard\n"
+              "                    input, one a line. A date refused is named on\n"
+              "                    standard error, the others answered, and the exit\n"
+              "                    status is 2.\n"
               "\n"
               "Qt's own options are accepted too, among them -platform NAME,\n"
               "-display DISPLAY, -style STYLE and -reverse.\n"
-              "The program needs a graphical session (X11, or Wayland with qt6-wayland).\n");
+              "The program needs a graphical session (X11, or Wayland with qt6-wayland).\n")
+        .arg(astro::EarliestYear)
+        .arg(astro::LatestYear)
+        .arg(astro::FirstYear)
+        .arg(astro::LastYear);
 }
 
 // The options QApplication takes itself (with one or two dashes), and whether
@@ -82,50 +112,114 @@ int qtOptionLength(std::string_view arg, bool valueFollows)
     return 0;
 }
 
-// A real date written YYYY-MM-DD, from 1900-01-01 to 2100-12-31: its sign.
-std::optional<astro::Sign> signOfIsoDate(std::string_view text)
+// The sign for one argument of --sign, or why it has none.
+struct Answer {
+    std::optional<astro::Sign> sign;
+    QString refusal;
+};
+
+Answer answer(std::string_view argument)
 {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return std::nullopt;
-    int fields[3] = {};
-    const std::size_t starts[3] = {0, 5, 8};
-    const std::size_t lengths[3] = {4, 2, 2};
-    for (int f = 0; f < 3; ++f) {
-        for (std::size_t i = starts[f]; i < starts[f] + lengths[f]; ++i) {
-            if (text[i] < '0' || text[i] > '9')
-                return std::nullopt;
-            fields[f] = fields[f] * 10 + (text[i] - '0');
-        }
+    const QString shown = QString::fromLocal8Bit(argument.data(), qsizetype(argument.size()));
+    const QString earliest = QString::number(astro::EarliestYear), latest = QString::number(astro::LatestYear);
+    const std::optional<astro::DateTime> dt = astro::ParseDateTime(shown);
+    if (!dt || dt->year < astro::EarliestYear || dt->year > astro::LatestYear)
+        return {std::nullopt, tr("starkindle: '%1' is not a date from %2-01-01 to %3-12-31"
+                                 " (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)\n")
+                                  .arg(shown, earliest, latest)};
+    const bool table = dt->year >= astro::FirstYear && dt->year <= astro::LastYear;
+    if (!dt->minuteOfDay || table)
+        return {astro::LookupSign(dt->year, dt->month, dt->day), {}};
+    // Seconds, as a local time zone's offset may have them (before 1912 most
+    // were the local mean time of a city).
+    const qint64 written = astro::WrittenMinute(*dt) * 60;
+    std::vector<qint64> moments;
+    if (dt->offsetMinutes) {
+        moments.push_back(written - *dt->offsetMinutes * 60);
+    } else {
+        const QTime time(*dt->minuteOfDay / 60, *dt->minuteOfDay % 60);
+        for (const int offset : platform::LocalUtcOffsets(QDate(dt->year, dt->month, dt->day), time))
+            moments.push_back(written - offset);
     }
-    const auto [year, month, day] = fields;
-    // The table answers day numbers its months lack; a date must be real.
-    if (year < astro::EarliestYear || year > astro::LatestYear || day < 1 || day > astro::DaysInMonth(year, month))
-        return std::nullopt;
-    return astro::LookupSign(year, month, day);
+    if (moments.empty())
+        return {std::nullopt, tr("starkindle: '%1' is a local time the clocks skip in this time zone\n").arg(shown)};
+    std::optional<astro::Sign> sign;
+    for (qint64 moment : moments) {
+        const qint64 minute = moment / 60 - (moment % 60 < 0 ? 1 : 0);
+        const std::optional<astro::Sign> at = astro::EphemerisSignAt(minute);
+        if (!at)
+            return {std::nullopt, tr("starkindle: '%1' is not a moment from %2-01-01T00:00Z to %3-12-31T23:59Z\n")
+                                      .arg(shown, earliest, latest)};
+        if (sign && *sign != *at)
+            return {std::nullopt, tr("starkindle: '%1' happens twice in this time zone, in two signs:"
+                                     " add its UTC offset (+HH:MM or -HH:MM)\n")
+                                      .arg(shown)};
+        sign = at;
+    }
+    return {sign, {}};
 }
 
-// --sign DATE...: every date is checked before anything is printed, so a
-// bad one leaves standard output empty.
-int printSigns(int count, const char *const *dates)
+// --sign DATE...: each date answered in turn, one line each, the argument
+// exactly as given and its sign; each one refused named on standard error.
+// "-" reads the dates from standard input, one a line.
+int printSigns(int count, const char *const *arguments)
 {
-    QString out;
-    QString errors;
-    for (int i = 0; i < count; ++i) {
-        const std::string_view date = dates[i];
-        if (const std::optional<astro::Sign> sign = signOfIsoDate(date))
-            out += QLatin1String(date.data(), static_cast<qsizetype>(date.size())) + u' ' + astro::SignName(*sign) + u'\n';
-        else
-            errors += tr("starkindle: '%1' is not a date from 1900-01-01 to 2100-12-31 (YYYY-MM-DD)\n")
-                          .arg(QString::fromLocal8Bit(dates[i]));
-    }
-    if (count == 0)
-        errors = tr("starkindle: option '--sign' needs at least one date\n");
-    if (!errors.isEmpty()) {
-        print(stderr, errors);
+    if (count == 0) {
+        print(stderr, tr("starkindle: option '--sign' needs at least one date\n"));
         return 2;
     }
-    print(stdout, out);
-    return 0;
+    bool refused = false;
+    int writeFailure = 0;
+    std::string line;
+    // Once standard output has failed (writeFailure), nothing more is answered.
+    const auto handle = [&](std::string_view argument) {
+        const Answer a = answer(argument);
+        if (!a.sign) {
+            refused = true;
+            print(stderr, a.refusal);
+            return;
+        }
+        // English and the same in every locale: the bytes given and the
+        // sign's name.
+        line.assign(argument);
+        line += ' ';
+        line += astro::SignName(*a.sign).toLatin1().constData();
+        line += '\n';
+        if (std::fwrite(line.data(), 1, line.size(), stdout) != line.size())
+            writeFailure = errno;
+    };
+    for (int i = 0; i < count && !writeFailure; ++i) {
+        if (std::string_view(arguments[i]) != "-") {
+            handle(arguments[i]);
+            continue;
+        }
+        std::string read;
+        for (int c = std::getc(stdin); !writeFailure; c = std::getc(stdin)) {
+            if (c != '\n' && c != EOF) {
+                read += char(c);
+                continue;
+            }
+            if (c == '\n' || !read.empty()) {
+                // A line ended by CR LF is the line without them.
+                if (c == '\n' && !read.empty() && read.back() == '\r')
+                    read.pop_back();
+                handle(read);
+            }
+            read.clear();
+            if (c == EOF)
+                break;
+        }
+        if (std::ferror(stdin)) {
+            print(stderr, tr("starkindle: cannot read standard input: %1\n")
+                              .arg(QString::fromLocal8Bit(std::strerror(errno))));
+            refused = true;
+        }
+    }
+    if (!writeFailure && std::fflush(stdout) != 0)
+        writeFailure = errno;
+    if (writeFailure)
+        return writeError(writeFailure);
+    return refused ? 2 : 0;
 }
 
 } // namespace
@@ -136,14 +230,11 @@ std::optional<int> Handle(int argc, const char *const *argv)
         const std::string_view arg = argv[i];
         if (arg == "--sign")
             return printSigns(argc - i - 1, argv + i + 1);
-        if (arg == "--help" || arg == "-h") {
-            print(stdout, usage());
-            return 0;
-        }
-        if (arg == "--version") {
-            print(stdout, QStringLiteral("starkindle %1\n").arg(QLatin1String(STARKINDLE_VERSION)));
-            return 0;
-        }
+        if (arg == "--help" || arg == "-h")
+            return print(stdout, usage()) ? 0 : writeError(errno);
+        if (arg == "--version")
+            return print(stdout, QStringLiteral("starkindle %1\n").arg(QLatin1String(STARKINDLE_VERSION))) ? 0
+                                                                                                          : writeError(errno);
         const int used = qtOptionLength(arg, i + 1 < argc);
         if (used > 0) {
             i += used - 1;

@@ -33,6 +33,12 @@ constexpr int DaysInMonth(int year, int month)
     return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
 }
 
+// A date the Gregorian calendar has.
+constexpr bool IsRealDate(int year, int month, int day)
+{
+    return day >= 1 && day <= DaysInMonth(year, month);
+}
+
 // Days from 1970-01-01 to a Gregorian date (negative before it), for any
 // year, month 1..12 and day; the day is not checked against the month.
 constexpr qint64 DaysFromCivil(int year, int month, int day)

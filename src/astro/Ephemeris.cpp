@@ -84,7 +84,7 @@ std::optional<Sign> EphemerisSignAt(qint64 utcMinute)
 
 std::optional<Sign> EphemerisSign(int year, int month, int day)
 {
-    if (year < EarliestYear || year > LatestYear || day < 1 || day > DaysInMonth(year, month))
+    if (year < EarliestYear || year > LatestYear || !IsRealDate(year, month, day))
         return std::nullopt;
     return EphemerisSignAt(DaysFromCivil(year, month, day) * MinutesPerDay + DayHourUt * 60);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "astro/Sign.h"
+#include "astro/Years.h"
 
 #include <QtGlobal>
 
@@ -8,11 +9,6 @@
 #include <vector>
 
 namespace astro {
-
-// The years any date can be looked up in: the table's own years and, around
-// them, the computed ephemeris.
-inline constexpr int EarliestYear = 1900;
-inline constexpr int LatestYear = 2100;
 
 // The hour of UT at which a day's sign is taken.
 inline constexpr int DayHourUt = 12;

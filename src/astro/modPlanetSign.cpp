@@ -1,6 +1,7 @@
 #include "astro/modPlanetSign.h"
 
 #include "astro/Calendar.h"
+#include "astro/DateTime.h"
 
 #include <array>
 
@@ -117,20 +118,6 @@ constexpr bool rowsAreWellFormed()
 }
 static_assert(rowsAreWellFormed());
 
-// Strict decimal: digits only, no sign, no spaces. Anything else is no number.
-std::optional<int> decimal(QStringView text)
-{
-    if (text.isEmpty() || text.size() > 9)
-        return std::nullopt;
-    int value = 0;
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    return value;
-}
-
 QString &storedSign()
 {
     static QString sign;
@@ -160,9 +147,16 @@ std::optional<Sign> LookupSign(int year, int month, int day)
     return EphemerisSign(year, month, day);
 }
 
+std::optional<Sign> LookupSignAt(int year, int month, int day, qint64 utcMinute)
+{
+    if (year >= FirstYear && year <= LastYear)
+        return IsRealDate(year, month, day) ? TableSign(year, month, day) : std::nullopt;
+    return EphemerisSignAt(utcMinute);
+}
+
 std::optional<Sign> LookupSign(QStringView yearText, QStringView monthText, QStringView dayText)
 {
-    const std::optional<int> year = decimal(yearText);
+    const std::optional<int> year = ParseNumber(yearText);
     if (!year)
         return std::nullopt;
     int month = 0;
@@ -174,7 +168,7 @@ std::optional<Sign> LookupSign(QStringView yearText, QStringView monthText, QStr
     }
     if (month == 0)
         return std::nullopt;
-    const std::optional<int> day = decimal(dayText);
+    const std::optional<int> day = ParseNumber(dayText);
     if (!day)
         return std::nullopt;
     return LookupSign(*year, month, *day);

@@ -2,6 +2,7 @@
 
 #include "astro/Ephemeris.h"
 #include "astro/Sign.h"
+#include "astro/Years.h"
 
 #include <QString>
 #include <QStringView>
@@ -9,10 +10,6 @@
 #include <optional>
 
 namespace astro {
-
-// The years of the built-in table.
-inline constexpr int FirstYear = 1940;
-inline constexpr int LastYear = 1990;
 
 // The sign in force on a day of the table. Day numbers run 1..31 in every
 // month, as the day list offers them, so a day the month lacks still has a
@@ -22,6 +19,11 @@ std::optional<Sign> TableSign(int year, int month, int day);
 // The table's answer for its years; for the other years from EarliestYear
 // to LatestYear the ephemeris's, for real dates only. No match otherwise.
 std::optional<Sign> LookupSign(int year, int month, int day);
+
+// For a moment: in the table's years the table's answer for the date as
+// written (a real one), whatever the time; for the other years the
+// ephemeris's at that UT minute (no match outside its range).
+std::optional<Sign> LookupSignAt(int year, int month, int day, qint64 utcMinute);
 
 // The same lookup from the three texts of the original lists: the year and
 // day texts must be plain decimal numbers, the month text one of

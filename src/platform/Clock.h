@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QTimeZone>
 
+#include <vector>
+
 // The system clock, its time zone and the application's uniform random
 // numbers. Tests pin each (platform/Testing.h).
 namespace platform {
@@ -12,6 +14,12 @@ QDate Today();
 
 // The computer's time zone.
 QTimeZone LocalTimeZone();
+
+// The UTC offsets, in seconds east, under which the local time zone (TZ,
+// else the system's) shows that wall-clock time on that date: one as a rule,
+// none in a gap (the clocks skip it), two in a fold (the clocks repeat it),
+// the earlier moment's first.
+std::vector<int> LocalUtcOffsets(QDate date, QTime time);
 
 // Seeds the generator from the time of day.
 void Randomize();

@@ -1,4 +1,5 @@
 #include "astro/Calendar.h"
+#include "astro/DateTime.h"
 #include "astro/Ephemeris.h"
 #include "astro/modPlanetSign.h"
 
@@ -41,6 +42,8 @@ private Q_SLOTS:
     void textsThatAreNotListItems_data();
     void textsThatAreNotListItems();
     void failedLookupKeepsPreviousSign();
+    void dateTimeTexts_data();
+    void dateTimeTexts();
     void signAtMinute_data();
     void signAtMinute();
     void crossingsMakeTheDaySigns();
@@ -225,6 +228,57 @@ void TestSignTable::failedLookupKeepsPreviousSign()
     QCOMPARE(astro::SexualitySign(), QStringLiteral("Scorpio"));
     astro::GetPlanetSign(u"1941", u"January", u"21");
     QCOMPARE(astro::SexualitySign(), QStringLiteral("Pisces"));
+}
+
+void TestSignTable::dateTimeTexts_data()
+{
+    // What the command line reads: the fields read back, or nothing.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("read");
+    const auto row = [](const char *text, const char *read) {
+        QTest::newRow(text) << QString::fromUtf8(text) << QString::fromLatin1(read);
+    };
+    row("2035-02-23", "2035-02-23");
+    row("2035-02-23T11:58", "2035-02-23 718");
+    row("2035-02-23T11:58Z", "2035-02-23 718 +0");
+    row("1900-01-01T00:00-05:30", "1900-01-01 0 -330");
+    row("2100-12-31T23:59+18:00", "2100-12-31 1439 +1080");
+    row("2000-02-29", "2000-02-29");
+    row("1900-02-29", "");
+    row("2035-04-31", "");
+    row("2035-13-01", "");
+    row("2035-2-23", "");
+    row("35-02-23", "");
+    row("+035-02-23", "");
+    row(" 2035-02-23", "");
+    row("2035-02-23 ", "");
+    row("2035-02-23T", "");
+    row("2035-02-23 11:58", "");
+    row("2035-02-23t11:58Z", "");
+    row("2035-02-23T11:58z", "");
+    row("2035-02-23T11:5", "");
+    row("2035-02-23T24:00", "");
+    row("2035-02-23T11:60", "");
+    row("2035-02-23T11:58:00Z", "");
+    row("2035-02-23T11:58+18:01", "");
+    row("2035-02-23T11:58+0100", "");
+    row("2035-02-23T11:58+1:00", "");
+    row("\xef\xbc\x92" "035-02-23", ""); // a full-width digit
+}
+
+void TestSignTable::dateTimeTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, read);
+    QString found;
+    if (const std::optional<astro::DateTime> dt = astro::ParseDateTime(text)) {
+        found = QString::asprintf("%04d-%02d-%02d", dt->year, dt->month, dt->day);
+        if (dt->minuteOfDay)
+            found += u' ' + QString::number(*dt->minuteOfDay);
+        if (dt->offsetMinutes)
+            found += QString::asprintf(" %+d", *dt->offsetMinutes);
+    }
+    QCOMPARE(found, read);
 }
 
 void TestSignTable::signAtMinute_data()

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The desktop file and the AppStream metainfo pass their validators and name
-# each other.
+# each other; the package's description names the years the program answers for.
 # Usage: check-metadata.sh DESKTOP_FILE METAINFO_FILE README
 set -euo pipefail
 desktop=$1 metainfo=$2 readme=$3
@@ -41,4 +41,9 @@ for language in de es fr pt_BR; do
     grep -q "^Comment\[$language\]=" "$desktop" && grep -q "<summary xml:lang=\"$language\">" "$metainfo" &&
         grep -q "<p xml:lang=\"$language\">" "$metainfo" || { echo "no $language text in the metadata"; exit 1; }
 done
+# The years src/astro/Years.h defines: configured into the metainfo, and
+# written by hand in debian/control, which dpkg reads before CMake runs.
+years="1 January ${STARKINDLE_EARLIEST_YEAR:?the years come from CTest} to 31 December ${STARKINDLE_LATEST_YEAR:?}"
+grep -q "$years" "$(dirname "$readme")/debian/control" || { echo "debian/control does not say: $years"; exit 1; }
+grep -q "1 January $STARKINDLE_EARLIEST_YEAR to 31 December" "$metainfo" || { echo "the metainfo's years"; exit 1; }
 echo "metadata consistent"

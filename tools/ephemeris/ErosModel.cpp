@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <numbers>
 #include <stdexcept>
 #include <string>
@@ -117,6 +118,14 @@ void checkGsl(int status, const char *what)
         throw std::runtime_error(std::string(what) + ": " + (gslError.empty() ? gsl_strerror(status) : gslError));
 }
 
+using Minimizer = std::unique_ptr<gsl_min_fminimizer, decltype(&gsl_min_fminimizer_free)>;
+using RootSolver = std::unique_ptr<gsl_root_fsolver, decltype(&gsl_root_fsolver_free)>;
+
+Minimizer brentMinimizer()
+{
+    return Minimizer(gsl_min_fminimizer_alloc(gsl_min_fminimizer_brent), &gsl_min_fminimizer_free);
+}
+
 } // namespace
 
 void InstallGslErrorHandler()
@@ -191,14 +200,21 @@ constexpr double RelativeTolerance = 1e-14;
 constexpr double FirstStepDays = 0.5;
 } // namespace
 
-State Orbit::initialState(const Options &options)
+namespace {
+
+// Heliocentric ecliptic elements of J2000, angles in degrees.
+struct Kepler {
+    double a, e, inclinationDeg, nodeDeg, perihelionDeg;
+};
+
+// Position and velocity, equatorial J2000, on the Keplerian orbit at mean
+// anomaly m (radians).
+State keplerState(const Kepler &k, double m)
 {
-    using namespace elements;
-    const double e = Eccentricity, a = SemiMajorAxisAu;
-    const double m = MeanAnomalyDeg * Deg;
+    const double e = k.e, a = k.a;
     // Kepler's equation by Newton's method; converges in a few steps for e < 0.3.
     double ea = m;
-    for (int k = 0; k < 50; ++k) {
+    for (int j = 0; j < 50; ++j) {
         const double step = (ea - e * std::sin(ea) - m) / (1 - e * std::cos(ea));
         ea -= step;
         if (std::abs(step) < 1e-16)
@@ -211,7 +227,7 @@ State Orbit::initialState(const Options &options)
     const Vec vPlane{-a * std::sin(ea) * eaDot, b * std::cos(ea) * eaDot, 0};
 
     // Orbital plane -> ecliptic: Rz(node) Rx(i) Rz(perihelion).
-    const double w = PerihelionDeg * Deg, o = NodeDeg * Deg, i = InclinationDeg * Deg;
+    const double w = k.perihelionDeg * Deg, o = k.nodeDeg * Deg, i = k.inclinationDeg * Deg;
     const auto toEcliptic = [&](const Vec &p) {
         const double x1 = p[0] * std::cos(w) - p[1] * std::sin(w);
         const double y1 = p[0] * std::sin(w) + p[1] * std::cos(w);
@@ -219,9 +235,35 @@ State Orbit::initialState(const Options &options)
         return Vec{x1 * std::cos(o) - y2 * std::sin(o), x1 * std::sin(o) + y2 * std::cos(o), z2};
     };
     State s;
-    s.tdb = Mjd0 + EpochMjdTdb + options.epochShiftDays;
     s.r = eclipticToEquatorial(toEcliptic(rPlane), ObliquityJ2000);
     s.v = eclipticToEquatorial(toEcliptic(vPlane), ObliquityJ2000);
+    return s;
+}
+
+// The three largest minor planets, which the model leaves out (Options::
+// minorPlanets measures what they would change), on fixed Keplerian orbits:
+// good for the size of their pull, not for their places decades away.
+// Elements: MPC's, epoch JD 2460000.5 TT, as Stellarium ships them
+// (data/ssystem_minor.ini); GM in km^3/s^2 from JPL Horizons' physical data.
+struct MinorPlanet {
+    Kepler orbit;
+    double meanAnomalyDeg, meanMotionDegPerDay, gmKm3s2;
+};
+constexpr double MinorPlanetEpoch = 2460000.5;
+constexpr MinorPlanet MinorPlanets[] = {
+    {{2.7671817, 0.0788175, 10.58634, 80.26013, 73.47045}, 17.21569, 0.21411523, 62.6284}, // Ceres
+    {{2.3630382, 0.0887575, 7.13926, 103.75733, 151.59911}, 115.13302, 0.27133009, 17.288}, // Vesta
+    {{2.7696317, 0.2300844, 34.92703, 172.91814, 310.8648}, 357.84942, 0.21383118, 13.63}, // Pallas
+};
+constexpr double SunGmKm3s2 = 1.32712440018e11;
+
+} // namespace
+
+State Orbit::initialState(const Options &options)
+{
+    using namespace elements;
+    State s = keplerState({SemiMajorAxisAu, Eccentricity, InclinationDeg, NodeDeg, PerihelionDeg}, MeanAnomalyDeg * Deg);
+    s.tdb = Mjd0 + EpochMjdTdb + options.epochShiftDays;
     return s;
 }
 
@@ -275,6 +317,16 @@ Vec Orbit::acceleration(double tdb, const Vec &r, const Vec &v) const
         const Vec d = p - r;
         const double dd = norm(d), pp = norm(p);
         a = a + d * (gm / (dd * dd * dd)) - p * (gm / (pp * pp * pp));
+    }
+    if (options_.minorPlanets) {
+        for (const MinorPlanet &mp : MinorPlanets) {
+            const double m = (mp.meanAnomalyDeg + mp.meanMotionDegPerDay * (tdb - MinorPlanetEpoch)) * Deg;
+            const Vec p = keplerState(mp.orbit, m).r;
+            const double gm = SunGm * mp.gmKm3s2 / SunGmKm3s2;
+            const Vec d = p - r;
+            const double dd = norm(d), pp = norm(p);
+            a = a + d * (gm / (dd * dd * dd)) - p * (gm / (pp * pp * pp));
+        }
     }
     if (options_.relativity) {
         // The Sun's Schwarzschild field to first post-Newtonian order.
@@ -354,6 +406,18 @@ double ApparentLongitude(const Options &options, const Body &body, double tdb)
     const Earth earth = earthAt(tdb);
     const Vec rho = lightTimeCorrected(body(tdb), earth, earth.barycentric);
     double p[3] = {rho[0] / norm(rho), rho[1] / norm(rho), rho[2] / norm(rho)};
+    if (options.lightDeflection) {
+        // The body seen from the Sun, the Earth from the Sun; the body's
+        // light-time shift of the Sun is below the effect's precision.
+        const Vec fromSun = rho + earth.heliocentric;
+        double q[3] = {fromSun[0] / norm(fromSun), fromSun[1] / norm(fromSun), fromSun[2] / norm(fromSun)};
+        const double em = norm(earth.heliocentric);
+        double e[3] = {earth.heliocentric[0] / em, earth.heliocentric[1] / em, earth.heliocentric[2] / em};
+        double deflected[3];
+        eraLd(1.0, p, q, e, em, 1e-9, deflected);
+        for (int i = 0; i < 3; ++i)
+            p[i] = deflected[i];
+    }
     double apparent[3] = {p[0], p[1], p[2]};
     if (options.aberration) {
         double v[3];
@@ -478,22 +542,15 @@ private:
         };
         f.params = &context;
         const double lower = std::min(a.minute, c.minute), upper = std::max(a.minute, c.minute);
-        gsl_min_fminimizer *m = gsl_min_fminimizer_alloc(gsl_min_fminimizer_brent);
-        double x = b.minute;
-        try {
-            checkGsl(gsl_min_fminimizer_set(m, &f, b.minute, lower, upper), "turning point");
-            double lo = lower, hi = upper;
-            for (int k = 0; k < 100 && gsl_min_test_interval(lo, hi, 1.0 / 60, 0) != GSL_SUCCESS; ++k) {
-                checkGsl(gsl_min_fminimizer_iterate(m), "turning point");
-                lo = gsl_min_fminimizer_x_lower(m);
-                hi = gsl_min_fminimizer_x_upper(m);
-            }
-            x = gsl_min_fminimizer_x_minimum(m);
-        } catch (...) {
-            gsl_min_fminimizer_free(m);
-            throw;
+        const Minimizer m = brentMinimizer();
+        checkGsl(gsl_min_fminimizer_set(m.get(), &f, b.minute, lower, upper), "turning point");
+        double lo = lower, hi = upper;
+        for (int k = 0; k < 100 && gsl_min_test_interval(lo, hi, 1.0 / 60, 0) != GSL_SUCCESS; ++k) {
+            checkGsl(gsl_min_fminimizer_iterate(m.get()), "turning point");
+            lo = gsl_min_fminimizer_x_lower(m.get());
+            hi = gsl_min_fminimizer_x_upper(m.get());
         }
-        gsl_min_fminimizer_free(m);
+        const double x = gsl_min_fminimizer_x_minimum(m.get());
         if (x == b.minute)
             return;
         const Point turn{x, lonAt_(x), false};
@@ -523,23 +580,16 @@ private:
             return difference((*ctx->lonAt)(x), ctx->boundary);
         };
         f.params = &context;
-        gsl_root_fsolver *solver = gsl_root_fsolver_alloc(gsl_root_fsolver_brent);
-        double root = early.minute;
-        try {
-            checkGsl(gsl_root_fsolver_set(solver, &f, early.minute, late.minute), "crossing");
-            double lo = early.minute, hi = late.minute;
-            // To a second (a sixtieth of a minute), and better.
-            for (int k = 0; k < 100 && gsl_root_test_interval(lo, hi, 0.1 / 60, 0) != GSL_SUCCESS; ++k) {
-                checkGsl(gsl_root_fsolver_iterate(solver), "crossing");
-                lo = gsl_root_fsolver_x_lower(solver);
-                hi = gsl_root_fsolver_x_upper(solver);
-            }
-            root = gsl_root_fsolver_root(solver);
-        } catch (...) {
-            gsl_root_fsolver_free(solver);
-            throw;
+        const RootSolver solver(gsl_root_fsolver_alloc(gsl_root_fsolver_brent), &gsl_root_fsolver_free);
+        checkGsl(gsl_root_fsolver_set(solver.get(), &f, early.minute, late.minute), "crossing");
+        double lo = early.minute, hi = late.minute;
+        // To a second (a sixtieth of a minute), and better.
+        for (int k = 0; k < 100 && gsl_root_test_interval(lo, hi, 0.1 / 60, 0) != GSL_SUCCESS; ++k) {
+            checkGsl(gsl_root_fsolver_iterate(solver.get()), "crossing");
+            lo = gsl_root_fsolver_x_lower(solver.get());
+            hi = gsl_root_fsolver_x_upper(solver.get());
         }
-        gsl_root_fsolver_free(solver);
+        const double root = gsl_root_fsolver_root(solver.get());
         // The first whole minute after the moment; a whole-minute sample
         // keeps its own sign: a moment at its end stays inside it.
         long long minute = static_cast<long long>(std::floor(root)) + 1;
@@ -703,19 +753,18 @@ Approach ClosestApproach(Orbit &orbit, double tdb, double days)
         return GeocentricDistance(*c->orbit, c->origin + x);
     };
     f.params = &context;
-    gsl_min_fminimizer *m = gsl_min_fminimizer_alloc(gsl_min_fminimizer_brent);
-    double x = 0, lower = -step, upper = step;
-    if (gsl_min_fminimizer_set(m, &f, x, lower, upper) == GSL_SUCCESS) {
-        for (int k = 0; k < 100; ++k) {
-            gsl_min_fminimizer_iterate(m);
-            x = gsl_min_fminimizer_x_minimum(m);
-            lower = gsl_min_fminimizer_x_lower(m);
-            upper = gsl_min_fminimizer_x_upper(m);
-            if (gsl_min_test_interval(lower, upper, 1e-7, 0) == GSL_SUCCESS)
-                break;
-        }
+    InstallGslErrorHandler();
+    const Minimizer m = brentMinimizer();
+    // A least distance at the window's edge may lie outside it: GSL then
+    // finds no minimum, and the call fails, naming it.
+    checkGsl(gsl_min_fminimizer_set(m.get(), &f, 0, -step, step), "closest approach");
+    double lower = -step, upper = step;
+    for (int k = 0; k < 100 && gsl_min_test_interval(lower, upper, 1e-7, 0) != GSL_SUCCESS; ++k) {
+        checkGsl(gsl_min_fminimizer_iterate(m.get()), "closest approach");
+        lower = gsl_min_fminimizer_x_lower(m.get());
+        upper = gsl_min_fminimizer_x_upper(m.get());
     }
-    gsl_min_fminimizer_free(m);
+    const double x = gsl_min_fminimizer_x_minimum(m.get());
     return {best + x, GeocentricDistance(orbit, best + x)};
 }
 

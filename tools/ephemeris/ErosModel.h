@@ -22,6 +22,10 @@ struct Options {
     bool nutation = true; // true equinox of date rather than mean
     bool aberration = true; // annual aberration
     bool eclipticOfDate = true; // ecliptic and equinox of date rather than of J2000
+    // Left out, and measured by eros-ephemeris --left-out: the Sun's bending
+    // of the light, and the pull of the three largest minor planets.
+    bool lightDeflection = false;
+    bool minorPlanets = false;
     double epochShiftDays = 0; // error in the elements' epoch
     // The hour of UT the lookup's day sign ends up taken at: written moments
     // move by 12 - hourUt hours, so -12 is the lookup one day late.

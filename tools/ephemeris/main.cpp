@@ -21,7 +21,8 @@
 namespace {
 
 constexpr const char *Usage
-    = "usage: eros-ephemeris [--fault NAME]... (--write FILE | --compare | --near-noon ARCSEC | --round-trip)\n";
+    = "usage: eros-ephemeris [--fault NAME]... (--write FILE | --compare | --near-noon ARCSEC | --left-out |"
+      " --round-trip)\n";
 
 // A day whose noon sign differs from the day before's.
 struct DayChange {
@@ -118,6 +119,59 @@ int nearNoon(const eros::Options &options, double marginArcsec)
     return 0;
 }
 
+// What the model leaves out would change, each in turn: the Sun's bending
+// of the light, and the pull of the three largest minor planets. At every
+// noon the apparent longitude and the sign; at each crossing its moment.
+int leftOut(const eros::Options &options)
+{
+    const auto arcsec = [](double radians) { return std::remainder(radians, 2 * M_PI) * 206264.806; };
+    const eros::SignHistory history = wholeRange(options);
+    eros::Options deflected = options, minorPlanets = options;
+    deflected.lightDeflection = true;
+    minorPlanets.minorPlanets = true;
+    const std::pair<const char *, eros::Options> variants[] = {{"light deflection", deflected},
+                                                               {"the three largest minor planets", minorPlanets}};
+    for (const auto &[name, variant] : variants) {
+        eros::Orbit base(options), other(variant);
+        const eros::Body baseBody = eros::ErosBody(base), otherBody = eros::ErosBody(other);
+        const auto lon = [&](bool left, double minute) {
+            return eros::ApparentLongitude(left ? variant : options, left ? otherBody : baseBody,
+                                           eros::TdbFromUt(eros::JdUtOfMinute(minute)));
+        };
+        double largest = 0, plates = 0;
+        long long largestAt = 0;
+        int signs = 0;
+        const long long plateDay = minuteOf(QDate(1974, 11, 18)) / MinutesPerDay;
+        for (long long day = minuteOf(QDate(astro::EarliestYear, 1, 1)) / MinutesPerDay;
+             day <= minuteOf(QDate(astro::LatestYear, 12, 31)) / MinutesPerDay; ++day) {
+            const double noon = double(day * MinutesPerDay + astro::DayHourUt * 60);
+            const double without = lon(false, noon), with = lon(true, noon);
+            if (std::abs(arcsec(with - without)) > std::abs(largest)) {
+                largest = arcsec(with - without);
+                largestAt = day * MinutesPerDay;
+            }
+            if (day == plateDay)
+                plates = arcsec(with - without);
+            signs += eros::SignOfLongitude(without) != eros::SignOfLongitude(with);
+        }
+        double shift = 0;
+        const eros::Crossing *shifted = nullptr;
+        for (const eros::Crossing &c : history.crossings) {
+            const double rate = arcsec(lon(false, c.moment + 1) - lon(false, c.moment - 1)) / 2; // "/min
+            const double minutes = -arcsec(lon(true, c.moment) - lon(false, c.moment)) / rate;
+            if (std::abs(minutes) > std::abs(shift)) {
+                shift = minutes;
+                shifted = &c;
+            }
+        }
+        std::printf("%s: at most %.2f\" in longitude (%.10s), %.2f\" on 1974-11-18; %d noon signs change; "
+                    "crossings move by at most %.1f min (%s UT)\n",
+                    name, largest, utcOf(double(largestAt)).text(false).c_str(), plates, signs, shift,
+                    shifted ? utcOf(shifted->moment).text(false).c_str() : "none");
+    }
+    return 0;
+}
+
 // How the ephemeris and the table agree over the table's years: for each
 // change of the table, the nearest change of the ephemeris into the same
 // sign; and the days both give the same sign.
@@ -136,6 +190,7 @@ int compare(const eros::Options &options)
 
     const QDate first(astro::FirstYear, 1, 1), last(astro::LastYear, 12, 31);
     int days = 0, sameDays = 0, tableChanges = 0, ephemerisChanges = 0;
+    QString newYearJumps;
     std::map<std::string, int> bins;
     const std::vector<std::string> order = {"same day", "1 day", "2-7 days", "8-30 days", "further"};
     for (QDate d = first; d <= last; d = d.addDays(1)) {
@@ -147,6 +202,11 @@ int compare(const eros::Options &options)
         if (table(d) == table(d.addDays(-1)))
             continue;
         ++tableChanges;
+        // A row does not carry on from the year before: where it opens on
+        // another sign than the last row ended on, the table jumps on
+        // 1 January without a change point of its own.
+        if (d.month() == 1 && d.day() == 1)
+            newYearJumps += QStringLiteral(" %1").arg(d.year());
         std::optional<qint64> nearest;
         for (const DayChange &c : changes) {
             if (c.sign != table(d))
@@ -160,6 +220,9 @@ int compare(const eros::Options &options)
     }
     std::printf("%d to %d: the table changes sign on %d days, the ephemeris on %d\n", astro::FirstYear,
                 astro::LastYear, tableChanges, ephemerisChanges);
+    std::printf("  the table's: its change points, and jumps on 1 January of%s, where a row opens on\n"
+                "  another sign than the row before ends on\n",
+                qPrintable(newYearJumps));
     std::printf("table changes matched by an ephemeris change into the same sign:\n");
     int cumulative = 0;
     for (const std::string &bin : order) {
@@ -218,6 +281,8 @@ static int run(int argc, char **argv)
             return compare(options);
         } else if (args[i] == "--near-noon" && i + 1 < args.size()) {
             return nearNoon(options, std::stod(args[i + 1]));
+        } else if (args[i] == "--left-out") {
+            return leftOut(options);
         } else if (args[i] == "--round-trip") {
             return roundTrip();
         } else {

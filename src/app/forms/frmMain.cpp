@@ -264,16 +264,12 @@ bool frmMain::ValidateEntry()
             txtName->setFocus();
         return false;
     }
-    // 1900 and 2100 have no 29 February; 2000 has.
-    const bool leapYear = astro::IsLeapYear(cboYear->currentData().toInt());
-    const int month = cboMonth->currentIndex();
-    const int day = cboDate->currentIndex();
-    if (month == 1 && day >= (leapYear ? 29 : 28)) {
-        platform::ShowMessage(tr("Please Enter Correct Date Or Month!"));
-        return false;
-    }
-    if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30) {
-        platform::ShowMessage(tr("Please Enter Correct Date Or Month !"));
+    // A day the month lacks, by the Gregorian calendar (1900 and 2100 have
+    // no 29 February; 2000 has). February has a message of its own.
+    const int month = cboMonth->currentData().toInt();
+    if (!astro::IsRealDate(cboYear->currentData().toInt(), month, cboDate->currentData().toInt())) {
+        platform::ShowMessage(month == 2 ? tr("Please Enter Correct Date Or Month!")
+                                         : tr("Please Enter Correct Date Or Month !"));
         return false;
     }
     return true;

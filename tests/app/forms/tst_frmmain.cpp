@@ -106,7 +106,7 @@ void TestFrmMain::freshWindow()
     QCOMPARE(name->text(), QString());
     QCOMPARE(days->currentText(), QStringLiteral("1"));
     QCOMPARE(months->currentText(), QStringLiteral("January"));
-    QCOMPARE(years->currentText(), QStringLiteral("1940"));
+    QCOMPARE(years->currentText(), QString::number(astro::FirstYear));
     QCOMPARE(main->focusWidget(), name);
 
     QCOMPARE(days->count(), 31);
@@ -114,9 +114,9 @@ void TestFrmMain::freshWindow()
     QCOMPARE(months->count(), 12);
     QCOMPARE(months->itemText(1), QStringLiteral("February"));
     QCOMPARE(months->itemText(11), QStringLiteral("December"));
-    QCOMPARE(years->count(), 201);
-    QCOMPARE(years->itemText(0), QStringLiteral("1900"));
-    QCOMPARE(years->itemText(200), QStringLiteral("2100"));
+    QCOMPARE(years->count(), astro::LatestYear - astro::EarliestYear + 1);
+    QCOMPARE(years->itemText(0), QString::number(astro::EarliestYear));
+    QCOMPARE(years->itemText(years->count() - 1), QString::number(astro::LatestYear));
     for (QComboBox *list : {days, months, years})
         QVERIFY(!list->isEditable());
 

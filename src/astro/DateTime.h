@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QStringView>
+
+#include <optional>
+
+// The one strict reader of dates and times: the window's lookup reads its
+// year and day with it, the command line its arguments.
+namespace astro {
+
+// A plain decimal number: ASCII digits only, no sign, no spaces, one to
+// nine of them.
+std::optional<int> ParseNumber(QStringView text);
+
+// A date as written, with the time of day and its UTC offset when given.
+struct DateTime {
+    int year = 0, month = 0, day = 0;
+    std::optional<int> minuteOfDay; // 0..1439, when a time is given
+    std::optional<int> offsetMinutes; // east of UTC: Z is 0; none when the time is local
+};
+
+// YYYY-MM-DD, optionally followed by THH:MM and then optionally by Z or by
+// an offset +HH:MM or -HH:MM (at most 18:00), exactly so: two-digit fields,
+// no spaces, a real Gregorian date, hours 00..23 and minutes 00..59. Any
+// year of four digits; the caller decides which it answers for.
+std::optional<DateTime> ParseDateTime(QStringView text);
+
+// Minutes since 1970-01-01T00:00 of the date and time as written (the time
+// 00:00 when none is given), before any offset is applied.
+qint64 WrittenMinute(const DateTime &dateTime);
+
+} // namespace astro
