@@ -208,50 +208,6 @@
 <context>
     <name>commandline</name>
     <message>
-        <source>Usage: starkindle [OPTION]...
-  or:  starkindle --sign DATE...
-Tells the zodiac sign in which the asteroid Eros stood on a birthday
-between 1900 and 2100, with a reading for that sign.
-For 1940 to 1990 the sign comes from the program&apos;s original table; for
-the other years from an ephemeris computed from JPL&apos;s orbit of Eros.
-
-Options:
-  -h, --help        show this help and exit
-      --version     show the version and exit
-      --sign DATE...  print &apos;DATE SIGN&apos; for each date (YYYY-MM-DD,
-                    1900-01-01 to 2100-12-31) and exit, no display needed
-
-Qt&apos;s own options are accepted too, among them -platform NAME,
--display DISPLAY, -style STYLE and -reverse.
-The program needs a graphical session (X11, or Wayland with qt6-wayland).
-</source>
-        <translation>Aufruf: starkindle [OPTION]...
-  oder: starkindle --sign DATUM...
-Nennt das Tierkreiszeichen, in dem der Asteroid Eros an einem Geburtstag
-zwischen 1900 und 2100 stand, mit einer Deutung für dieses Zeichen.
-Für 1940 bis 1990 stammt das Zeichen aus der ursprünglichen Tabelle des
-Programms, für die übrigen Jahre aus einer Ephemeride, die aus der Bahn
-von Eros nach dem JPL berechnet ist.
-
-Optionen:
-  -h, --help        diese Hilfe anzeigen und beenden
-      --version     die Version anzeigen und beenden
-      --sign DATUM...  für jedes Datum „DATUM ZEICHEN“ ausgeben (JJJJ-MM-TT,
-                    1900-01-01 bis 2100-12-31; das Zeichen englisch) und
-                    beenden, ohne Bildschirm
-
-Qts eigene Optionen werden ebenfalls angenommen, darunter -platform NAME,
--display DISPLAY, -style STIL und -reverse.
-Das Programm braucht eine grafische Sitzung (X11, oder Wayland mit qt6-wayland).
-</translation>
-    </message>
-    <message>
-        <source>starkindle: &apos;%1&apos; is not a date from 1900-01-01 to 2100-12-31 (YYYY-MM-DD)
-</source>
-        <translation>starkindle: „%1“ ist kein Datum von 1900-01-01 bis 2100-12-31 (JJJJ-MM-TT)
-</translation>
-    </message>
-    <message>
         <source>starkindle: option &apos;--sign&apos; needs at least one date
 </source>
         <translation>starkindle: Option „--sign“ braucht mindestens ein Datum
@@ -273,6 +229,95 @@ Das Programm braucht eine grafische Sitzung (X11, oder Wayland mit qt6-wayland).
         <source>starkindle: unexpected argument &apos;%1&apos;
 </source>
         <translation>starkindle: unerwartetes Argument „%1“
+</translation>
+    </message>
+    <message>
+        <source>starkindle: cannot write the answer: %1
+</source>
+        <translation>starkindle: die Antwort kann nicht geschrieben werden: %1
+</translation>
+    </message>
+    <message>
+        <source>Usage: starkindle [OPTION]...
+  or:  starkindle --sign DATE[THH:MM[Z|+HH:MM|-HH:MM]]...
+Tells the zodiac sign in which the asteroid Eros stood on a birthday
+between %1 and %2, with a reading for that sign.
+For %3 to %4 the sign comes from the program&apos;s original table; for
+the other years from an ephemeris computed from JPL&apos;s orbit of Eros,
+at 12:00 UT of the date.
+
+Options:
+  -h, --help        show this help and exit
+      --version     show the version and exit
+      --sign DATE...  print &apos;DATE SIGN&apos; for each date (YYYY-MM-DD,
+                    %1-01-01 to %2-12-31) and exit, no display needed.
+                    With a time (THH:MM, then Z for UT, a UTC offset,
+                    or nothing for the time zone of TZ or the system&apos;s)
+                    the sign at that moment; %3 to %4 still answer by
+                    the date as written. &apos;-&apos; reads dates from standard
+                    input, one a line. A date refused is named on
+                    standard error, the others answered, and the exit
+                    status is 2.
+
+Qt&apos;s own options are accepted too, among them -platform NAME,
+-display DISPLAY, -style STYLE and -reverse.
+The program needs a graphical session (X11, or Wayland with qt6-wayland).
+</source>
+        <translation>Aufruf: starkindle [OPTION]...
+  oder: starkindle --sign DATUM[THH:MM[Z|+HH:MM|-HH:MM]]...
+Nennt das Tierkreiszeichen, in dem der Asteroid Eros an einem Geburtstag
+zwischen %1 und %2 stand, mit einer Deutung für dieses Zeichen.
+Für %3 bis %4 stammt das Zeichen aus der ursprünglichen Tabelle des
+Programms, für die übrigen Jahre aus einer Ephemeride, die aus der Bahn
+von Eros nach dem JPL berechnet ist, um 12:00 UT des Tages.
+
+Optionen:
+  -h, --help        diese Hilfe anzeigen und beenden
+      --version     die Version anzeigen und beenden
+      --sign DATUM...  für jedes Datum „DATUM ZEICHEN“ ausgeben (JJJJ-MM-TT,
+                    %1-01-01 bis %2-12-31; das Zeichen englisch) und
+                    beenden, ohne Bildschirm. Mit einer Uhrzeit (THH:MM,
+                    dann Z für UT, ein UTC-Versatz oder nichts für die
+                    Zeitzone von TZ oder des Systems) das Zeichen in diesem
+                    Moment; %3 bis %4 antworten weiter nach dem Datum,
+                    wie es dasteht. „-“ liest Daten von der Standardeingabe,
+                    eines pro Zeile. Ein abgelehntes Datum wird auf der
+                    Standardfehlerausgabe genannt, die übrigen beantwortet,
+                    und der Exit-Status ist 2.
+
+Qts eigene Optionen werden ebenfalls angenommen, darunter -platform NAME,
+-display DISPLAY, -style STIL und -reverse.
+Das Programm braucht eine grafische Sitzung (X11, oder Wayland mit qt6-wayland).
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is not a date from %2-01-01 to %3-12-31 (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)
+</source>
+        <translation>starkindle: „%1“ ist kein Datum von %2-01-01 bis %3-12-31 (JJJJ-MM-TT, wahlweise mit THH:MM und Z, +HH:MM oder -HH:MM)
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is a local time the clocks skip in this time zone
+</source>
+        <translation>starkindle: „%1“ ist eine Ortszeit, die die Uhren in dieser Zeitzone überspringen
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is not a moment from %2-01-01T00:00Z to %3-12-31T23:59Z
+</source>
+        <translation>starkindle: „%1“ ist kein Zeitpunkt von %2-01-01T00:00Z bis %3-12-31T23:59Z
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; happens twice in this time zone, in two signs: add its UTC offset (+HH:MM or -HH:MM)
+</source>
+        <translation>starkindle: „%1“ kommt in dieser Zeitzone zweimal vor, in zwei Zeichen: geben Sie den UTC-Versatz an (+HH:MM oder -HH:MM)
+</translation>
+    </message>
+    <message>
+        <source>starkindle: cannot read standard input: %1
+</source>
+        <translation>starkindle: die Standardeingabe kann nicht gelesen werden: %1
 </translation>
     </message>
 </context>

@@ -208,49 +208,6 @@
 <context>
     <name>commandline</name>
     <message>
-        <source>Usage: starkindle [OPTION]...
-  or:  starkindle --sign DATE...
-Tells the zodiac sign in which the asteroid Eros stood on a birthday
-between 1900 and 2100, with a reading for that sign.
-For 1940 to 1990 the sign comes from the program&apos;s original table; for
-the other years from an ephemeris computed from JPL&apos;s orbit of Eros.
-
-Options:
-  -h, --help        show this help and exit
-      --version     show the version and exit
-      --sign DATE...  print &apos;DATE SIGN&apos; for each date (YYYY-MM-DD,
-                    1900-01-01 to 2100-12-31) and exit, no display needed
-
-Qt&apos;s own options are accepted too, among them -platform NAME,
--display DISPLAY, -style STYLE and -reverse.
-The program needs a graphical session (X11, or Wayland with qt6-wayland).
-</source>
-        <translation>Uso: starkindle [OPCIÓN]...
-  o:  starkindle --sign FECHA...
-Indica el signo del zodiaco en el que estaba el asteroide Eros en una fecha de
-nacimiento entre 1900 y 2100, con una lectura para ese signo.
-De 1940 a 1990 el signo procede de la tabla original del programa; para los
-demás años, de unas efemérides calculadas a partir de la órbita de Eros del JPL.
-
-Opciones:
-  -h, --help        muestra esta ayuda y sale
-      --version     muestra la versión y sale
-      --sign FECHA...  imprime «FECHA SIGNO» para cada fecha (AAAA-MM-DD,
-                    de 1900-01-01 a 2100-12-31; el signo en inglés) y sale;
-                    no necesita pantalla
-
-También se aceptan las opciones propias de Qt, entre ellas -platform NOMBRE,
--display PANTALLA, -style ESTILO y -reverse.
-El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
-</translation>
-    </message>
-    <message>
-        <source>starkindle: &apos;%1&apos; is not a date from 1900-01-01 to 2100-12-31 (YYYY-MM-DD)
-</source>
-        <translation>starkindle: «%1» no es una fecha entre 1900-01-01 y 2100-12-31 (AAAA-MM-DD)
-</translation>
-    </message>
-    <message>
         <source>starkindle: option &apos;--sign&apos; needs at least one date
 </source>
         <translation>starkindle: la opción «--sign» necesita al menos una fecha
@@ -272,6 +229,95 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
         <source>starkindle: unexpected argument &apos;%1&apos;
 </source>
         <translation>starkindle: argumento «%1» inesperado
+</translation>
+    </message>
+    <message>
+        <source>starkindle: cannot write the answer: %1
+</source>
+        <translation>starkindle: no se puede escribir la respuesta: %1
+</translation>
+    </message>
+    <message>
+        <source>Usage: starkindle [OPTION]...
+  or:  starkindle --sign DATE[THH:MM[Z|+HH:MM|-HH:MM]]...
+Tells the zodiac sign in which the asteroid Eros stood on a birthday
+between %1 and %2, with a reading for that sign.
+For %3 to %4 the sign comes from the program&apos;s original table; for
+the other years from an ephemeris computed from JPL&apos;s orbit of Eros,
+at 12:00 UT of the date.
+
+Options:
+  -h, --help        show this help and exit
+      --version     show the version and exit
+      --sign DATE...  print &apos;DATE SIGN&apos; for each date (YYYY-MM-DD,
+                    %1-01-01 to %2-12-31) and exit, no display needed.
+                    With a time (THH:MM, then Z for UT, a UTC offset,
+                    or nothing for the time zone of TZ or the system&apos;s)
+                    the sign at that moment; %3 to %4 still answer by
+                    the date as written. &apos;-&apos; reads dates from standard
+                    input, one a line. A date refused is named on
+                    standard error, the others answered, and the exit
+                    status is 2.
+
+Qt&apos;s own options are accepted too, among them -platform NAME,
+-display DISPLAY, -style STYLE and -reverse.
+The program needs a graphical session (X11, or Wayland with qt6-wayland).
+</source>
+        <translation>Uso: starkindle [OPCIÓN]...
+  o:  starkindle --sign FECHA[THH:MM[Z|+HH:MM|-HH:MM]]...
+Indica el signo del zodiaco en el que estaba el asteroide Eros en una fecha de
+nacimiento entre %1 y %2, con una lectura para ese signo.
+De %3 a %4 el signo procede de la tabla original del programa; para los
+demás años, de unas efemérides calculadas a partir de la órbita de Eros del JPL,
+a las 12:00 UT del día.
+
+Opciones:
+  -h, --help        muestra esta ayuda y sale
+      --version     muestra la versión y sale
+      --sign FECHA...  imprime «FECHA SIGNO» para cada fecha (AAAA-MM-DD,
+                    de %1-01-01 a %2-12-31; el signo en inglés) y sale;
+                    no necesita pantalla. Con una hora (THH:MM, luego Z
+                    para UT, un desfase UTC, o nada para la zona horaria de
+                    TZ o del sistema), el signo en ese momento; de %3 a %4
+                    se sigue respondiendo por la fecha tal como se escribe.
+                    «-» lee las fechas de la entrada estándar, una por
+                    línea. Una fecha rechazada se indica en la salida de
+                    error, las demás se responden, y el estado de salida
+                    es 2.
+
+También se aceptan las opciones propias de Qt, entre ellas -platform NOMBRE,
+-display PANTALLA, -style ESTILO y -reverse.
+El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is not a date from %2-01-01 to %3-12-31 (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)
+</source>
+        <translation>starkindle: «%1» no es una fecha entre %2-01-01 y %3-12-31 (AAAA-MM-DD, opcionalmente con THH:MM y Z, +HH:MM o -HH:MM)
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is a local time the clocks skip in this time zone
+</source>
+        <translation>starkindle: «%1» es una hora local que los relojes se saltan en esta zona horaria
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is not a moment from %2-01-01T00:00Z to %3-12-31T23:59Z
+</source>
+        <translation>starkindle: «%1» no es un momento entre %2-01-01T00:00Z y %3-12-31T23:59Z
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; happens twice in this time zone, in two signs: add its UTC offset (+HH:MM or -HH:MM)
+</source>
+        <translation>starkindle: «%1» ocurre dos veces en esta zona horaria, en dos signos: añade su desfase UTC (+HH:MM o -HH:MM)
+</translation>
+    </message>
+    <message>
+        <source>starkindle: cannot read standard input: %1
+</source>
+        <translation>starkindle: no se puede leer la entrada estándar: %1
 </translation>
     </message>
 </context>

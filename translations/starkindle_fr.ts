@@ -208,49 +208,6 @@
 <context>
     <name>commandline</name>
     <message>
-        <source>Usage: starkindle [OPTION]...
-  or:  starkindle --sign DATE...
-Tells the zodiac sign in which the asteroid Eros stood on a birthday
-between 1900 and 2100, with a reading for that sign.
-For 1940 to 1990 the sign comes from the program&apos;s original table; for
-the other years from an ephemeris computed from JPL&apos;s orbit of Eros.
-
-Options:
-  -h, --help        show this help and exit
-      --version     show the version and exit
-      --sign DATE...  print &apos;DATE SIGN&apos; for each date (YYYY-MM-DD,
-                    1900-01-01 to 2100-12-31) and exit, no display needed
-
-Qt&apos;s own options are accepted too, among them -platform NAME,
--display DISPLAY, -style STYLE and -reverse.
-The program needs a graphical session (X11, or Wayland with qt6-wayland).
-</source>
-        <translation>Utilisation : starkindle [OPTION]...
-         ou : starkindle --sign DATE...
-Indique le signe du zodiaque dans lequel se trouvait l’astéroïde Éros à une date
-de naissance entre 1900 et 2100, avec une interprétation de ce signe.
-De 1940 à 1990, le signe vient de la table d’origine du programme ; pour les
-autres années, d’éphémérides calculées à partir de l’orbite d’Éros du JPL.
-
-Options :
-  -h, --help        afficher cette aide et quitter
-      --version     afficher la version et quitter
-      --sign DATE...  afficher « DATE SIGNE » pour chaque date (AAAA-MM-JJ,
-                    du 1900-01-01 au 2100-12-31 ; signe en anglais) et
-                    quitter, sans écran
-
-Les options propres à Qt sont aussi acceptées, dont -platform NOM,
--display AFFICHAGE, -style STYLE et -reverse.
-Le programme a besoin d’une session graphique (X11, ou Wayland avec qt6-wayland).
-</translation>
-    </message>
-    <message>
-        <source>starkindle: &apos;%1&apos; is not a date from 1900-01-01 to 2100-12-31 (YYYY-MM-DD)
-</source>
-        <translation>starkindle : « %1 » n’est pas une date du 1900-01-01 au 2100-12-31 (AAAA-MM-JJ)
-</translation>
-    </message>
-    <message>
         <source>starkindle: option &apos;--sign&apos; needs at least one date
 </source>
         <translation>starkindle : l’option « --sign » demande au moins une date
@@ -272,6 +229,95 @@ Le programme a besoin d’une session graphique (X11, ou Wayland avec qt6-waylan
         <source>starkindle: unexpected argument &apos;%1&apos;
 </source>
         <translation>starkindle : argument « %1 » inattendu
+</translation>
+    </message>
+    <message>
+        <source>starkindle: cannot write the answer: %1
+</source>
+        <translation>starkindle : impossible d’écrire la réponse : %1
+</translation>
+    </message>
+    <message>
+        <source>Usage: starkindle [OPTION]...
+  or:  starkindle --sign DATE[THH:MM[Z|+HH:MM|-HH:MM]]...
+Tells the zodiac sign in which the asteroid Eros stood on a birthday
+between %1 and %2, with a reading for that sign.
+For %3 to %4 the sign comes from the program&apos;s original table; for
+the other years from an ephemeris computed from JPL&apos;s orbit of Eros,
+at 12:00 UT of the date.
+
+Options:
+  -h, --help        show this help and exit
+      --version     show the version and exit
+      --sign DATE...  print &apos;DATE SIGN&apos; for each date (YYYY-MM-DD,
+                    %1-01-01 to %2-12-31) and exit, no display needed.
+                    With a time (THH:MM, then Z for UT, a UTC offset,
+                    or nothing for the time zone of TZ or the system&apos;s)
+                    the sign at that moment; %3 to %4 still answer by
+                    the date as written. &apos;-&apos; reads dates from standard
+                    input, one a line. A date refused is named on
+                    standard error, the others answered, and the exit
+                    status is 2.
+
+Qt&apos;s own options are accepted too, among them -platform NAME,
+-display DISPLAY, -style STYLE and -reverse.
+The program needs a graphical session (X11, or Wayland with qt6-wayland).
+</source>
+        <translation>Utilisation : starkindle [OPTION]...
+         ou : starkindle --sign DATE[THH:MM[Z|+HH:MM|-HH:MM]]...
+Indique le signe du zodiaque dans lequel se trouvait l’astéroïde Éros à une date
+de naissance entre %1 et %2, avec une interprétation de ce signe.
+De %3 à %4, le signe vient de la table d’origine du programme ; pour les
+autres années, d’éphémérides calculées à partir de l’orbite d’Éros du JPL,
+à 12:00 UT du jour.
+
+Options :
+  -h, --help        afficher cette aide et quitter
+      --version     afficher la version et quitter
+      --sign DATE...  afficher « DATE SIGNE » pour chaque date (AAAA-MM-JJ,
+                    du %1-01-01 au %2-12-31 ; signe en anglais) et
+                    quitter, sans écran. Avec une heure (THH:MM, puis Z
+                    pour UT, un décalage UTC, ou rien pour le fuseau de TZ
+                    ou du système), le signe à cet instant ; de %3 à %4,
+                    la réponse suit toujours la date telle qu’écrite.
+                    « - » lit les dates sur l’entrée standard, une par
+                    ligne. Une date refusée est nommée sur la sortie
+                    d’erreur, les autres reçoivent leur réponse, et le code
+                    de sortie est 2.
+
+Les options propres à Qt sont aussi acceptées, dont -platform NOM,
+-display AFFICHAGE, -style STYLE et -reverse.
+Le programme a besoin d’une session graphique (X11, ou Wayland avec qt6-wayland).
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is not a date from %2-01-01 to %3-12-31 (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)
+</source>
+        <translation>starkindle : « %1 » n’est pas une date du %2-01-01 au %3-12-31 (AAAA-MM-JJ, éventuellement avec THH:MM et Z, +HH:MM ou -HH:MM)
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is a local time the clocks skip in this time zone
+</source>
+        <translation>starkindle : « %1 » est une heure locale que les horloges sautent dans ce fuseau horaire
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is not a moment from %2-01-01T00:00Z to %3-12-31T23:59Z
+</source>
+        <translation>starkindle : « %1 » n’est pas un instant du %2-01-01T00:00Z au %3-12-31T23:59Z
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; happens twice in this time zone, in two signs: add its UTC offset (+HH:MM or -HH:MM)
+</source>
+        <translation>starkindle : « %1 » arrive deux fois dans ce fuseau horaire, dans deux signes : ajoutez son décalage UTC (+HH:MM ou -HH:MM)
+</translation>
+    </message>
+    <message>
+        <source>starkindle: cannot read standard input: %1
+</source>
+        <translation>starkindle : impossible de lire l’entrée standard : %1
 </translation>
     </message>
 </context>

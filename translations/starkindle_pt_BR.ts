@@ -208,49 +208,6 @@
 <context>
     <name>commandline</name>
     <message>
-        <source>Usage: starkindle [OPTION]...
-  or:  starkindle --sign DATE...
-Tells the zodiac sign in which the asteroid Eros stood on a birthday
-between 1900 and 2100, with a reading for that sign.
-For 1940 to 1990 the sign comes from the program&apos;s original table; for
-the other years from an ephemeris computed from JPL&apos;s orbit of Eros.
-
-Options:
-  -h, --help        show this help and exit
-      --version     show the version and exit
-      --sign DATE...  print &apos;DATE SIGN&apos; for each date (YYYY-MM-DD,
-                    1900-01-01 to 2100-12-31) and exit, no display needed
-
-Qt&apos;s own options are accepted too, among them -platform NAME,
--display DISPLAY, -style STYLE and -reverse.
-The program needs a graphical session (X11, or Wayland with qt6-wayland).
-</source>
-        <translation>Uso: starkindle [OPÇÃO]...
- ou: starkindle --sign DATA...
-Informa o signo do zodíaco em que o asteroide Eros estava numa data de
-nascimento entre 1900 e 2100, com uma leitura para esse signo.
-De 1940 a 1990 o signo vem da tabela original do programa; para os demais
-anos, de uma efeméride calculada a partir da órbita de Eros do JPL.
-
-Opções:
-  -h, --help        mostra esta ajuda e sai
-      --version     mostra a versão e sai
-      --sign DATA...  imprime &quot;DATA SIGNO&quot; para cada data (AAAA-MM-DD,
-                    de 1900-01-01 a 2100-12-31; o signo em inglês) e sai;
-                    não precisa de tela
-
-As opções próprias do Qt também são aceitas, entre elas -platform NOME,
--display TELA, -style ESTILO e -reverse.
-O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
-</translation>
-    </message>
-    <message>
-        <source>starkindle: &apos;%1&apos; is not a date from 1900-01-01 to 2100-12-31 (YYYY-MM-DD)
-</source>
-        <translation>starkindle: &quot;%1&quot; não é uma data de 1900-01-01 a 2100-12-31 (AAAA-MM-DD)
-</translation>
-    </message>
-    <message>
         <source>starkindle: option &apos;--sign&apos; needs at least one date
 </source>
         <translation>starkindle: a opção &quot;--sign&quot; precisa de pelo menos uma data
@@ -272,6 +229,94 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
         <source>starkindle: unexpected argument &apos;%1&apos;
 </source>
         <translation>starkindle: argumento &quot;%1&quot; inesperado
+</translation>
+    </message>
+    <message>
+        <source>starkindle: cannot write the answer: %1
+</source>
+        <translation>starkindle: não foi possível escrever a resposta: %1
+</translation>
+    </message>
+    <message>
+        <source>Usage: starkindle [OPTION]...
+  or:  starkindle --sign DATE[THH:MM[Z|+HH:MM|-HH:MM]]...
+Tells the zodiac sign in which the asteroid Eros stood on a birthday
+between %1 and %2, with a reading for that sign.
+For %3 to %4 the sign comes from the program&apos;s original table; for
+the other years from an ephemeris computed from JPL&apos;s orbit of Eros,
+at 12:00 UT of the date.
+
+Options:
+  -h, --help        show this help and exit
+      --version     show the version and exit
+      --sign DATE...  print &apos;DATE SIGN&apos; for each date (YYYY-MM-DD,
+                    %1-01-01 to %2-12-31) and exit, no display needed.
+                    With a time (THH:MM, then Z for UT, a UTC offset,
+                    or nothing for the time zone of TZ or the system&apos;s)
+                    the sign at that moment; %3 to %4 still answer by
+                    the date as written. &apos;-&apos; reads dates from standard
+                    input, one a line. A date refused is named on
+                    standard error, the others answered, and the exit
+                    status is 2.
+
+Qt&apos;s own options are accepted too, among them -platform NAME,
+-display DISPLAY, -style STYLE and -reverse.
+The program needs a graphical session (X11, or Wayland with qt6-wayland).
+</source>
+        <translation>Uso: starkindle [OPÇÃO]...
+ ou: starkindle --sign DATA[THH:MM[Z|+HH:MM|-HH:MM]]...
+Informa o signo do zodíaco em que o asteroide Eros estava numa data de
+nascimento entre %1 e %2, com uma leitura para esse signo.
+De %3 a %4 o signo vem da tabela original do programa; para os demais
+anos, de uma efeméride calculada a partir da órbita de Eros do JPL,
+às 12:00 UT do dia.
+
+Opções:
+  -h, --help        mostra esta ajuda e sai
+      --version     mostra a versão e sai
+      --sign DATA...  imprime "DATA SIGNO" para cada data (AAAA-MM-DD,
+                    de %1-01-01 a %2-12-31; o signo em inglês) e sai;
+                    não precisa de tela. Com uma hora (THH:MM, depois Z
+                    para UT, um deslocamento UTC, ou nada para o fuso de TZ
+                    ou do sistema), o signo naquele momento; de %3 a %4
+                    a resposta continua pela data como escrita. "-" lê as
+                    datas da entrada padrão, uma por linha. Uma data
+                    recusada é indicada na saída de erro, as demais são
+                    respondidas, e o status de saída é 2.
+
+As opções próprias do Qt também são aceitas, entre elas -platform NOME,
+-display TELA, -style ESTILO e -reverse.
+O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is not a date from %2-01-01 to %3-12-31 (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)
+</source>
+        <translation>starkindle: "%1" não é uma data de %2-01-01 a %3-12-31 (AAAA-MM-DD, opcionalmente com THH:MM e Z, +HH:MM ou -HH:MM)
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is a local time the clocks skip in this time zone
+</source>
+        <translation>starkindle: "%1" é uma hora local que os relógios pulam neste fuso horário
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is not a moment from %2-01-01T00:00Z to %3-12-31T23:59Z
+</source>
+        <translation>starkindle: "%1" não é um momento de %2-01-01T00:00Z a %3-12-31T23:59Z
+</translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; happens twice in this time zone, in two signs: add its UTC offset (+HH:MM or -HH:MM)
+</source>
+        <translation>starkindle: "%1" acontece duas vezes neste fuso horário, em dois signos: acrescente o deslocamento UTC (+HH:MM ou -HH:MM)
+</translation>
+    </message>
+    <message>
+        <source>starkindle: cannot read standard input: %1
+</source>
+        <translation>starkindle: não foi possível ler a entrada padrão: %1
 </translation>
     </message>
 </context>
@@ -444,7 +489,7 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     </message>
     <message>
         <source>Starkindle is one of a whole family of small programs from Corvane Softwares: astrology and numerology readings, personal organisers, learning aids and handy everyday tools. Most of them are free to download and try, and every one is made with the same care as this one. Spend a few minutes browsing the collection; you may find just the tool you have been looking for, or a pleasant surprise to share with a friend.</source>
-        <translation>O Starkindle faz parte de uma família de pequenos programas da Corvane Softwares: leituras de astrologia e numerologia, agendas pessoais, ferramentas de estudo e utilitários práticos para o dia a dia. A maioria pode ser baixada e experimentada de graça, e todos são feitos com o mesmo cuidado que este. Reserve alguns minutos para conhecer a coleção; talvez você encontre a ferramenta que procurava, ou uma boa surpresa para compartilhar com um amigo.</translation>
+        <translation>O Starkindle faz parte de uma família de pequenos programas da Corvane Softwares: astrologia e numerologia, agendas pessoais, ferramentas de estudo e utilitários para o dia a dia. A maioria pode ser baixada e experimentada de graça, e todos são feitos com o mesmo cuidado que este. Conheça a coleção: talvez você encontre a ferramenta que procurava, ou uma boa surpresa para compartilhar com um amigo.</translation>
     </message>
     <message>
         <source>Click Here To Visit Corvane Softwares</source>

@@ -633,7 +633,7 @@ LANG=pt_PT.UTF-8|$usage
 LANGUAGE=pt_PT:pt LANG=pt_PT.UTF-8|Uso: starkindle [OPÇÃO]...
 ROWS
     [ "$(LANGUAGE=de "$app" --sign 1965-03-15 2>&1)" = "1965-03-15 Aquarius" ] || fail "--sign in German: $(LANGUAGE=de "$app" --sign 1965-03-15 2>&1)"
-    [ "$(LANGUAGE=es "$app" --sign 1965 2>&1)" = "starkindle: «1965» no es una fecha entre 1900-01-01 y 2100-12-31 (AAAA-MM-DD)" ] ||
+    [ "$(LANGUAGE=es "$app" --sign 1965 2>&1)" = "starkindle: «1965» no es una fecha entre $Earliest-01-01 y $Latest-12-31 (AAAA-MM-DD, opcionalmente con THH:MM y Z, +HH:MM o -HH:MM)" ] ||
         fail "an error in Spanish: $(LANGUAGE=es "$app" --sign 1965 2>&1)"
     # A time without an offset is read in TZ's zone. Made-up zone AAA/BBB:
     # summer time ends on 23 February (day 54) at 13:00, so 12:00-12:59
@@ -645,12 +645,12 @@ ROWS
         fail "--sign in the hour the clocks skip: $(signs Europe/Paris 2021-03-28T02:30)"
     [ "$(signs AAA-1BBB,J1/0,J54/13 2035-02-23T12:58 2035-02-23T12:59)" = "2035-02-23T12:58 Scorpio starkindle: '2035-02-23T12:59' happens twice in this time zone, in two signs: add its UTC offset (+HH:MM or -HH:MM) " ] ||
         fail "--sign in the hour the clocks repeat: $(signs AAA-1BBB,J1/0,J54/13 2035-02-23T12:58 2035-02-23T12:59)"
-    # From standard input, one a line (CR LF too); the same bytes in every
-    # locale.
+    # From standard input, one a line (CR LF too); the answers are the same
+    # bytes in every locale, the refusal in the user's language.
     rc=0
     printf '1965-03-15\r\nbad\n2035-02-23T11:59Z' | LC_ALL=C.UTF-8 LANGUAGE=de "$app" --sign 2000-02-29 - >"$work/out" 2>"$work/err" || rc=$?
     [ "$rc" -eq 2 ] && [ "$(tr '\n' ' ' <"$work/out")" = "2000-02-29 Capricorn 1965-03-15 Aquarius 2035-02-23T11:59Z Sagittarius " ] &&
-        [ "$(cat "$work/err")" = "$(refused bad)" ] || fail "--sign -: status $rc; out: $(cat "$work/out"); err: $(cat "$work/err")"
+        [ "$(cat "$work/err")" = "starkindle: „bad“ ist kein Datum von $Earliest-01-01 bis $Latest-12-31 (JJJJ-MM-TT, wahlweise mit THH:MM und Z, +HH:MM oder -HH:MM)" ] || fail "--sign -: status $rc; out: $(cat "$work/out"); err: $(cat "$work/err")"
     # Output that cannot be written is an error: a full disk, a closed pipe.
     rc=0
     "$app" --sign 2000-01-01 >/dev/full 2>"$work/err" || rc=$?
