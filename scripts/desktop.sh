@@ -27,11 +27,12 @@ start_desktop() {
     return 1
 }
 # Starts Xvfb and waits until it answers; false, with it ended, when it does
-# not.
+# not. -noreset: a server resets when its last client leaves, and refuses
+# connections meanwhile; the probe here would be that client.
 start_server() {
     local folder=$1 pid
     rm -f "$folder/display"
-    Xvfb -displayfd 5 -nolisten tcp -screen 0 1280x1024x24 5>"$folder/display" 2>"$folder/xvfb.log" >/dev/null &
+    Xvfb -displayfd 5 -nolisten tcp -noreset -screen 0 1280x1024x24 5>"$folder/display" 2>"$folder/xvfb.log" >/dev/null &
     pid=$!
     for _ in $(seq 100); do
         [ -s "$folder/display" ] && xdpyinfo -display ":$(head -n1 "$folder/display")" >/dev/null 2>&1 && {

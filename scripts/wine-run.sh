@@ -89,7 +89,7 @@ readers=()
 program_pid="" own_prefix=""
 cleanup() {
     [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
-    [ -z "$own_prefix" ] || WINEPREFIX=$own_prefix "$wineserver" -k 2>/dev/null || true
+    [ -z "$own_prefix" ] || WINEPREFIX=$own_prefix timeout 30 "$wineserver" -k 2>/dev/null || true
     for p in "${readers[@]}" "${desktop_pids[@]}"; do kill "$p" 2>/dev/null || true; done
     rm -rf "$work" ${own_prefix:+"$own_prefix"}
 }

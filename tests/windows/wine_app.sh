@@ -29,7 +29,7 @@ export STARKINDLE_WINE_DISPLAY=inherit
 pids=()
 cleanup() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    /usr/lib/wine/wineserver -k 2>/dev/null || true
+    timeout 30 /usr/lib/wine/wineserver -k 2>/dev/null || true
     for p in "${desktop_pids[@]}"; do kill "$p" 2>/dev/null || true; done
     rm -rf "$work"
 }
