@@ -274,12 +274,12 @@ anos, de uma efeméride calculada a partir da órbita de Eros do JPL,
 Opções:
   -h, --help        mostra esta ajuda e sai
       --version     mostra a versão e sai
-      --sign DATA...  imprime "DATA SIGNO" para cada data (AAAA-MM-DD,
+      --sign DATA...  imprime &quot;DATA SIGNO&quot; para cada data (AAAA-MM-DD,
                     de %1-01-01 a %2-12-31; o signo em inglês) e sai;
                     não precisa de tela. Com uma hora (THH:MM, depois Z
                     para UT, um deslocamento UTC, ou nada para o fuso de TZ
                     ou do sistema), o signo naquele momento; de %3 a %4
-                    a resposta continua pela data como escrita. "-" lê as
+                    a resposta continua pela data como escrita. &quot;-&quot; lê as
                     datas da entrada padrão, uma por linha. Uma data
                     recusada é indicada na saída de erro, as demais são
                     respondidas, e o status de saída é 2.
@@ -292,25 +292,25 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     <message>
         <source>starkindle: &apos;%1&apos; is not a date from %2-01-01 to %3-12-31 (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)
 </source>
-        <translation>starkindle: "%1" não é uma data de %2-01-01 a %3-12-31 (AAAA-MM-DD, opcionalmente com THH:MM e Z, +HH:MM ou -HH:MM)
+        <translation>starkindle: &quot;%1&quot; não é uma data de %2-01-01 a %3-12-31 (AAAA-MM-DD, opcionalmente com THH:MM e Z, +HH:MM ou -HH:MM)
 </translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is a local time the clocks skip in this time zone
 </source>
-        <translation>starkindle: "%1" é uma hora local que os relógios pulam neste fuso horário
+        <translation>starkindle: &quot;%1&quot; é uma hora local que os relógios pulam neste fuso horário
 </translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is not a moment from %2-01-01T00:00Z to %3-12-31T23:59Z
 </source>
-        <translation>starkindle: "%1" não é um momento de %2-01-01T00:00Z a %3-12-31T23:59Z
+        <translation>starkindle: &quot;%1&quot; não é um momento de %2-01-01T00:00Z a %3-12-31T23:59Z
 </translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; happens twice in this time zone, in two signs: add its UTC offset (+HH:MM or -HH:MM)
 </source>
-        <translation>starkindle: "%1" acontece duas vezes neste fuso horário, em dois signos: acrescente o deslocamento UTC (+HH:MM ou -HH:MM)
+        <translation>starkindle: &quot;%1&quot; acontece duas vezes neste fuso horário, em dois signos: acrescente o deslocamento UTC (+HH:MM ou -HH:MM)
 </translation>
     </message>
     <message>

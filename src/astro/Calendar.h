@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <array>
@@ -9,10 +10,14 @@
 namespace astro {
 
 // The month names, in calendar order, as the lookup from list texts reads
-// them: English, whatever the language.
-inline constexpr std::array<QStringView, 12> MonthNames = {
-    u"January", u"February", u"March",     u"April",   u"May",      u"June",
-    u"July",    u"August",   u"September", u"October", u"November", u"December",
+// them: English, whatever the language; also the translations' source texts.
+inline constexpr std::array<const char *, 12> MonthNames = {
+    QT_TRANSLATE_NOOP("Calendar", "January"),   QT_TRANSLATE_NOOP("Calendar", "February"),
+    QT_TRANSLATE_NOOP("Calendar", "March"),     QT_TRANSLATE_NOOP("Calendar", "April"),
+    QT_TRANSLATE_NOOP("Calendar", "May"),       QT_TRANSLATE_NOOP("Calendar", "June"),
+    QT_TRANSLATE_NOOP("Calendar", "July"),      QT_TRANSLATE_NOOP("Calendar", "August"),
+    QT_TRANSLATE_NOOP("Calendar", "September"), QT_TRANSLATE_NOOP("Calendar", "October"),
+    QT_TRANSLATE_NOOP("Calendar", "November"),  QT_TRANSLATE_NOOP("Calendar", "December"),
 };
 
 // The name of month 1..12 as the month list shows it, in the installed

@@ -4,8 +4,8 @@
 
 #include <optional>
 
-// The one strict reader of dates and times: the window's lookup reads its
-// year and day with it, the command line its arguments.
+// The one strict reader of dates and times: the command line's arguments and
+// the lookup from list texts go through it (the window passes numbers).
 namespace astro {
 
 // A plain decimal number: ASCII digits only, no sign, no spaces, one to

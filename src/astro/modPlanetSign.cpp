@@ -147,13 +147,6 @@ std::optional<Sign> LookupSign(int year, int month, int day)
     return EphemerisSign(year, month, day);
 }
 
-std::optional<Sign> LookupSignAt(int year, int month, int day, qint64 utcMinute)
-{
-    if (year >= FirstYear && year <= LastYear)
-        return IsRealDate(year, month, day) ? TableSign(year, month, day) : std::nullopt;
-    return EphemerisSignAt(utcMinute);
-}
-
 std::optional<Sign> LookupSign(QStringView yearText, QStringView monthText, QStringView dayText)
 {
     const std::optional<int> year = ParseNumber(yearText);
@@ -161,7 +154,7 @@ std::optional<Sign> LookupSign(QStringView yearText, QStringView monthText, QStr
         return std::nullopt;
     int month = 0;
     for (std::size_t i = 0; i < MonthNames.size(); ++i) {
-        if (monthText == MonthNames[i]) {
+        if (monthText == QLatin1StringView(MonthNames[i])) {
             month = static_cast<int>(i) + 1;
             break;
         }

@@ -20,11 +20,6 @@ std::optional<Sign> TableSign(int year, int month, int day);
 // to LatestYear the ephemeris's, for real dates only. No match otherwise.
 std::optional<Sign> LookupSign(int year, int month, int day);
 
-// For a moment: in the table's years the table's answer for the date as
-// written (a real one), whatever the time; for the other years the
-// ephemeris's at that UT minute (no match outside its range).
-std::optional<Sign> LookupSignAt(int year, int month, int day, qint64 utcMinute);
-
 // The same lookup from the three texts of the original lists: the year and
 // day texts must be plain decimal numbers, the month text one of
 // "January".."December" exactly (MonthNames, in English whatever the

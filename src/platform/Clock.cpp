@@ -76,13 +76,12 @@ std::vector<int> LocalUtcOffsets(QDate date, QTime time)
     // gives shows that offset itself. Offsets change at most once in two
     // days: the same offset both sides is the answer.
     const qint64 wall = QDateTime(date, time, QTimeZone::utc()).toSecsSinceEpoch();
-    const auto offsetAt = [](qint64 utc) { return localOffset(utc); };
-    const int before = offsetAt(wall - 86400), after = offsetAt(wall + 86400);
+    const int before = localOffset(wall - 86400), after = localOffset(wall + 86400);
     if (before == after)
         return {before};
     std::vector<int> offsets;
     for (const int offset : {before, after}) {
-        if (offsetAt(wall - offset) == offset)
+        if (localOffset(wall - offset) == offset)
             offsets.push_back(offset);
     }
     // A greater offset east is the earlier moment.
