@@ -32,13 +32,6 @@ std::optional<int> hoursAndMinutes(QStringView text, int maxHours)
 
 } // namespace
 
-std::optional<int> ParseNumber(QStringView text)
-{
-    if (text.isEmpty() || text.size() > 9)
-        return std::nullopt;
-    return digits(text, text.size());
-}
-
 std::optional<DateTime> ParseDateTime(QStringView text)
 {
     DateTime dt;

@@ -8,10 +8,6 @@
 // the lookup from list texts go through it (the window passes numbers).
 namespace astro {
 
-// A plain decimal number: ASCII digits only, no sign, no spaces, one to
-// nine of them.
-std::optional<int> ParseNumber(QStringView text);
-
 // A date as written, with the time of day and its UTC offset when given.
 struct DateTime {
     int year = 0, month = 0, day = 0;

@@ -59,6 +59,14 @@ constexpr bool rowsAreWellFormed()
 }
 static_assert(rowsAreWellFormed());
 
+// The data must reach the end of LatestYear too: Eros never stays in one sign
+// longer than this (258 days at most, 1900-2100), so a file generated for
+// fewer years than Years.h names fails here instead of answering with its
+// last sign.
+constexpr qint64 LongestStayMinutes = 270 * MinutesPerDay;
+static_assert(EndMinute - Minutes.back() < LongestStayMinutes,
+              "ErosEphemeris.inc ends before LatestYear does: run `make ephemeris`");
+
 } // namespace
 
 std::vector<Crossing> CrossingsBetween(qint64 fromUtcMinute, qint64 toUtcMinute)

@@ -2,10 +2,9 @@
 
 #include "astro/Calendar.h"
 #include "astro/Ephemeris.h"
-#include "astro/modPlanetSign.h"
+#include "astro/Years.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 
 #include <cstdlib>
 
@@ -13,101 +12,328 @@ namespace astro {
 
 namespace {
 
+constexpr qint64 SecondsPerDay = 24 * 60 * 60;
+
 // The notes' texts, translated in the context "ResultNotes".
 class Text
 {
     Q_DECLARE_TR_FUNCTIONS(ResultNotes)
 
 public:
-    // "12:00", the hour of UT a day's sign is taken at.
-    static QString dayHour() { return QStringLiteral("%1:00").arg(DayHourUt, 2, 10, QChar(u'0')); }
-
     // "15 March 1965", with the month named as the month list names it, in
     // the order the user's language writes a date.
-    static QString date(QDate d)
+    static QString date(const CivilDate &d)
     {
         return tr("%1 %2 %3", "a date: day, month name, year")
-            .arg(QString::number(d.day()), MonthDisplayName(d.month()), QString::number(d.year()));
+            .arg(QString::number(d.day), MonthDisplayName(d.month), QString::number(d.year));
+    }
+
+    // "14:05" of a second counted as written (UT, or a local wall clock).
+    static QString time(qint64 second)
+    {
+        const qint64 ofDay = second - dayOf(second) * SecondsPerDay;
+        return QStringLiteral("%1:%2").arg(ofDay / 3600, 2, 10, QChar(u'0')).arg(ofDay / 60 % 60, 2, 10, QChar(u'0'));
+    }
+
+    // "%n day(s)" with its plural: English has no translation file, so the
+    // source's "(s)" is settled here.
+    static QString settle(QString counted, int n)
+    {
+        return counted.replace(QStringLiteral("(s)"), n == 1 ? QString() : QStringLiteral("s"));
+    }
+
+    static qint64 dayOf(qint64 second) { return second / SecondsPerDay - (second % SecondsPerDay < 0 ? 1 : 0); }
+    static QString dateOf(qint64 second) { return date(CivilFromDays(dayOf(second))); }
+
+    // "3 days 4 hours", "2 hours 5 minutes", "12 minutes": how far apart two
+    // moments are, to the minute.
+    static QString span(qint64 seconds)
+    {
+        const qint64 minutes = std::llabs(seconds) / 60;
+        const int days = int(minutes / (24 * 60)), hours = int(minutes / 60 % 24), rest = int(minutes % 60);
+        if (days > 0)
+            return tr("%1 %2", "days and hours")
+                .arg(settle(tr("%n day(s)", nullptr, days), days), settle(tr("%n hour(s)", nullptr, hours), hours));
+        if (hours > 0)
+            return tr("%1 %2", "hours and minutes")
+                .arg(settle(tr("%n hour(s)", nullptr, hours), hours), settle(tr("%n minute(s)", nullptr, rest), rest));
+        return settle(tr("%n minute(s)", nullptr, rest), rest);
     }
 };
 
-// The table's years: the table answers, and says only on which day a sign
-// begins.
-void addTableNotes(ResultNotes &notes, QDate date)
+QString signs(Sign first, Sign second)
 {
-    const Sign sign = *notes.sign;
+    return Text::tr("%1 or %2", "two signs, when the birth time decides").arg(SignDisplayName(first),
+                                                                              SignDisplayName(second));
+}
+
+// The clock a local time was read by: "Europe/London, BST, UTC+01:00".
+QString clockName(const Reckoning &reckoning, const places::Offset &offset)
+{
+    QStringList parts;
+    if (reckoning.zone)
+        parts << reckoning.zone->name();
+    if (!offset.abbreviation.isEmpty() && !offset.abbreviation.startsWith(u'+') && !offset.abbreviation.startsWith(u'-'))
+        parts << offset.abbreviation;
+    parts << OffsetName(offset.seconds);
+    return parts.join(QStringLiteral(", "));
+}
+
+// "11:59 UT on 23 February 2035, which was 01:59 on 24 February 2035 here
+// (Pacific/Kiritimati, +14, UTC+14:00)": a UT moment and the local time it
+// was; the local time only where it differs.
+QString moment(const Reckoning &reckoning, qint64 utcSecond)
+{
+    const places::Offset offset = reckoning.offsetAt(utcSecond);
+    const QString ut = Text::tr("%1 UT on %2", "a moment in UT: time, date").arg(Text::time(utcSecond), Text::dateOf(utcSecond));
+    if (offset.seconds == 0)
+        return ut;
+    const qint64 local = utcSecond + offset.seconds;
+    return Text::tr("%1, which was %2 on %3 local time (%4)", "a UT moment, then the local time, date and clock")
+        .arg(ut, Text::time(local), Text::dateOf(local), clockName(reckoning, offset));
+}
+
+void addAnsweredFor(ResultNotes &notes, const QString &name, const Answer &answer)
+{
+    const Birth &b = answer.birth;
+    const QString date = Text::date({b.year, b.month, b.day});
+    const QString &place = b.reckoning.place;
+    if (b.minuteOfDay) {
+        const QString time = Text::time(qint64(*b.minuteOfDay) * 60);
+        notes.answeredFor = place.isEmpty()
+            ? Text::tr("Answer for %1, born on %2 at %3.").arg(name, date, time)
+            : Text::tr("Answer for %1, born on %2 at %3 in %4.").arg(name, date, time, place);
+    } else {
+        notes.answeredFor = place.isEmpty() ? Text::tr("Answer for %1, born on %2.").arg(name, date)
+                                            : Text::tr("Answer for %1, born on %2 in %3.").arg(name, date, place);
+    }
+}
+
+// Where the birth's time was read, and the moment it was.
+void addMoment(ResultNotes &notes, const Answer &answer)
+{
+    const Reckoning &r = answer.birth.reckoning;
+    if (r.computers)
+        notes.lines << Text::tr("No birthplace was given: this computer's time zone stands in for it.");
+    if (answer.moments.size() > 1) {
+        notes.lines << Text::tr("The clocks there showed that time twice: at %1 and at %2.")
+                           .arg(moment(r, answer.moments.front()), moment(r, answer.moments.back()));
+        return;
+    }
+    const places::Offset &offset = answer.offset;
+    const qint64 at = answer.fromSecond;
+    const QString ut = Text::tr("%1 UT on %2", "a moment in UT: time, date").arg(Text::time(at), Text::dateOf(at));
+    if (offset.seconds == 0)
+        notes.lines << (r.zone ? Text::tr("You were born at %1 (%2).").arg(ut, clockName(r, offset))
+                               : Text::tr("You were born at %1.").arg(ut));
+    else
+        notes.lines << Text::tr("You were born at %1 on %2 local time (%3), which was %4.")
+                           .arg(Text::time(at + offset.seconds), Text::dateOf(at + offset.seconds),
+                                clockName(r, offset), ut);
+}
+
+// For a moment: how long Eros had been in its sign, and how long it stayed.
+void addNearestChanges(ResultNotes &notes, const Answer &answer, Sign sky)
+{
+    if (answer.moments.size() > 1)
+        return;
+    const qint64 at = answer.fromSecond;
+    if (answer.changeBefore && answer.changeAfter)
+        notes.lines << Text::tr("Eros had entered %1 %2 before your birth and moved on into %3 %4 after it.")
+                           .arg(SignDisplayName(sky), Text::span(at - answer.changeBefore->utcMinute * 60),
+                                SignDisplayName(answer.changeAfter->to), Text::span(answer.changeAfter->utcMinute * 60 - at));
+}
+
+// Each change of sign that bears on the birth, with the sign either side.
+void addChanges(ResultNotes &notes, const Answer &answer)
+{
+    const Reckoning &r = answer.birth.reckoning;
+    for (const Crossing &c : answer.crossings) {
+        const qint64 at = c.utcMinute * 60;
+        notes.lines << Text::tr("Eros moved from %1 into %2 at %3.")
+                           .arg(SignDisplayName(c.from), SignDisplayName(c.to), moment(r, at));
+        if (!answer.birth.minuteOfDay) {
+            const places::Offset offset = r.offsetAt(at);
+            notes.lines << Text::tr("If you were born before %1, Eros was in %2; if later, in %3.")
+                               .arg(offset.seconds == 0 ? Text::tr("%1 UT").arg(Text::time(at))
+                                                        : Text::tr("%1 local time").arg(Text::time(at + offset.seconds)),
+                                    SignDisplayName(c.from), SignDisplayName(c.to));
+        }
+    }
+    if (!answer.crossings.empty() && !answer.birth.minuteOfDay)
+        notes.lines << Text::tr("Give your time of birth for one sign.");
+}
+
+void addUncertainty(ResultNotes &notes, const Answer &answer)
+{
+    if (!answer.uncertain || !answer.uncertainChange)
+        return;
+    const Crossing &c = *answer.uncertainChange;
+    notes.lines << Text::tr("Eros was then within %1″ of the boundary between %2 and %3, closer than the model's "
+                            "error: the sign could be either.")
+                       .arg(QString::number(UncertaintyArcseconds), SignDisplayName(c.from), SignDisplayName(c.to));
+}
+
+// A reading the window may offer besides the answer's, once each.
+void offer(ResultNotes &notes, Sign sign, const QString &headline, const QString &forWhom)
+{
+    for (const ResultNotes::View &v : notes.views) {
+        if (v.sign == sign)
+            return;
+    }
+    notes.views.push_back({sign, headline, forWhom});
+}
+
+void addTableNotes(ResultNotes &notes, const Answer &answer)
+{
+    const Sign sign = *answer.sign;
+    const QString years = Text::tr("%1 to %2", "a span of years").arg(QString::number(FirstYear), QString::number(LastYear));
     notes.lines << Text::tr("The sign comes from the original table, which covers %1 to %2.")
                        .arg(QString::number(FirstYear), QString::number(LastYear));
-    // A change point of the table takes effect on this day. Each row starts
-    // afresh on 1 January, so the day a row begins with another sign than
-    // the year before ended with is no change point.
-    if (date.month() != 1 || date.day() != 1) {
-        const QDate before = date.addDays(-1);
-        const std::optional<Sign> previous = TableSign(before.year(), before.month(), before.day());
-        if (previous && *previous != sign)
-            notes.lines << Text::tr("On this day the table has Eros moving from %1 into %2; it gives no hour.")
-                               .arg(SignDisplayName(*previous), SignDisplayName(sign));
+    offer(notes, sign, SignDisplayName(sign), {});
+    if (answer.birth.minuteOfDay)
+        addMoment(notes, answer);
+    if (answer.tableSignBefore) {
+        const Sign before = *answer.tableSignBefore;
+        notes.lines << Text::tr("On this day the table has Eros moving from %1 into %2; it gives no hour.")
+                           .arg(SignDisplayName(before), SignDisplayName(sign));
+        if (answer.skyTableChange) {
+            const qint64 at = answer.skyTableChange->utcMinute * 60;
+            notes.lines << Text::tr("The computed sky has that change at %1.").arg(moment(answer.birth.reckoning, at));
+            offer(notes, before, SignDisplayName(before),
+                  Text::tr("The reading below is for %1, the sign before the change: by the computed sky, for births "
+                           "before %2 UT on %3.")
+                      .arg(SignDisplayName(before), Text::time(at), Text::dateOf(at)));
+        }
     }
-    const std::optional<Sign> sky = EphemerisSign(date.year(), date.month(), date.day());
-    if (sky && *sky != sign)
-        notes.lines << Text::tr("The computed sky puts Eros in %1 at %2 UT on this day; for %3 to %4 the program "
-                                "keeps the original table's answer.")
-                           .arg(SignDisplayName(*sky), Text::dayHour(), QString::number(FirstYear), QString::number(LastYear));
-}
-
-// "UTC+05:30", "UTC-10:00".
-QString offsetName(int seconds)
-{
-    const int minutes = std::abs(seconds) / 60;
-    return QStringLiteral("UTC%1%2:%3")
-        .arg(QChar(seconds < 0 ? u'-' : u'+'))
-        .arg(minutes / 60, 2, 10, QChar(u'0'))
-        .arg(minutes % 60, 2, 10, QChar(u'0'));
-}
-
-// The other years: the ephemeris at 12:00 UT answers. A birth on this date,
-// whether by UT or by the local time zone, may fall before or after a
-// crossing: each one is named, with the sign on either side of it.
-void addEphemerisNotes(ResultNotes &notes, QDate date, const QTimeZone &localZone)
-{
-    notes.lines
-        << Text::tr("The sign is computed from JPL's orbit of Eros, for %1 UT on this day.").arg(Text::dayHour());
-    // No zone is more than a day from UT: the crossings of the days around
-    // the date hold all of this date's, in either reckoning.
-    constexpr qint64 MinutesPerDay = 24 * 60;
-    const qint64 day = DaysFromCivil(date.year(), date.month(), date.day()) * MinutesPerDay;
-    for (const Crossing &c : CrossingsBetween(day - MinutesPerDay, day + 2 * MinutesPerDay)) {
-        const QDateTime ut = QDateTime::fromSecsSinceEpoch(c.utcMinute * 60, QTimeZone::utc());
-        const QDateTime local = ut.toTimeZone(localZone);
-        if (ut.date() != date && local.date() != date)
+    if (answer.skySign) {
+        const QString when = answer.birth.minuteOfDay
+            ? Text::tr("at the moment of your birth")
+            : Text::tr("at %1 UT on this day").arg(QStringLiteral("%1:00").arg(DayHourUt, 2, 10, QChar(u'0')));
+        notes.lines << Text::tr("The computed sky puts Eros in %1 %2; for %3 the program keeps the original table's "
+                                "answer, %4.")
+                           .arg(SignDisplayName(*answer.skySign), when, years, SignDisplayName(sign));
+        offer(notes, *answer.skySign, SignDisplayName(*answer.skySign),
+              Text::tr("The reading below is for %1, where the computed sky puts Eros; the program answers with the "
+                       "table's %2.")
+                  .arg(SignDisplayName(*answer.skySign), SignDisplayName(sign)));
+    }
+    // The sky's own changes on this day, other than the table's.
+    for (const Crossing &c : answer.crossings) {
+        if (answer.skyTableChange && c.utcMinute == answer.skyTableChange->utcMinute)
             continue;
-        notes.lines << Text::tr("Eros moved from %1 into %2 at %3 UT on %4, which was %5 on %6 in this computer's "
-                                "time zone (%7).")
-                           .arg(SignDisplayName(c.from), SignDisplayName(c.to), ut.toString(u"hh:mm"), Text::date(ut.date()),
-                                local.toString(u"hh:mm"), Text::date(local.date()), offsetName(local.offsetFromUtc()));
-        notes.lines << Text::tr("Born before that moment, Eros was in %1; born after it, in %2.")
-                           .arg(SignDisplayName(c.from), SignDisplayName(c.to));
-        if (!notes.otherSign)
-            notes.otherSign = c.from != *notes.sign ? c.from : c.to;
+        notes.lines << Text::tr("The computed sky has Eros moving from %1 into %2 at %3.")
+                           .arg(SignDisplayName(c.from), SignDisplayName(c.to), moment(answer.birth.reckoning, c.utcMinute * 60));
     }
+    addUncertainty(notes, answer);
+}
+
+void addEphemerisNotes(ResultNotes &notes, const Answer &answer)
+{
+    const Sign sign = *answer.sign;
+    const Birth &b = answer.birth;
+    const Reckoning &r = b.reckoning;
+    if (b.dateOnly) {
+        notes.lines << Text::tr("The sign is computed from JPL's orbit of Eros, for %1 UT on this day.")
+                           .arg(QStringLiteral("%1:00").arg(DayHourUt, 2, 10, QChar(u'0')));
+        addChanges(notes, answer);
+        addUncertainty(notes, answer);
+        offer(notes, sign, SignDisplayName(sign), {});
+        if (!answer.crossings.empty()) {
+            // The day's other sign, and for whom each reading is.
+            const Crossing &c = answer.crossings.front();
+            const Sign other = c.from != sign ? c.from : c.to;
+            const qint64 at = c.utcMinute * 60;
+            const auto forWhom = [&](Sign s) {
+                return (s == c.from ? Text::tr("The reading below is for %1: for births before %2.")
+                                    : Text::tr("The reading below is for %1: for births at or after %2."))
+                    .arg(SignDisplayName(s), moment(r, at));
+            };
+            notes.views.front().forWhom = forWhom(sign);
+            offer(notes, other, SignDisplayName(other), forWhom(other));
+        }
+        return;
+    }
+    if (b.minuteOfDay) {
+        notes.lines << Text::tr("The sign is computed from JPL's orbit of Eros, for the moment of your birth.");
+        addMoment(notes, answer);
+        if (answer.laterSign) {
+            // A repeated hour whose two moments fall in two signs.
+            const QString both = signs(sign, *answer.laterSign);
+            notes.lines << Text::tr("At the first Eros was in %1, at the second in %2.")
+                               .arg(SignDisplayName(sign), SignDisplayName(*answer.laterSign));
+            offer(notes, sign, both, Text::tr("The reading below is for %1: for a birth at the first of the two.")
+                                          .arg(SignDisplayName(sign)));
+            offer(notes, *answer.laterSign, both,
+                  Text::tr("The reading below is for %1: for a birth at the second of the two.")
+                      .arg(SignDisplayName(*answer.laterSign)));
+            return;
+        }
+        addNearestChanges(notes, answer, sign);
+        addUncertainty(notes, answer);
+        offer(notes, sign, SignDisplayName(sign), {});
+        if (answer.uncertainChange) {
+            const Crossing &c = *answer.uncertainChange;
+            const Sign other = c.from != sign ? c.from : c.to;
+            offer(notes, other, SignDisplayName(other),
+                  Text::tr("The reading below is for %1, the sign Eros was in or entered within the model's error of "
+                           "your birth.")
+                      .arg(SignDisplayName(other)));
+        }
+        return;
+    }
+    // A place and no time: the whole local day.
+    notes.lines << Text::tr("The sign is computed from JPL's orbit of Eros, for the whole day at the birthplace.");
+    if (r.computers)
+        notes.lines << Text::tr("No birthplace was given: this computer's time zone stands in for it.");
+    addChanges(notes, answer);
+    if (!answer.laterSign) {
+        offer(notes, sign, SignDisplayName(sign), {});
+        return;
+    }
+    const Crossing &c = answer.crossings.front();
+    const QString both = signs(sign, *answer.laterSign);
+    const qint64 local = c.utcMinute * 60 + r.offsetAt(c.utcMinute * 60).seconds;
+    offer(notes, sign, both,
+          Text::tr("The reading below is for %1: for births before %2 local time.").arg(SignDisplayName(sign), Text::time(local)));
+    offer(notes, *answer.laterSign, both,
+          Text::tr("The reading below is for %1: for births at or after %2 local time.")
+              .arg(SignDisplayName(*answer.laterSign), Text::time(local)));
 }
 
 } // namespace
 
-ResultNotes NotesFor(const QString &name, QDate date, const QTimeZone &localZone)
+QStringList ResultNotes::linesWith(std::size_t view) const
+{
+    QStringList shown;
+    if (view < views.size() && !views[view].forWhom.isEmpty())
+        shown << views[view].forWhom;
+    return shown + lines;
+}
+
+ResultNotes NotesFor(const QString &name, const Answer &answer)
 {
     ResultNotes notes;
-    if (!date.isValid())
+    if (!answer.ok())
         return notes;
-    notes.sign = LookupSign(date.year(), date.month(), date.day());
-    if (!notes.sign)
-        return {};
-    notes.answeredFor = Text::tr("Answer for %1, born on %2.").arg(name, Text::date(date));
-    if (date.year() >= FirstYear && date.year() <= LastYear)
-        addTableNotes(notes, date);
+    addAnsweredFor(notes, name, answer);
+    if (answer.source == Source::Table)
+        addTableNotes(notes, answer);
     else
-        addEphemerisNotes(notes, date, localZone);
+        addEphemerisNotes(notes, answer);
     return notes;
+}
+
+QString OffsetName(int seconds)
+{
+    const int all = std::abs(seconds);
+    QString name = QStringLiteral("UTC%1%2:%3")
+                       .arg(QChar(seconds < 0 ? u'-' : u'+'))
+                       .arg(all / 3600, 2, 10, QChar(u'0'))
+                       .arg(all / 60 % 60, 2, 10, QChar(u'0'));
+    if (all % 60 != 0)
+        name += QStringLiteral(":%1").arg(all % 60, 2, 10, QChar(u'0'));
+    return name;
 }
 
 } // namespace astro

@@ -1,37 +1,46 @@
 #pragma once
 
+#include "astro/Answer.h"
 #include "astro/Sign.h"
 
-#include <QDate>
 #include <QString>
 #include <QStringList>
-#include <QTimeZone>
 
-#include <optional>
+#include <vector>
 
 namespace astro {
 
-// What the result window says about the sign it shows: for whom and which
-// date it answers, where the answer comes from, and what a day on which Eros
-// changes sign, or on which the computed sky and the original table
-// disagree, means for it. The window only displays it and copies it.
+// What the result window says about an answer: for whom and which birth it
+// answers, where the answer comes from, and what a change of sign near the
+// birth, or a sky that disagrees with the original table, means for it. The
+// window only displays it and copies it.
 struct ResultNotes {
-    // The name and the date answered for, one sentence.
+    // One sign's reading the window can show, and which births it is for.
+    struct View {
+        Sign sign;
+        // What the window's headline says while this reading is shown.
+        QString headline;
+        // Which births the reading is for, when that needs saying; it opens
+        // the notes.
+        QString forWhom;
+    };
+
+    // The name and the birth answered for, one sentence.
     QString answeredFor;
-    // The notes after it, in reading order, one sentence or two each: the
-    // source first.
+    // The notes after it, in reading order: the source first.
     QStringList lines;
-    // The sign the answer gives for the date (the table's in its years, the
-    // one at 12:00 UT otherwise).
-    std::optional<Sign> sign;
-    // Outside the table's years, on a date on which Eros changed sign (by UT
-    // or in the local time zone): the sign in force during the other part of
-    // the day, whose reading the window offers as well.
-    std::optional<Sign> otherSign;
+    // The program's answer first; the window's button steps through the
+    // others. Empty for a birth with no answer.
+    std::vector<View> views;
+
+    // The notes as shown with a view: its line, then the others.
+    QStringList linesWith(std::size_t view) const;
 };
 
-// The notes for a birth on date, with the name as typed; localZone is the
-// computer's time zone. Empty for a date no lookup answers.
-ResultNotes NotesFor(const QString &name, QDate date, const QTimeZone &localZone);
+// The notes for an answer, with the name as typed.
+ResultNotes NotesFor(const QString &name, const Answer &answer);
+
+// "UTC+05:30", "UTC-10:00", "UTC+00:19:32" (seconds only when there are).
+QString OffsetName(int seconds);
 
 } // namespace astro

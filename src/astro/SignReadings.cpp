@@ -151,13 +151,4 @@ QString Reading(Sign sign)
     return QCoreApplication::translate("SignReadings", Texts[static_cast<std::size_t>(sign)]);
 }
 
-std::optional<QString> ReadingFor(QStringView signName)
-{
-    // Same exact, case-sensitive comparison as everywhere else a sign name is
-    // matched, so a name either finds its reading here or nowhere.
-    if (const auto sign = SignFromName(signName))
-        return Reading(*sign);
-    return std::nullopt;
-}
-
 } // namespace astro

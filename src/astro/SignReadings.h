@@ -13,8 +13,4 @@ namespace astro {
 // installed translation's language.
 QString Reading(Sign sign);
 
-// The reading whose English sign name (SignName, as SexualitySign() keeps
-// it) equals signName exactly (case-sensitive, no trimming), or none.
-std::optional<QString> ReadingFor(QStringView signName);
-
 } // namespace astro

@@ -17,4 +17,16 @@ inline constexpr int LastYear = 1990;
 
 static_assert(EarliestYear <= FirstYear && FirstYear <= LastYear && LastYear <= LatestYear);
 
+// Whether the original table answers for the year, rather than the sky.
+constexpr bool IsTableYear(int year)
+{
+    return year >= FirstYear && year <= LastYear;
+}
+
+// Whether any lookup answers for the year.
+constexpr bool IsAnsweredYear(int year)
+{
+    return year >= EarliestYear && year <= LatestYear;
+}
+
 } // namespace astro

@@ -1,7 +1,6 @@
 #include "astro/modPlanetSign.h"
 
 #include "astro/Calendar.h"
-#include "astro/DateTime.h"
 
 #include <array>
 
@@ -142,29 +141,9 @@ std::optional<Sign> TableSign(int year, int month, int day)
 
 std::optional<Sign> LookupSign(int year, int month, int day)
 {
-    if (year >= FirstYear && year <= LastYear)
+    if (IsTableYear(year))
         return TableSign(year, month, day);
     return EphemerisSign(year, month, day);
-}
-
-std::optional<Sign> LookupSign(QStringView yearText, QStringView monthText, QStringView dayText)
-{
-    const std::optional<int> year = ParseNumber(yearText);
-    if (!year)
-        return std::nullopt;
-    int month = 0;
-    for (std::size_t i = 0; i < MonthNames.size(); ++i) {
-        if (monthText == QLatin1StringView(MonthNames[i])) {
-            month = static_cast<int>(i) + 1;
-            break;
-        }
-    }
-    if (month == 0)
-        return std::nullopt;
-    const std::optional<int> day = ParseNumber(dayText);
-    if (!day)
-        return std::nullopt;
-    return LookupSign(*year, month, *day);
 }
 
 const QString &SexualitySign()
@@ -172,16 +151,10 @@ const QString &SexualitySign()
     return storedSign();
 }
 
-void GetPlanetSign(int year, int month, int day)
+void GetPlanetSign(const Answer &answer)
 {
-    if (const std::optional<Sign> sign = LookupSign(year, month, day))
-        storedSign() = SignName(*sign);
-}
-
-void GetPlanetSign(QStringView yearText, QStringView monthText, QStringView dayText)
-{
-    if (const std::optional<Sign> sign = LookupSign(yearText, monthText, dayText))
-        storedSign() = SignName(*sign);
+    if (answer.ok())
+        storedSign() = SignName(*answer.sign);
 }
 
 } // namespace astro

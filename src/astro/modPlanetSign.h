@@ -1,11 +1,11 @@
 #pragma once
 
+#include "astro/Answer.h"
 #include "astro/Ephemeris.h"
 #include "astro/Sign.h"
 #include "astro/Years.h"
 
 #include <QString>
-#include <QStringView>
 
 #include <optional>
 
@@ -20,18 +20,11 @@ std::optional<Sign> TableSign(int year, int month, int day);
 // to LatestYear the ephemeris's, for real dates only. No match otherwise.
 std::optional<Sign> LookupSign(int year, int month, int day);
 
-// The same lookup from the three texts of the original lists: the year and
-// day texts must be plain decimal numbers, the month text one of
-// "January".."December" exactly (MonthNames, in English whatever the
-// language).
-std::optional<Sign> LookupSign(QStringView yearText, QStringView monthText, QStringView dayText);
-
 // The sign of the last lookup that matched; empty until one has.
 const QString &SexualitySign();
 
-// Looks the date up and, on a match, stores the sign's English name
-// (SignName) in SexualitySign(). No match leaves the previous value in place.
-void GetPlanetSign(int year, int month, int day);
-void GetPlanetSign(QStringView yearText, QStringView monthText, QStringView dayText);
+// Stores the answer's sign, by its English name (SignName), in
+// SexualitySign(). An answer with no sign leaves the previous value in place.
+void GetPlanetSign(const Answer &answer);
 
 } // namespace astro

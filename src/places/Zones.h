@@ -22,6 +22,8 @@ struct Offset {
 class Zone
 {
 public:
+    Zone() = default;
+
     // The zone by its IANA name ("Europe/London", "Pacific/Kiritimati"),
     // exactly; aliases tzdata keeps (such as "US/Eastern") are accepted.
     static std::optional<Zone> Find(QStringView ianaName);

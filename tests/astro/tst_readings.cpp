@@ -1,5 +1,6 @@
 #include "astro/Sign.h"
 #include "astro/SignReadings.h"
+#include "support/ListTexts.h"
 
 #include <QHash>
 #include <QSet>
@@ -97,7 +98,7 @@ void TestReadings::readingShape()
     QFETCH(qsizetype, innerDoubleSpaces);
     QFETCH(bool, endsWithStop);
 
-    const std::optional<QString> found = astro::ReadingFor(name);
+    const std::optional<QString> found = listtexts::ReadingFor(name);
     QVERIFY(found.has_value());
     const QString &text = *found;
 
@@ -160,7 +161,7 @@ void TestReadings::selection()
     QFETCH(bool, found);
     QFETCH(Sign, sign);
 
-    const std::optional<QString> reading = astro::ReadingFor(input);
+    const std::optional<QString> reading = listtexts::ReadingFor(input);
     QCOMPARE(reading.has_value(), found);
     if (found)
         QCOMPARE(*reading, astro::Reading(sign));

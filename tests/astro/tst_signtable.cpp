@@ -2,6 +2,7 @@
 #include "astro/DateTime.h"
 #include "astro/Ephemeris.h"
 #include "astro/modPlanetSign.h"
+#include "support/ListTexts.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -21,7 +22,7 @@ const char *const MonthNames[] = {"January", "February", "March",     "April",  
 // The lookup as the main window drives it, from the three list texts.
 std::optional<Sign> lookup(int year, int month, int day)
 {
-    return astro::LookupSign(QString::number(year), QString::fromLatin1(MonthNames[month - 1]), QString::number(day));
+    return listtexts::LookupSign(QString::number(year), QString::fromLatin1(MonthNames[month - 1]), QString::number(day));
 }
 } // namespace
 
@@ -51,8 +52,8 @@ private Q_SLOTS:
 
 void TestSignTable::initTestCase()
 {
-    astro::GetPlanetSign(u"2101", u"January", u"1");
-    astro::GetPlanetSign(u"1940", u"january", u"1");
+    listtexts::GetPlanetSign(u"2101", u"January", u"1");
+    listtexts::GetPlanetSign(u"1940", u"january", u"1");
     QCOMPARE(astro::SexualitySign(), QString());
 }
 
@@ -215,18 +216,18 @@ void TestSignTable::textsThatAreNotListItems()
     QFETCH(QString, year);
     QFETCH(QString, month);
     QFETCH(QString, day);
-    QVERIFY(!astro::LookupSign(year, month, day));
+    QVERIFY(!listtexts::LookupSign(year, month, day));
 }
 
 void TestSignTable::failedLookupKeepsPreviousSign()
 {
-    astro::GetPlanetSign(u"1940", u"January", u"1");
+    listtexts::GetPlanetSign(u"1940", u"January", u"1");
     QCOMPARE(astro::SexualitySign(), QStringLiteral("Scorpio"));
-    astro::GetPlanetSign(u"2101", u"January", u"1");
+    listtexts::GetPlanetSign(u"2101", u"January", u"1");
     QCOMPARE(astro::SexualitySign(), QStringLiteral("Scorpio"));
-    astro::GetPlanetSign(u"1940", u"january", u"1");
+    listtexts::GetPlanetSign(u"1940", u"january", u"1");
     QCOMPARE(astro::SexualitySign(), QStringLiteral("Scorpio"));
-    astro::GetPlanetSign(u"1941", u"January", u"21");
+    listtexts::GetPlanetSign(u"1941", u"January", u"21");
     QCOMPARE(astro::SexualitySign(), QStringLiteral("Pisces"));
 }
 

@@ -3,6 +3,7 @@
 #include "astro/Calendar.h"
 #include "astro/Sign.h"
 #include "astro/modPlanetSign.h"
+#include "support/ListTexts.h"
 #include "web/modHelp.h"
 #include "web/modTellAFriend.h"
 
@@ -110,7 +111,7 @@ std::string CheckLookup(const std::uint8_t *data, std::size_t size, LookupOutcom
     const QString &yearText = t[0], &monthText = t[1], &dayText = t[2];
     const auto where = [&] { return " for year " + show(yearText) + ", month " + show(monthText) + ", day " + show(dayText); };
 
-    const std::optional<astro::Sign> sign = astro::LookupSign(yearText, monthText, dayText);
+    const std::optional<astro::Sign> sign = listtexts::LookupSign(yearText, monthText, dayText);
     if (outcome)
         *outcome = sign ? LookupOutcome::Match : LookupOutcome::NoMatch;
 
@@ -135,7 +136,7 @@ std::string CheckLookup(const std::uint8_t *data, std::size_t size, LookupOutcom
 
     // The stored sign follows the lookup: replaced on a match, kept otherwise.
     const QString before = astro::SexualitySign();
-    astro::GetPlanetSign(yearText, monthText, dayText);
+    listtexts::GetPlanetSign(yearText, monthText, dayText);
     const QString expected = sign ? astro::SignName(*sign) : before;
     if (astro::SexualitySign() != expected)
         return "the stored sign is " + show(astro::SexualitySign()) + ", expected " + show(expected) + where();

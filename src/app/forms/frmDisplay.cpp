@@ -8,7 +8,6 @@
 #include "app/widgets/Look.h"
 #include "app/widgets/Twips.h"
 #include "astro/SignReadings.h"
-#include "platform/Clock.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -18,6 +17,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
@@ -26,7 +27,7 @@ namespace {
 constexpr int NotesTop = 6135;
 constexpr int NotesHeight = 2295;
 // The notes fill the panel, or leave the bottom to the button that shows the
-// other sign's reading.
+// other sign's reading; longer notes scroll, so no line is ever hidden.
 constexpr QRect NotesText = twips::rect(180, 360, 8055, 1815);
 constexpr QRect NotesTextAboveButton = twips::rect(180, 360, 8055, 1320);
 
@@ -34,8 +35,6 @@ constexpr QRect NotesTextAboveButton = twips::rect(180, 360, 8055, 1320);
 
 frmDisplay::frmDisplay(QWidget *parent)
     : FormWindow(twips::size(8415, NotesTop + NotesHeight), parent)
-    , m_signName(QStringLiteral("lblSexualitySign"))
-    , m_reading(astro::Reading(astro::Sign::Virgo))
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral(STARKINDLE_CAPTION));
@@ -55,11 +54,11 @@ frmDisplay::frmDisplay(QWidget *parent)
     // Until a lookup fills them, the labels show what they were made with.
     // Both results can be selected and copied with the mouse; neither is a
     // tab stop, so the focus stays on Exit.
-    lblSexualitySign = look::selectableLabel(fraSexualitySign, "lblSexualitySign", m_signName,
+    lblSexualitySign = look::selectableLabel(fraSexualitySign, "lblSexualitySign", QStringLiteral("lblSexualitySign"),
                                              twips::rect(3397, 1080, 1620, 210), heading, look::Text,
                                              Qt::AlignHCenter);
     look::fitToText(lblSexualitySign);
-    lblSignDesc = look::selectableLabel(fraSexualitySign, "lblSignDesc", m_reading,
+    lblSignDesc = look::selectableLabel(fraSexualitySign, "lblSignDesc", astro::Reading(astro::Sign::Virgo),
                                         twips::rect(180, 1440, 8055, 2415), look::font(8.25, look::Bold),
                                         look::Caption, Qt::AlignHCenter | Qt::AlignTop);
     // What a screen reader says the two results are.
@@ -84,8 +83,22 @@ frmDisplay::frmDisplay(QWidget *parent)
     // What the answer is for, and on a day Eros changed sign the way to the
     // other sign's reading.
     fraNotes = look::frame(client(), "fraNotes", tr("About This Answer"), twips::rect(0, NotesTop, 8415, NotesHeight));
+    scrNotes = new QScrollArea(fraNotes);
+    scrNotes->setObjectName(QStringLiteral("scrNotes"));
+    scrNotes->setGeometry(NotesText);
+    scrNotes->setFrameShape(QFrame::NoFrame);
+    scrNotes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Sized by showView to its wrapped text, at once rather than at the
+    // next layout pass, so what is shown and copied agree at every moment.
+    scrNotes->setWidgetResizable(false);
+    // A tab stop, so the arrow keys scroll notes longer than the panel.
+    scrNotes->setFocusPolicy(Qt::TabFocus);
+    scrNotes->setAccessibleName(tr("Notes on your sign"));
+    scrNotes->viewport()->setAutoFillBackground(false);
     lblNotes = look::selectableLabel(fraNotes, "lblNotes", QString(), NotesText, look::font(8.25, look::Bold),
                                      look::Caption);
+    lblNotes->setAutoFillBackground(false);
+    scrNotes->setWidget(lblNotes);
     lblNotes->setAccessibleDescription(tr("Notes on your sign"));
     cmdOtherSign = look::button(fraNotes, "cmdOtherSign", QString(), twips::rect(2182, 1740, 4050, 465),
                                 look::font(8.25, look::Bold));
@@ -93,7 +106,8 @@ frmDisplay::frmDisplay(QWidget *parent)
         tr("Swaps the sign and reading above for those of the other part of the day"));
     cmdOtherSign->hide();
     setTabOrder(cmdBack, cmdOtherSign);
-    setTabOrder(cmdOtherSign, Label61);
+    setTabOrder(cmdOtherSign, scrNotes);
+    setTabOrder(scrNotes, Label61);
 
     // Copy: Ctrl+C, and the menu of the right button or the menu key
     // anywhere in the window. The result labels leave their own menus to it.
@@ -123,48 +137,41 @@ frmDisplay::frmDisplay(QWidget *parent)
     cmdExit->setFocus();
 }
 
-void frmDisplay::setSignName(const QString &name)
+void frmDisplay::showAnswer(const QString &name, const astro::Answer &answer)
 {
-    m_signName = name;
-    showSign();
+    astro::ResultNotes notes = astro::NotesFor(name, answer);
+    if (notes.views.empty())
+        return;
+    m_notes = std::move(notes);
+    m_view = 0;
+    cmdOtherSign->setVisible(m_notes.views.size() > 1);
+    scrNotes->setGeometry(m_notes.views.size() > 1 ? NotesTextAboveButton : NotesText);
+    showView();
 }
 
-void frmDisplay::setReading(const QString &reading)
+void frmDisplay::showView()
 {
-    m_reading = reading;
-    showSign();
-}
-
-void frmDisplay::setAnsweredFor(const QString &name, QDate date)
-{
-    m_notes = astro::NotesFor(name, date, platform::LocalTimeZone());
-    m_showingOtherSign = false;
-    QStringList notes = m_notes.lines;
-    if (!m_notes.answeredFor.isEmpty())
-        notes.prepend(m_notes.answeredFor);
-    lblNotes->setText(notes.join(u'\n'));
-    cmdOtherSign->setVisible(m_notes.otherSign.has_value());
-    lblNotes->setGeometry(m_notes.otherSign ? NotesTextAboveButton : NotesText);
-    showSign();
-}
-
-void frmDisplay::showSign()
-{
-    const bool other = m_showingOtherSign && m_notes.otherSign;
-    lblSexualitySign->setText(other ? astro::SignDisplayName(*m_notes.otherSign) : m_signName);
+    const astro::ResultNotes::View &view = m_notes.views[m_view];
+    lblSexualitySign->setText(view.headline);
     look::fitToText(lblSexualitySign);
-    lblSignDesc->setText(other ? astro::Reading(*m_notes.otherSign) : m_reading);
-    if (m_notes.otherSign) {
-        const QString next = other ? m_signName : astro::SignDisplayName(*m_notes.otherSign);
-        cmdOtherSign->setText(tr("&Show the reading for %1").arg(next));
+    lblSignDesc->setText(astro::Reading(view.sign));
+    QStringList notes(m_notes.answeredFor);
+    notes << m_notes.linesWith(m_view);
+    lblNotes->setText(notes.join(u'\n'));
+    const int width = scrNotes->width() - scrNotes->verticalScrollBar()->sizeHint().width();
+    lblNotes->resize(width, std::max(scrNotes->height(), lblNotes->heightForWidth(width)));
+    scrNotes->verticalScrollBar()->setValue(0);
+    if (m_notes.views.size() > 1) {
+        const astro::Sign next = m_notes.views[(m_view + 1) % m_notes.views.size()].sign;
+        cmdOtherSign->setText(tr("&Show the reading for %1").arg(astro::SignDisplayName(next)));
     }
     describeResult();
 }
 
 void frmDisplay::cmdOtherSign_Click()
 {
-    m_showingOtherSign = !m_showingOtherSign;
-    showSign();
+    m_view = (m_view + 1) % m_notes.views.size();
+    showView();
 }
 
 QString frmDisplay::resultText() const
@@ -173,7 +180,7 @@ QString frmDisplay::resultText() const
     if (!m_notes.answeredFor.isEmpty())
         lines << m_notes.answeredFor;
     lines << Label12->text() + u' ' + lblSexualitySign->text();
-    lines << m_notes.lines;
+    lines << m_notes.linesWith(m_view);
     return lines.join(u'\n') + QStringLiteral("\n\n") + lblSignDesc->text() + u'\n';
 }
 
@@ -200,7 +207,7 @@ void frmDisplay::describeResult()
     QStringList after;
     if (!m_notes.answeredFor.isEmpty())
         after << m_notes.answeredFor;
-    after << m_notes.lines << lblSignDesc->text();
+    after << m_notes.linesWith(m_view) << lblSignDesc->text();
     accessible::SetSummary(this, tr("Eros in your Chart is Placed in %1. %2").arg(lblSexualitySign->text(),
                                                                                   after.join(u' ')));
 }

@@ -3,26 +3,25 @@
 #include "app/forms/FormWindow.h"
 #include "astro/ResultNotes.h"
 
-class QDate;
 class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class ClickLabel;
 
-// The result window: the sign of the chosen date and its reading, and below
-// them what the answer is for and where it comes from (astro::NotesFor).
+// The result window: the sign of the birth and its reading, and below them
+// what the answer is for and where it comes from (astro::NotesFor). It shows
+// one astro::Answer and works out nothing itself.
 class frmDisplay : public FormWindow
 {
     Q_OBJECT
 public:
     explicit frmDisplay(QWidget *parent = nullptr);
 
-    void setSignName(const QString &name);
-    void setReading(const QString &reading);
-    // The name and date the answer is for: fills the notes, in the
-    // computer's time zone.
-    void setAnsweredFor(const QString &name, QDate date);
+    // The answer for a birth, with the name as typed. An answer with no
+    // sign changes nothing: the window keeps what it showed.
+    void showAnswer(const QString &name, const astro::Answer &answer);
 
     // Name, date, sign, notes and reading, as Copy puts them on the
     // clipboard.
@@ -37,9 +36,9 @@ private:
     void cmdExit_Click();
     // Puts the sign and the reading into the window's accessible description.
     void describeResult();
-    // Shows the answer's sign and reading, or the other sign's on a day
-    // Eros changed sign, with the button that swaps them.
-    void showSign();
+    // Shows the current view's headline, reading and notes, and the button
+    // to the next view.
+    void showView();
     void cmdOtherSign_Click();
     // Copies the text selected in the result, or the whole result.
     void copyResult();
@@ -54,13 +53,12 @@ private:
     ClickLabel *lblFullBrand = nullptr;
     ClickLabel *lblCobrand = nullptr;
     QGroupBox *fraNotes = nullptr;
+    QScrollArea *scrNotes = nullptr;
     QLabel *lblNotes = nullptr;
     QPushButton *cmdOtherSign = nullptr;
     QAction *mnuCopy = nullptr;
     QMenu *mnuResult = nullptr;
 
-    QString m_signName; // as the find-sign command set them
-    QString m_reading;
     astro::ResultNotes m_notes;
-    bool m_showingOtherSign = false;
+    std::size_t m_view = 0;
 };

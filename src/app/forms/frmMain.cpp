@@ -11,9 +11,14 @@
 #include "astro/Calendar.h"
 #include "astro/SignReadings.h"
 #include "astro/modPlanetSign.h"
+#include "places/Places.h"
+#include "platform/Clock.h"
 #include "platform/MessageBox.h"
 
 #include <QComboBox>
+#include <QCompleter>
+#include <QRegularExpressionValidator>
+#include <QStringListModel>
 #include <QDate>
 #include <QLabel>
 #include <QInputMethodEvent>
@@ -72,10 +77,25 @@ QComboBox *dateList(QWidget *parent, const char *name, const QString &accessible
     return box;
 }
 
+// The time and place of birth take a panel of their own below the original
+// window, which keeps every control where it was.
+constexpr int BirthTop = 5040;
+constexpr int BirthHeight = 960;
+
+// "14:30": hours 0..23 and minutes, as minutes of the day.
+std::optional<int> minuteOfDay(const QString &text)
+{
+    static const QRegularExpression time(QStringLiteral("^([01]?[0-9]|2[0-3]):([0-5][0-9])$"));
+    const QRegularExpressionMatch m = time.match(text.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    return m.captured(1).toInt() * 60 + m.captured(2).toInt();
+}
+
 } // namespace
 
 frmMain::frmMain(QWidget *parent)
-    : FormWindow(twips::size(7260, 5040), parent)
+    : FormWindow(twips::size(7260, BirthTop + BirthHeight), parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral(STARKINDLE_CAPTION));
@@ -134,10 +154,43 @@ frmMain::frmMain(QWidget *parent)
                            look::font(8.25, look::Bold));
     setDefaultAndCancel(cmdExit);
 
+    // Both optional: without them the answer is the date's, as it always was.
+    QWidget *birth = look::panel(client(), twips::rect(0, BirthTop, 7260, BirthHeight));
+    birth->setObjectName(QStringLiteral("fraBirth"));
+    QLabel *lblBirthTime = look::label(birth, "lblBirthTime", tr("&Time of Birth"), twips::rect(840, 150, 1440, 195),
+                                       caption, look::Caption);
+    txtBirthTime = new QLineEdit(birth);
+    look::styleInput(txtBirthTime, "txtBirthTime", tr("Time of birth"), twips::rect(2280, 90, 900, 315),
+                     look::font(8.25, look::Bold), look::Caption);
+    txtBirthTime->setPlaceholderText(tr("unknown"));
+    txtBirthTime->setAccessibleDescription(tr("Hours and minutes, such as 14:30; leave it empty if unknown"));
+    txtBirthTime->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,2}(:[0-9]{0,2})?")), txtBirthTime));
+    look::label(birth, "lblOptional", tr("(optional)"), twips::rect(3300, 150, 2400, 195), look::font(8.25),
+                look::Caption);
+    QLabel *lblBirthPlace = look::label(birth, "lblBirthPlace", tr("&Place of Birth"), twips::rect(840, 555, 1440, 195),
+                                        caption, look::Caption);
+    txtBirthPlace = new QLineEdit(birth);
+    look::styleInput(txtBirthPlace, "txtBirthPlace", tr("Place of birth"), twips::rect(2280, 495, 3735, 315),
+                     look::font(8.25, look::Bold), look::Caption);
+    txtBirthPlace->setPlaceholderText(tr("unknown"));
+    txtBirthPlace->setAccessibleDescription(tr("A town or city, such as London; leave it empty if unknown"));
+    lblBirthTime->setBuddy(txtBirthTime);
+    lblBirthPlace->setBuddy(txtBirthPlace);
+    placeNames = new QStringListModel(this);
+    placeCompleter = new QCompleter(placeNames, this);
+    placeCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+    placeCompleter->setModelSorting(QCompleter::UnsortedModel);
+    placeCompleter->setFilterMode(Qt::MatchStartsWith);
+    txtBirthPlace->setCompleter(placeCompleter);
+    connect(txtBirthPlace, &QLineEdit::textEdited, this, &frmMain::offerPlaces);
+
     setTabOrder(txtName, cboDate);
     setTabOrder(cboDate, cboMonth);
     setTabOrder(cboMonth, cboYear);
-    setTabOrder(cboYear, cmdNext);
+    setTabOrder(cboYear, txtBirthTime);
+    setTabOrder(txtBirthTime, txtBirthPlace);
+    setTabOrder(txtBirthPlace, cmdNext);
     setTabOrder(cmdNext, cmdExit);
     // The links come after the entry and its buttons.
     setTabOrder(cmdExit, Label61);
@@ -255,6 +308,7 @@ void frmMain::filterCommitted(const QString &text)
 
 bool frmMain::ValidateEntry()
 {
+    m_birth.reset();
     if (txtName->text().isEmpty()) {
         // The box runs an event loop of its own: whatever ends this window
         // meanwhile, it is not touched afterwards.
@@ -266,19 +320,61 @@ bool frmMain::ValidateEntry()
     }
     // A day the month lacks, by the Gregorian calendar (1900 and 2100 have
     // no 29 February; 2000 has). February has a message of its own.
-    const int month = cboMonth->currentData().toInt();
-    if (!astro::IsRealDate(cboYear->currentData().toInt(), month, cboDate->currentData().toInt())) {
-        platform::ShowMessage(month == 2 ? tr("Please Enter Correct Date Or Month!")
-                                         : tr("Please Enter Correct Date Or Month !"));
+    astro::Birth birth;
+    birth.year = cboYear->currentData().toInt();
+    birth.month = cboMonth->currentData().toInt();
+    birth.day = cboDate->currentData().toInt();
+    if (!astro::IsRealDate(birth.year, birth.month, birth.day)) {
+        platform::ShowMessage(birth.month == 2 ? tr("Please Enter Correct Date Or Month!")
+                                               : tr("Please Enter Correct Date Or Month !"));
         return false;
     }
+    const QPointer<frmMain> self(this);
+    // The time and place, when given.
+    if (!txtBirthTime->text().trimmed().isEmpty()) {
+        birth.minuteOfDay = minuteOfDay(txtBirthTime->text());
+        if (!birth.minuteOfDay) {
+            platform::ShowMessage(tr("Please enter the time of birth as hours and minutes, such as 14:30, or leave "
+                                     "it empty."));
+            if (self && !isUnloaded())
+                txtBirthTime->setFocus();
+            return false;
+        }
+    }
+    const QString placeName = txtBirthPlace->text().trimmed();
+    if (!placeName.isEmpty()) {
+        const std::optional<places::Place> place = places::FindPlace(placeName);
+        if (!place) {
+            platform::ShowMessage(tr("No place called \"%1\" is known. Please type a town or city, such as London, "
+                                     "or leave it empty.")
+                                      .arg(placeName));
+            if (self && !isUnloaded())
+                txtBirthPlace->setFocus();
+            return false;
+        }
+        birth.reckoning = astro::Reckoning::InZone(place->zone, place->label());
+    } else {
+        birth.reckoning = astro::Reckoning::Computers(platform::LocalTimeZone(), birth.year, birth.month, birth.day);
+        birth.dateOnly = !birth.minuteOfDay;
+    }
+    m_birth = birth;
     return true;
 }
 
 void frmMain::GetPlanetSign()
 {
-    astro::GetPlanetSign(cboYear->currentData().toInt(), cboMonth->currentData().toInt(),
-                         cboDate->currentData().toInt());
+    m_answer = astro::AnswerFor(*m_birth);
+    astro::GetPlanetSign(m_answer);
+}
+
+void frmMain::offerPlaces(const QString &typed)
+{
+    QStringList names;
+    if (typed.trimmed().size() >= 2) {
+        for (const places::Place &place : places::PlacesStartingWith(typed.trimmed(), 12))
+            names << place.label();
+    }
+    placeNames->setStringList(names);
 }
 
 void frmMain::cmdNext_Click()
@@ -286,14 +382,27 @@ void frmMain::cmdNext_Click()
     if (!ValidateEntry())
         return;
     GetPlanetSign();
+    switch (m_answer.refusal) {
+    case astro::Refusal::SkippedTime:
+        platform::ShowMessage(tr("The clocks there skipped %1 on that day, so no one was born at that time. Please "
+                                 "check the time of birth.")
+                                  .arg(txtBirthTime->text().trimmed()));
+        return;
+    case astro::Refusal::SkippedDay:
+        platform::ShowMessage(tr("That day was skipped there: the calendar went from the day before to the day "
+                                 "after. Please check the date and place."));
+        return;
+    case astro::Refusal::OutOfRange:
+        platform::ShowMessage(tr("That moment falls outside %1 to %2 in UT, the years the program answers for.")
+                                  .arg(astro::EarliestYear)
+                                  .arg(astro::LatestYear));
+        return;
+    case astro::Refusal::NotADate:
+    case astro::Refusal::None:
+        break;
+    }
     frmDisplay *display = forms::Display();
-    // SexualitySign() keeps the English name; the window shows the user's.
-    const std::optional<astro::Sign> sign = astro::SignFromName(astro::SexualitySign());
-    if (sign)
-        display->setReading(astro::Reading(*sign));
-    display->setSignName(sign ? astro::SignDisplayName(*sign) : astro::SexualitySign());
-    display->setAnsweredFor(txtName->text(), QDate(cboYear->currentData().toInt(), cboMonth->currentData().toInt(),
-                                                   cboDate->currentData().toInt()));
+    display->showAnswer(txtName->text(), m_answer);
     hide();
     display->show();
     // The exit window is loaded hidden now too, but only once the result is

@@ -3,6 +3,7 @@
 #include "app/forms/frmMain.h"
 #include "astro/ResultNotes.h"
 #include "astro/SignReadings.h"
+#include "support/ListTexts.h"
 #include "support/TestSupport.h"
 
 #include <QAccessible>
@@ -37,6 +38,17 @@ frmDisplay *lookUp(QDate date = QDate(1965, 3, 15))
     if (!QTest::qWaitForWindowExposed(display))
         qFatal("result window not exposed");
     return display;
+}
+
+// The answer for a date alone, in UT.
+astro::Answer answerFor(QDate date)
+{
+    astro::Birth birth;
+    birth.year = date.year();
+    birth.month = date.month();
+    birth.day = date.day();
+    birth.dateOnly = true;
+    return astro::AnswerFor(birth);
 }
 
 } // namespace
@@ -89,7 +101,7 @@ void TestFrmDisplay::layout_data()
     QTest::newRow("cmdExit") << "cmdExit" << QRect(480, 312, 81, 31);
     // The notes, below all of the original window.
     QTest::newRow("fraNotes") << "fraNotes" << QRect(0, 409, 561, 153);
-    QTest::newRow("lblNotes") << "lblNotes" << QRect(12, 24, 537, 121); // 88 above the button
+    QTest::newRow("scrNotes") << "scrNotes" << QRect(12, 24, 537, 121); // 88 above the button
     QTest::newRow("cmdOtherSign") << "cmdOtherSign" << QRect(145, 116, 270, 31);
 }
 
@@ -127,10 +139,12 @@ void TestFrmDisplay::signNameKeepsItsLeftEdge()
     frmDisplay *display = forms::Display();
     auto *sign = Child<QLabel>(display, "lblSexualitySign");
     const int left = sign->x();
-    display->setSignName(QStringLiteral("Sagittarius"));
+    display->showAnswer(QStringLiteral("ANNA"), answerFor(QDate(1965, 1, 1)));
+    QCOMPARE(sign->text(), QStringLiteral("Sagittarius"));
     QCOMPARE(sign->x(), left);
     QVERIFY(sign->width() >= sign->fontMetrics().horizontalAdvance(QStringLiteral("Sagittarius")));
-    display->setSignName(QStringLiteral("Leo"));
+    display->showAnswer(QStringLiteral("ANNA"), answerFor(QDate(1966, 6, 1)));
+    QCOMPARE(sign->text(), QStringLiteral("Leo"));
     QCOMPARE(sign->x(), left);
     QVERIFY(sign->width() < sign->fontMetrics().horizontalAdvance(QStringLiteral("Sagittarius")));
 }
@@ -143,10 +157,13 @@ void TestFrmDisplay::resultFocusAndKeys()
     auto *back = Child<QPushButton>(display, "cmdBack");
     QCOMPARE(display->focusWidget(), exit);
     QCOMPARE(NextTabStop(exit), back);
-    // Then the links: the banner and the promotional label in front.
-    QCOMPARE(NextTabStop(back)->objectName(), QStringLiteral("Label61"));
-    QCOMPARE(NextTabStop(NextTabStop(back))->objectName(), QStringLiteral("lblCobrand"));
-    QCOMPARE(NextTabStop(NextTabStop(NextTabStop(back))), exit);
+    // Then the notes, which scroll by keyboard, and the links: the banner
+    // and the promotional label in front.
+    QWidget *notes = NextTabStop(back);
+    QCOMPARE(notes->objectName(), QStringLiteral("scrNotes"));
+    QCOMPARE(NextTabStop(notes)->objectName(), QStringLiteral("Label61"));
+    QCOMPARE(NextTabStop(NextTabStop(notes))->objectName(), QStringLiteral("lblCobrand"));
+    QCOMPARE(NextTabStop(NextTabStop(NextTabStop(notes))), exit);
 
     // The result can be selected and copied, and a screen reader finds it in
     // the window's description; neither label is a tab stop.
@@ -204,22 +221,24 @@ void TestFrmDisplay::notesCopyAndOtherSign()
     const QTimeZone zone(-10 * 3600);
     const platform::testing::ScopedTimeZone local(zone);
     frmDisplay *display = lookUp(QDate(2001, 4, 30));
-    const astro::ResultNotes notes = astro::NotesFor(QStringLiteral("ANNA"), QDate(2001, 4, 30), zone);
+    astro::Birth birth{2001, 4, 30, std::nullopt, astro::Reckoning::Computers(zone, 2001, 4, 30), true};
+    const astro::ResultNotes notes = astro::NotesFor(QStringLiteral("ANNA"), astro::AnswerFor(birth));
     auto *sign = Child<QLabel>(display, "lblSexualitySign");
     auto *reading = Child<QLabel>(display, "lblSignDesc");
 
     // Shown whole, heard before the reading, copied with the rest by key
     // and by the right button's menu.
     auto *shown = Child<QLabel>(display, "lblNotes");
-    QCOMPARE(shown->text(), (QStringList(notes.answeredFor) + notes.lines).join(u'\n'));
+    QCOMPARE(shown->text(), (QStringList(notes.answeredFor) + notes.linesWith(0)).join(u'\n'));
     QVERIFY(shown->fontMetrics().boundingRect(shown->rect(), Qt::TextWordWrap, shown->text()).height()
             <= shown->height());
-    QVERIFY(shown->geometry().bottom() < Child<QPushButton>(display, "cmdOtherSign")->y());
+    QVERIFY(shown->parentWidget()->parentWidget()->geometry().bottom()
+            < Child<QPushButton>(display, "cmdOtherSign")->y());
     QCOMPARE(QAccessible::queryAccessibleInterface(display)->text(QAccessible::Description),
              QStringLiteral("Eros in your Chart is Placed in Taurus. %1 %2")
                  .arg(QString(shown->text()).replace(u'\n', u' '), reading->text()));
     const QString copied = QStringLiteral("%1\nEros in your Chart is Placed in Taurus\n%2\n\n%3\n")
-                               .arg(notes.answeredFor, notes.lines.join(u'\n'), reading->text());
+                               .arg(notes.answeredFor, notes.linesWith(0).join(u'\n'), reading->text());
     QTest::keySequence(display, QKeySequence::Copy);
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     QGuiApplication::clipboard()->clear();
@@ -228,12 +247,18 @@ void TestFrmDisplay::notesCopyAndOtherSign()
     QTest::keyClick(Child<QMenu>(display, "mnuResult"), Qt::Key_C); // its one item, &Copy
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
 
-    // The other sign's reading one key away, and back.
+    // The other sign's reading one key away, and back: the headline, the
+    // reading and the notes' first line, which says whose it is, go
+    // together, in the window and in the copy.
     for (const QString next : {"Gemini", "Taurus"}) {
         QCOMPARE(Child<QPushButton>(display, "cmdOtherSign")->text(), QStringLiteral("&Show the reading for ") + next);
         QTest::keyClick(display, Qt::Key_S, Qt::AltModifier);
         QCOMPARE(sign->text(), next);
-        QCOMPARE(reading->text(), astro::ReadingFor(next).value());
+        QCOMPARE(reading->text(), listtexts::ReadingFor(next).value());
+        const QString whose = shown->text().section(u'\n', 1, 1);
+        QVERIFY2(whose.startsWith(QStringLiteral("The reading below is for ") + next + u':'), qPrintable(whose));
+        QTest::keySequence(display, QKeySequence::Copy);
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Placed in ") + next + u'\n' + whose));
     }
 }
 

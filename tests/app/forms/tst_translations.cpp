@@ -3,6 +3,7 @@
 #include "app/forms/frmDisplay.h"
 #include "app/forms/frmMain.h"
 #include "app/forms/frmNagScreen2.h"
+#include "astro/Answer.h"
 #include "astro/Calendar.h"
 #include "astro/SignReadings.h"
 #include "astro/modPlanetSign.h"
@@ -16,11 +17,44 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleOption>
 #include <QToolButton>
 #include <QXmlStreamReader>
 
 namespace {
+
+// Births whose notes are the longest the result window shows: a table's
+// change day with the sky's own hour and a disagreeing sky, a day with a
+// change read at the far side of the world, a place's day with both signs.
+QList<astro::Birth> longNotes()
+{
+    const auto at = [](int y, int m, int d, std::optional<int> minute, astro::Reckoning r, bool dateOnly) {
+        return astro::Birth{y, m, d, minute, std::move(r), dateOnly};
+    };
+    const astro::Reckoning kiritimati = astro::Reckoning::InZone(*places::Zone::Find(u"Pacific/Kiritimati"),
+                                                                 QStringLiteral("Kiritimati, KI"));
+    return {at(1965, 5, 4, std::nullopt, astro::Reckoning::FixedOffset(14 * 3600), true),
+            at(2001, 4, 30, std::nullopt, astro::Reckoning::FixedOffset(-10 * 3600), true),
+            at(2035, 2, 24, std::nullopt, kiritimati, false),
+            at(2035, 2, 24, 100, kiritimati, false)};
+}
+
+// Whether the whole of the notes can be read: the label as tall as its
+// wrapped text needs, and the panel scrolling to its end.
+QString notesHidden(QWidget *display)
+{
+    auto *notes = Child<QLabel>(display, "lblNotes");
+    auto *panel = Child<QScrollArea>(display, "scrNotes");
+    const int needed = notes->heightForWidth(notes->width());
+    if (notes->height() < needed || notes->width() > panel->viewport()->width())
+        return QStringLiteral("the notes need %1 px, have %2").arg(needed).arg(notes->height());
+    if (panel->verticalScrollBar()->maximum() < notes->height() - panel->viewport()->height())
+        return QStringLiteral("the notes scroll %1 px of %2").arg(panel->verticalScrollBar()->maximum())
+            .arg(notes->height() - panel->viewport()->height());
+    return {};
+}
 
 // Every text of a window, its controls and menus, in the controls' order.
 QStringList textsOf(QWidget *window)
@@ -72,7 +106,11 @@ QMap<QString, int> overflows(QWidget *window)
         QRect need = w->fontMetrics().boundingRect(room, flags, text);
         if (need.height() <= w->fontMetrics().height()) // one line: its advance, as it is laid out
             need.setWidth(w->fontMetrics().horizontalAdvance(QString(text).remove(u'&')));
-        texts[w] = {room.translated(w->pos()) & w->parentWidget()->rect(), need.translated(w->pos())};
+        // What scrolls is judged by notesHidden instead: it may be taller
+        // than what shows it.
+        const bool scrolls = qobject_cast<QAbstractScrollArea *>(w->parentWidget()->parentWidget());
+        texts[w] = {room.translated(w->pos()) & (scrolls ? QRect(room.translated(w->pos())) : w->parentWidget()->rect()),
+                    need.translated(w->pos())};
     }
     for (auto [w, rects] : texts.asKeyValueRange()) {
         const auto [room, need] = rects;
@@ -174,10 +212,23 @@ private Q_SLOTS:
         for (qsizetype i = 0; i < texts[0].size(); ++i)
             if (texts[1][i] == texts[0][i] && texts[0][i].contains(u' ') && texts[0][i] != STARKINDLE_CAPTION)
                 misfits << QStringLiteral("not translated: ") + texts[0][i];
-        for (astro::Sign sign : astro::AllSigns) {
-            forms::Display()->setSignName(astro::SignDisplayName(sign));
-            forms::Display()->setReading(astro::Reading(sign));
-            check(forms::Display());
+        // Each sign's name and reading in the result, from the first day of
+        // 2001 on that has it.
+        QList<astro::Sign> left(astro::AllSigns.begin(), astro::AllSigns.end());
+        for (qint64 day = astro::DaysFromCivil(2001, 1, 1); !left.isEmpty(); ++day) {
+            const astro::CivilDate d = astro::CivilFromDays(day);
+            const astro::Answer answer = astro::AnswerFor({d.year, d.month, d.day, std::nullopt, {}, true});
+            if (left.removeOne(*answer.sign)) {
+                forms::Display()->showAnswer(QStringLiteral("ANNA"), answer);
+                check(forms::Display());
+            }
+        }
+        for (const astro::Birth &birth : longNotes()) {
+            forms::Display()->showAnswer(QStringLiteral("MAXIMILIANA"), astro::AnswerFor(birth));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            const QString hidden = notesHidden(forms::Display());
+            if (!hidden.isEmpty())
+                misfits << hidden;
         }
         for (int text = 0; text < 4; ++text) {
             Child<QLabel>(forms::ExitWindow(), "Label2")->setText(frmNagScreen2::SupportText(text));
