@@ -75,6 +75,8 @@ private Q_SLOTS:
     void pasteAndAltKeysAddNothing();
     void validation_data();
     void validation();
+    void birthTimeAndPlace_data();
+    void birthTimeAndPlace();
     void emptyNameMovesFocusToName();
     void menuFindRunsTheSameCommand();
     void keysToAHiddenWindowAreDropped_data();
@@ -95,7 +97,8 @@ void TestFrmMain::freshWindow()
 {
     frmMain *main = showMain();
     QCOMPARE(main->windowTitle(), QStringLiteral(STARKINDLE_CAPTION));
-    QCOMPARE(main->centralWidget()->size(), QSize(484, 336));
+    // The original 484 x 336, and the time and place of birth below them.
+    QCOMPARE(main->centralWidget()->size(), QSize(484, 400));
     QVERIFY(main->minimumSize() == main->maximumSize());
     QVERIFY(!(main->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 
@@ -133,7 +136,7 @@ void TestFrmMain::freshWindow()
     // Focus order: name, day, month, year, find, exit, then the banner and
     // the promotional label in front (the one behind is no stop), round again.
     const QStringList order = {QStringLiteral("cboDate"), QStringLiteral("cboMonth"), QStringLiteral("cboYear"),
-                               QStringLiteral("cmdNext"), QStringLiteral("cmdExit"), QStringLiteral("Label61"),
+                               QStringLiteral("txtBirthTime"), QStringLiteral("txtBirthPlace"), QStringLiteral("cmdNext"), QStringLiteral("cmdExit"), QStringLiteral("Label61"),
                                QStringLiteral("lblCobrand"), QStringLiteral("txtName")};
     QWidget *w = name;
     for (const QString &next : order) {
@@ -323,6 +326,64 @@ void TestFrmMain::validation()
     // The entry itself is never touched by the check.
     QCOMPARE(Child<QLineEdit>(main, "txtName")->text(), name);
     QCOMPARE(Child<QComboBox>(main, "cboDate")->currentText(), QString::number(day));
+}
+
+void TestFrmMain::birthTimeAndPlace_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("message"); // the box's first words; empty: the result comes
+    QTest::addColumn<QString>("focus"); // after a box
+    QTest::addColumn<QString>("headline");
+    QTest::addColumn<QString>("note"); // a line of the notes
+
+    QTest::newRow("a time without a place: the computer's zone stands in")
+        << "2035-02-23" << "11:30" << "" << "" << "" << "Scorpio"
+        << "No birthplace was given: this computer's time zone stands in for it.";
+    QTest::newRow("double summer time in London")
+        << "1944-06-06" << "10:00" << "london" << "" << "" << "Aries"
+        << "You were born at 10:00 on 6 June 1944 local time (Europe/London, BDST, UTC+02:00), which was 08:00 UT "
+           "on 6 June 1944.";
+    QTest::newRow("a time not written as hours and minutes")
+        << "2035-02-23" << "7:5" << "" << "Please enter the time of birth" << "txtBirthTime" << "" << "";
+    QTest::newRow("a place no one knows")
+        << "2035-02-23" << "" << "Atlantis" << "No place called \"Atlantis\" is known." << "txtBirthPlace" << "" << "";
+    QTest::newRow("an hour the clocks skipped")
+        << "2021-03-28" << "01:30" << "London" << "The clocks there skipped 01:30" << "cmdNext" << "" << "";
+}
+
+void TestFrmMain::birthTimeAndPlace()
+{
+    QFETCH(QString, date);
+    QFETCH(QString, time);
+    QFETCH(QString, place);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    QFETCH(QString, headline);
+    QFETCH(QString, note);
+
+    MessageRecorder boxes;
+    const platform::testing::ScopedTimeZone utc(QTimeZone::utc());
+    frmMain *main = showMain();
+    const QDate d = QDate::fromString(date, Qt::ISODate);
+    enter(main, QStringLiteral("ANNA"), d.day(), QLocale::c().monthName(d.month()), d.year());
+    Child<QLineEdit>(main, "txtBirthTime")->setText(time);
+    Child<QLineEdit>(main, "txtBirthPlace")->setText(place);
+    auto *find = Child<QPushButton>(main, "cmdNext");
+    find->setFocus();
+    find->click();
+    if (!message.isEmpty()) {
+        QCOMPARE(boxes.texts().size(), 1);
+        QVERIFY2(boxes.texts().first().startsWith(message), qPrintable(boxes.texts().first()));
+        QVERIFY(!IsLoaded("frmDisplay"));
+        QCOMPARE(main->focusWidget()->objectName(), focus);
+        return;
+    }
+    QVERIFY(boxes.shown().isEmpty());
+    QCOMPARE(Child<QLabel>(forms::Display(), "lblSexualitySign")->text(), headline);
+    QVERIFY2(Child<QLabel>(forms::Display(), "lblNotes")->text().split(u'\n').contains(note),
+             qPrintable(Child<QLabel>(forms::Display(), "lblNotes")->text()));
 }
 
 void TestFrmMain::emptyNameMovesFocusToName()
