@@ -1,18 +1,17 @@
 #include "app/CommandLine.h"
 
 #include "Config.h"
+#include "astro/Answer.h"
 #include "astro/DateTime.h"
-#include "astro/Ephemeris.h"
-#include "astro/modPlanetSign.h"
 #include "i18n/Translations.h"
+#include "places/Places.h"
 #include "platform/Clock.h"
 
-#include <QCoreApplication>
-#include <QDate>
 #include <QString>
-#include <QTime>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -49,7 +48,7 @@ int writeError(int error)
 QString usage()
 {
     return tr("Usage: starkindle [OPTION]...\n"
-              "  or:  starkindle --sign DATE[THH:MM[Z|+HH:MM|-HH:MM]]...\n"
+              "  or:  starkindle --sign [--zone ZONE | --place NAME] DATE[THH:MM[OFFSET]]...\n"
               "Tells the zodiac sign in which the asteroid Eros stood on a birthday\n"
               "between %1 and %2, with a reading for that sign.\n"
               "For %3 to %4 the sign comes from the program's original table; for\n"
@@ -57,17 +56,27 @@ QString usage()
               "at 12:00 UT of the date.\n"
               "\n"
               "Options:\n"
-              "  -h, --help        show this help and exit\n"
-              "      --version     show the version and exit\n"
-              "      --sign DATE...  print 'DATE SIGN' for each date (YYYY-MM-DD,\n"
-              "                    %1-01-01 to %2-12-31) and exit, no display needed.\n"
-              "                    With a time (THH:MM, then Z for UT, a UTC offset,\n"
-              "                    or nothing for the time zone of TZ or the system's)\n"
-              "                    the sign at that moment; %3 to %4 still answer by\n"
-              "                    the date as written. '-' reads dates from standard\n"
-              "                    input, one a line. A date refused is named on\n"
-              "                    standard error, the others answered, and the exit\n"
-              "                    status is 2.\n"
+              "  -h, --help         show this help and exit\n"
+              "      --version      show the version and exit\n"
+              "      --sign DATE... print 'DATE SIGN' for each date (YYYY-MM-DD, from\n"
+              "                     %1-01-01 to %2-12-31) and exit, no display needed.\n"
+              "                     With a time (THH:MM, then Z for UT, an OFFSET +HH:MM\n"
+              "                     or -HH:MM, or nothing for local time) the sign at\n"
+              "                     that moment; %3 to %4 still answer by the date as\n"
+              "                     written. '-' reads dates from standard input, one a\n"
+              "                     line. A date refused is named on standard error,\n"
+              "                     the others answered, and the exit status is 2.\n"
+              "      --zone ZONE    read local times and days in the IANA time zone\n"
+              "                     ZONE (such as Europe/London), with its history\n"
+              "      --place NAME   read them where NAME is (its most populous place;\n"
+              "                     'NAME, CC' for one country) and name it after each\n"
+              "                     answer\n"
+              "  --                 end the options: all that follows is dates\n"
+              "\n"
+              "Local time is that of TZ, else the system's. A TZ that names no time\n"
+              "zone (such as TZ=Foo/Bar) is refused for times without an offset, not\n"
+              "taken as UT. Under --zone or --place a date alone answers the whole\n"
+              "local day: its sign, or both signs and the local time of the change.\n"
               "\n"
               "Qt's own options are accepted too, among them -platform NAME,\n"
               "-display DISPLAY, -style STYLE and -reverse.\n"
@@ -76,6 +85,13 @@ QString usage()
         .arg(astro::LatestYear)
         .arg(astro::FirstYear)
         .arg(astro::LastYear);
+}
+
+// One line for a mistake in the options, and where to read about them.
+int usageError(const QString &message)
+{
+    print(stderr, message + tr("Try 'starkindle --help' for more information.\n"));
+    return 2;
 }
 
 // The options QApplication takes itself (with one or two dashes), and whether
@@ -112,85 +128,159 @@ int qtOptionLength(std::string_view arg, bool valueFollows)
     return 0;
 }
 
-// The sign for one argument of --sign, or why it has none.
-struct Answer {
-    std::optional<astro::Sign> sign;
+// Where --sign reads local times and days: --zone, --place, or the
+// computer's zone.
+struct Where {
+    astro::Reckoning reckoning;
+    bool given = false; // --zone or --place: a date alone is a local day
+    QString refusal; // TZ names no zone: local times cannot be read
+};
+
+// The computer's clock for --sign: TZ when it is set (a zone tzdata names,
+// else a POSIX rule the C library reads), else the system's zone.
+Where computersClock()
+{
+    Where where;
+    QByteArray tz = qgetenv("TZ");
+    if (tz.startsWith(':'))
+        tz.remove(0, 1);
+    if (tz.isEmpty()) {
+        where.reckoning = astro::Reckoning::Computers(platform::LocalTimeZone());
+    } else if (const std::optional<places::Zone> zone = places::Zone::Find(QString::fromLocal8Bit(tz))) {
+        where.reckoning = astro::Reckoning::InZone(*zone);
+    } else if (std::any_of(tz.begin(), tz.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        where.reckoning.clock = platform::LocalUtcOffsetAt;
+    } else {
+        // The C library would take it as UT without a word.
+        where.refusal = tr("starkindle: TZ='%1' names no time zone: use --zone AREA/CITY, or give the time's UTC"
+                           " offset\n")
+                            .arg(QString::fromLocal8Bit(tz));
+    }
+    where.reckoning.computers = true;
+    return where;
+}
+
+// "HH:MM" of a UT second in a zone.
+QString localTime(const astro::Reckoning &reckoning, qint64 utcSecond)
+{
+    const qint64 local = utcSecond + reckoning.offsetAt(utcSecond).seconds;
+    const qint64 ofDay = (local % 86400 + 86400) % 86400;
+    return QStringLiteral("%1:%2").arg(ofDay / 3600, 2, 10, QChar(u'0')).arg(ofDay / 60 % 60, 2, 10, QChar(u'0'));
+}
+
+// The line for one argument of --sign (without the argument), or why it has
+// none.
+struct Reply {
+    std::string line;
     QString refusal;
 };
 
-Answer answer(std::string_view argument)
+Reply reply(std::string_view argument, const Where &where)
 {
     const QString shown = QString::fromLocal8Bit(argument.data(), qsizetype(argument.size()));
     const QString earliest = QString::number(astro::EarliestYear), latest = QString::number(astro::LatestYear);
     const std::optional<astro::DateTime> dt = astro::ParseDateTime(shown);
-    if (!dt || dt->year < astro::EarliestYear || dt->year > astro::LatestYear)
-        return {std::nullopt, tr("starkindle: '%1' is not a date from %2-01-01 to %3-12-31"
-                                 " (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)\n")
-                                  .arg(shown, earliest, latest)};
-    const bool table = dt->year >= astro::FirstYear && dt->year <= astro::LastYear;
-    if (!dt->minuteOfDay || table)
-        return {astro::LookupSign(dt->year, dt->month, dt->day), {}};
-    // Seconds, as a local time zone's offset may have them (before 1912 most
-    // were the local mean time of a city).
-    const qint64 written = astro::WrittenMinute(*dt) * 60;
-    std::vector<qint64> moments;
+    if (!dt || !astro::IsAnsweredYear(dt->year))
+        return {{}, tr("starkindle: '%1' is not a date from %2-01-01 to %3-12-31"
+                       " (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)\n")
+                        .arg(shown, earliest, latest)};
+    astro::Birth birth;
+    birth.year = dt->year;
+    birth.month = dt->month;
+    birth.day = dt->day;
+    birth.minuteOfDay = dt->minuteOfDay;
     if (dt->offsetMinutes) {
-        moments.push_back(written - *dt->offsetMinutes * 60);
-    } else {
-        const QTime time(*dt->minuteOfDay / 60, *dt->minuteOfDay % 60);
-        for (const int offset : platform::LocalUtcOffsets(QDate(dt->year, dt->month, dt->day), time))
-            moments.push_back(written - offset);
+        birth.reckoning = astro::Reckoning::FixedOffset(*dt->offsetMinutes * 60);
+    } else if (dt->minuteOfDay || where.given) {
+        if (!where.refusal.isEmpty())
+            return {{}, where.refusal};
+        birth.reckoning = where.reckoning;
     }
-    if (moments.empty())
-        return {std::nullopt, tr("starkindle: '%1' is a local time the clocks skip in this time zone\n").arg(shown)};
-    std::optional<astro::Sign> sign;
-    for (qint64 moment : moments) {
-        const qint64 minute = moment / 60 - (moment % 60 < 0 ? 1 : 0);
-        const std::optional<astro::Sign> at = astro::EphemerisSignAt(minute);
-        if (!at)
-            return {std::nullopt, tr("starkindle: '%1' is not a moment from %2-01-01T00:00Z to %3-12-31T23:59Z\n")
-                                      .arg(shown, earliest, latest)};
-        if (sign && *sign != *at)
-            return {std::nullopt, tr("starkindle: '%1' happens twice in this time zone, in two signs:"
-                                     " add its UTC offset (+HH:MM or -HH:MM)\n")
-                                      .arg(shown)};
-        sign = at;
+    // A date alone, without --zone or --place: the day's sign, as always.
+    birth.dateOnly = !dt->minuteOfDay && !where.given;
+    const astro::Answer answer = astro::AnswerFor(birth);
+    switch (answer.refusal) {
+    case astro::Refusal::None:
+        break;
+    case astro::Refusal::NotADate:
+        return {{}, tr("starkindle: '%1' is not a date from %2-01-01 to %3-12-31"
+                       " (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)\n")
+                        .arg(shown, earliest, latest)};
+    case astro::Refusal::SkippedTime:
+        return {{}, tr("starkindle: '%1' is a local time the clocks skip in this time zone\n").arg(shown)};
+    case astro::Refusal::SkippedDay:
+        return {{}, tr("starkindle: '%1' is a day this time zone skipped\n").arg(shown)};
+    case astro::Refusal::OutOfRange:
+        return {{}, tr("starkindle: '%1' is not a moment from %2-01-01T00:00Z to %3-12-31T23:59Z\n")
+                        .arg(shown, earliest, latest)};
     }
-    return {sign, {}};
+    if (answer.laterSign && answer.moments.size() > 1)
+        return {{}, tr("starkindle: '%1' happens twice in this time zone, in two signs:"
+                       " add its UTC offset (+HH:MM or -HH:MM)\n")
+                        .arg(shown)};
+    // English and the same in every locale: the sign's name, and on a local
+    // day with a change the second sign and the local time it began.
+    std::string line(astro::SignName(*answer.sign).toLatin1().constData());
+    if (answer.laterSign) {
+        line += ' ';
+        line += astro::SignName(*answer.laterSign).toLatin1().constData();
+        line += ' ';
+        line += localTime(birth.reckoning, answer.crossings.front().utcMinute * 60).toLatin1().constData();
+    }
+    if (!where.reckoning.place.isEmpty() && where.given) {
+        line += " (";
+        line += where.reckoning.place.toUtf8().constData();
+        line += ')';
+    }
+    return {line, {}};
+}
+
+// Strips the blanks around a line read from standard input.
+std::string_view trimmed(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 // --sign DATE...: each date answered in turn, one line each, the argument
-// exactly as given and its sign; each one refused named on standard error.
-// "-" reads the dates from standard input, one a line.
-int printSigns(int count, const char *const *arguments)
+// exactly as given and its answer; each one refused named on standard
+// error. "-" reads the dates from standard input, one a line.
+int printSigns(const std::vector<std::string_view> &dates, const Where &where)
 {
-    if (count == 0) {
+    if (dates.empty()) {
         print(stderr, tr("starkindle: option '--sign' needs at least one date\n"));
         return 2;
     }
+#if defined(SIGPIPE)
+    // A reader that has gone away ends the output quietly, as it does for
+    // the tools of the system.
+    std::signal(SIGPIPE, SIG_DFL);
+#endif
     bool refused = false;
     int writeFailure = 0;
     std::string line;
     // Once standard output has failed (writeFailure), nothing more is answered.
     const auto handle = [&](std::string_view argument) {
-        const Answer a = answer(argument);
-        if (!a.sign) {
+        const Reply r = reply(argument, where);
+        if (r.line.empty()) {
             refused = true;
-            print(stderr, a.refusal);
+            print(stderr, r.refusal);
             return;
         }
-        // English and the same in every locale: the bytes given and the
-        // sign's name.
         line.assign(argument);
         line += ' ';
-        line += astro::SignName(*a.sign).toLatin1().constData();
+        line += r.line;
         line += '\n';
         if (std::fwrite(line.data(), 1, line.size(), stdout) != line.size())
             writeFailure = errno;
     };
-    for (int i = 0; i < count && !writeFailure; ++i) {
-        if (std::string_view(arguments[i]) != "-") {
-            handle(arguments[i]);
+    for (std::size_t i = 0; i < dates.size() && !writeFailure; ++i) {
+        if (dates[i] != "-") {
+            handle(dates[i]);
             continue;
         }
         std::string read;
@@ -199,12 +289,9 @@ int printSigns(int count, const char *const *arguments)
                 read += char(c);
                 continue;
             }
-            if (c == '\n' || !read.empty()) {
-                // A line ended by CR LF is the line without them.
-                if (c == '\n' && !read.empty() && read.back() == '\r')
-                    read.pop_back();
-                handle(read);
-            }
+            // Blank lines are no dates.
+            if (const std::string_view date = trimmed(read); !date.empty())
+                handle(date);
             read.clear();
             if (c == EOF)
                 break;
@@ -217,41 +304,108 @@ int printSigns(int count, const char *const *arguments)
     }
     if (!writeFailure && std::fflush(stdout) != 0)
         writeFailure = errno;
+    if (writeFailure == EPIPE)
+        return 1;
     if (writeFailure)
         return writeError(writeFailure);
     return refused ? 2 : 0;
+}
+
+// An option's value: "--zone=X", or "--zone X" taking the next argument.
+std::optional<std::string_view> optionValue(std::string_view arg, std::string_view name, int &i, int argc,
+                                            const char *const *argv, bool &missing)
+{
+    if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=')
+        return arg.substr(name.size() + 1);
+    if (arg != name)
+        return std::nullopt;
+    if (i + 1 >= argc) {
+        missing = true;
+        return std::string_view();
+    }
+    return std::string_view(argv[++i]);
 }
 
 } // namespace
 
 std::optional<int> Handle(int argc, const char *const *argv)
 {
+    bool sign = false, endOfOptions = false;
+    std::vector<std::string_view> dates;
+    std::optional<std::string_view> zoneName, placeName;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--sign")
-            return printSigns(argc - i - 1, argv + i + 1);
+        if (endOfOptions || !arg.starts_with('-') || arg == "-") {
+            if (!sign)
+                return usageError(tr("starkindle: unexpected argument '%1'\n").arg(QString::fromLocal8Bit(argv[i])));
+            dates.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            endOfOptions = true;
+            continue;
+        }
         if (arg == "--help" || arg == "-h")
             return print(stdout, usage()) ? 0 : writeError(errno);
         if (arg == "--version")
             return print(stdout, QStringLiteral("starkindle %1\n").arg(QLatin1String(STARKINDLE_VERSION))) ? 0
                                                                                                           : writeError(errno);
+        // "--sign DATE...": the dates are read as the arguments they are.
+        if (arg == "--sign" || arg.starts_with("--sign=")) {
+            sign = true;
+            if (arg != "--sign")
+                dates.push_back(arg.substr(7));
+            continue;
+        }
+        bool missing = false;
+        std::optional<std::string_view> value;
+        if ((value = optionValue(arg, "--zone", i, argc, argv, missing)))
+            zoneName = value;
+        else if ((value = optionValue(arg, "--place", i, argc, argv, missing)))
+            placeName = value;
+        if (missing)
+            return usageError(tr("starkindle: option '%1' needs a value\n").arg(QString::fromLocal8Bit(argv[i])));
+        if (value)
+            continue;
         const int used = qtOptionLength(arg, i + 1 < argc);
         if (used > 0) {
             i += used - 1;
             continue;
         }
         const QString shown = QString::fromLocal8Bit(argv[i]);
-        QString error;
-        if (used < 0)
-            error = tr("starkindle: option '%1' needs a value\n").arg(shown);
-        else if (arg.starts_with('-') && arg != "-")
-            error = tr("starkindle: unrecognized option '%1'\n").arg(shown);
-        else
-            error = tr("starkindle: unexpected argument '%1'\n").arg(shown);
-        print(stderr, error + usage());
-        return 2;
+        return usageError(used < 0 ? tr("starkindle: option '%1' needs a value\n").arg(shown)
+                                   : tr("starkindle: unrecognized option '%1'\n").arg(shown));
     }
-    return std::nullopt;
+    if (!sign) {
+        if (zoneName || placeName)
+            return usageError(tr("starkindle: options '--zone' and '--place' go with '--sign'\n"));
+        return std::nullopt;
+    }
+    if (zoneName && placeName)
+        return usageError(tr("starkindle: give '--zone' or '--place', not both\n"));
+    Where where;
+    if (zoneName) {
+        const QString name = QString::fromLocal8Bit(zoneName->data(), qsizetype(zoneName->size()));
+        const std::optional<places::Zone> zone = places::Zone::Find(name);
+        if (!zone) {
+            print(stderr, tr("starkindle: '%1' is not a time zone (AREA/CITY, such as Europe/London)\n").arg(name));
+            return 2;
+        }
+        where.reckoning = astro::Reckoning::InZone(*zone);
+        where.given = true;
+    } else if (placeName) {
+        const QString name = QString::fromLocal8Bit(placeName->data(), qsizetype(placeName->size()));
+        const std::optional<places::Place> place = places::FindPlace(name);
+        if (!place) {
+            print(stderr, tr("starkindle: no place called '%1' is known\n").arg(name));
+            return 2;
+        }
+        where.reckoning = astro::Reckoning::InZone(place->zone, place->label());
+        where.given = true;
+    } else {
+        where = computersClock();
+    }
+    return printSigns(dates, where);
 }
 
 } // namespace commandline

@@ -62,13 +62,15 @@ void findChangesAround(Answer &answer, qint64 second)
 
 } // namespace
 
-Reckoning Reckoning::Computers(const QTimeZone &zone, int year, int month, int day)
+Reckoning Reckoning::Computers(const QTimeZone &zone)
 {
     Reckoning r;
     if (const std::optional<places::Zone> known = places::Zone::Find(QString::fromUtf8(zone.id())))
         r.zone = known;
     else
-        r.offsetSeconds = zone.offsetFromUtc(QDateTime(QDate(year, month, day), QTime(12, 0), QTimeZone::utc()));
+        r.clock = [zone](qint64 utcSecond) {
+            return zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utcSecond, QTimeZone::utc()));
+        };
     r.computers = true;
     return r;
 }
@@ -77,16 +79,27 @@ places::Offset Reckoning::offsetAt(qint64 utcSecond) const
 {
     if (zone)
         return zone->offsetAt(utcSecond);
-    places::Offset fixed;
-    fixed.seconds = offsetSeconds;
-    return fixed;
+    places::Offset offset;
+    offset.seconds = clock ? clock(utcSecond) : offsetSeconds;
+    return offset;
 }
 
 std::vector<qint64> Reckoning::utcFor(qint64 localSecond) const
 {
     if (zone)
         return zone->utcFor(localSecond);
-    return {localSecond - offsetSeconds};
+    if (!clock)
+        return {localSecond - offsetSeconds};
+    // The offsets in force a day either side (offsets change at most once
+    // in two days), each kept when the moment it gives shows it itself.
+    std::vector<qint64> moments;
+    for (const qint64 shift : {-SecondsPerDay, SecondsPerDay}) {
+        const qint64 moment = localSecond - clock(localSecond + shift);
+        if (clock(moment) == localSecond - moment && std::find(moments.begin(), moments.end(), moment) == moments.end())
+            moments.push_back(moment);
+    }
+    std::sort(moments.begin(), moments.end());
+    return moments;
 }
 
 qint64 WrittenSecond(int year, int month, int day, int minuteOfDay)

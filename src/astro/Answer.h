@@ -9,6 +9,7 @@
 #include <QTimeZone>
 #include <QtGlobal>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -19,21 +20,23 @@ namespace astro {
 
 // How a birth's wall-clock time is turned into UT.
 struct Reckoning {
-    // An IANA zone with its history; when there is none, the fixed offset.
+    // An IANA zone with its history; else a clock that gives the offset at a
+    // UT second (a zone tzdata lacks, a TZ rule); else the fixed offset.
     std::optional<places::Zone> zone;
-    int offsetSeconds = 0; // east of UT; 0 with no zone is UT itself
+    std::function<int(qint64)> clock;
+    int offsetSeconds = 0; // east of UT; 0 with neither is UT itself
     // The birthplace that chose the zone ("London, GB"); empty otherwise.
     QString place;
     // The computer's own zone, standing in for a birthplace not given.
     bool computers = false;
 
     static Reckoning Ut() { return {}; }
-    static Reckoning FixedOffset(int seconds) { return {std::nullopt, seconds, {}, false}; }
-    static Reckoning InZone(places::Zone zone, QString place = {}) { return {zone, 0, std::move(place), false}; }
-    // The computer's zone (TZ, else the system's): its history from the
-    // compiled-in data when tzdata knows it, so every system answers alike;
-    // else its offset on that date.
-    static Reckoning Computers(const QTimeZone &zone, int year, int month, int day);
+    static Reckoning FixedOffset(int seconds) { return {std::nullopt, {}, seconds, {}, false}; }
+    static Reckoning InZone(places::Zone zone, QString place = {}) { return {zone, {}, 0, std::move(place), false}; }
+    // The computer's zone: its history from the compiled-in data when
+    // tzdata knows it, so every system answers alike; else the system's own
+    // offsets.
+    static Reckoning Computers(const QTimeZone &zone);
 
     // The offset in force at a UT second.
     places::Offset offsetAt(qint64 utcSecond) const;

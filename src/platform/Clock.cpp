@@ -4,7 +4,6 @@
 #include <QTimeZone>
 #include <QTime>
 
-#include <algorithm>
 #include <ctime>
 
 #include <functional>
@@ -44,8 +43,7 @@ std::mt19937 &generator()
 }
 
 // The local time zone's offset at a moment, in seconds east of UTC. The C
-// library's answer where it gives it, at a third of Qt's cost (--sign with
-// thousands of local times).
+// library's answer where it gives it, at a third of Qt's cost.
 int localOffset(qint64 utc)
 {
 #if defined(Q_OS_UNIX)
@@ -69,24 +67,9 @@ QTimeZone LocalTimeZone()
     return detail::TimeZoneSlot() ? detail::TimeZoneSlot()() : QTimeZone::systemTimeZone();
 }
 
-std::vector<int> LocalUtcOffsets(QDate date, QTime time)
+int LocalUtcOffsetAt(qint64 utcSecond)
 {
-    // The wall-clock time counted as if it were UTC. The offsets the zone
-    // has a day either side are tried, and each kept when the moment it
-    // gives shows that offset itself. Offsets change at most once in two
-    // days: the same offset both sides is the answer.
-    const qint64 wall = QDateTime(date, time, QTimeZone::utc()).toSecsSinceEpoch();
-    const int before = localOffset(wall - 86400), after = localOffset(wall + 86400);
-    if (before == after)
-        return {before};
-    std::vector<int> offsets;
-    for (const int offset : {before, after}) {
-        if (localOffset(wall - offset) == offset)
-            offsets.push_back(offset);
-    }
-    // A greater offset east is the earlier moment.
-    std::sort(offsets.begin(), offsets.end(), std::greater<>());
-    return offsets;
+    return localOffset(utcSecond);
 }
 
 void Randomize()

@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QTimeZone>
 
-#include <vector>
 
 // The system clock, its time zone and the application's uniform random
 // numbers. Tests pin each (platform/Testing.h).
@@ -15,11 +14,10 @@ QDate Today();
 // The computer's time zone.
 QTimeZone LocalTimeZone();
 
-// The UTC offsets, in seconds east, under which the local time zone (TZ,
-// else the system's) shows that wall-clock time on that date: one as a rule,
-// none in a gap (the clocks skip it), two in a fold (the clocks repeat it),
-// the earlier moment's first.
-std::vector<int> LocalUtcOffsets(QDate date, QTime time);
+// The UTC offset, in seconds east, of the local time zone (TZ, else the
+// system's) at a UT second, as the C library reckons it: it also reads TZ's
+// POSIX rules ("EST5EDT,M3.2.0,M11.1.0").
+int LocalUtcOffsetAt(qint64 utcSecond);
 
 // Seeds the generator from the time of day.
 void Randomize();

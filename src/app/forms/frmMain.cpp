@@ -354,7 +354,7 @@ bool frmMain::ValidateEntry()
         }
         birth.reckoning = astro::Reckoning::InZone(place->zone, place->label());
     } else {
-        birth.reckoning = astro::Reckoning::Computers(platform::LocalTimeZone(), birth.year, birth.month, birth.day);
+        birth.reckoning = astro::Reckoning::Computers(platform::LocalTimeZone());
         birth.dateOnly = !birth.minuteOfDay;
     }
     m_birth = birth;

@@ -221,7 +221,7 @@ void TestFrmDisplay::notesCopyAndOtherSign()
     const QTimeZone zone(-10 * 3600);
     const platform::testing::ScopedTimeZone local(zone);
     frmDisplay *display = lookUp(QDate(2001, 4, 30));
-    astro::Birth birth{2001, 4, 30, std::nullopt, astro::Reckoning::Computers(zone, 2001, 4, 30), true};
+    astro::Birth birth{2001, 4, 30, std::nullopt, astro::Reckoning::Computers(zone), true};
     const astro::ResultNotes notes = astro::NotesFor(QStringLiteral("ANNA"), astro::AnswerFor(birth));
     auto *sign = Child<QLabel>(display, "lblSexualitySign");
     auto *reading = Child<QLabel>(display, "lblSignDesc");
