@@ -1,26 +1,12 @@
 #include "places/Places.h"
 
+#include "places/Data.h"
 #include "places/ZoneIndex.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace places {
-namespace data {
-
-struct PlaceRow {
-    int latitude; // 1e-5 degree
-    int longitude;
-    unsigned int population;
-    unsigned short zone; // index of the compiled-in zones
-    unsigned char country; // index into kCountryCodes, two letters each
-};
-
-#include "PlaceData.inc"
-
-static_assert(std::size(kPlaces) == std::size_t(kPlaceCount));
-
-} // namespace data
 
 namespace {
 
@@ -53,9 +39,9 @@ public:
             const std::size_t length = std::strlen(p);
             const QByteArrayView text(p, qsizetype(length));
             const qsizetype tab = text.indexOf('\t');
-            add(text.left(tab < 0 ? text.size() : tab), place);
+            add(text.first(tab < 0 ? text.size() : tab), place);
             if (tab >= 0)
-                add(text.mid(tab + 1), place);
+                add(text.sliced(tab + 1), place);
             p += length + 1;
         }
         std::sort(m_keys.begin(), m_keys.end(), [this](const Key &a, const Key &b) {
@@ -165,7 +151,7 @@ std::vector<int> Matches(QStringView text, bool prefixOnly)
 
 } // namespace
 
-QString Place::label() const { return name + u", " + countryCode; }
+QString Place::label() const { return name + QLatin1StringView(", ") + countryCode; }
 
 std::optional<Place> FindPlace(QStringView query)
 {

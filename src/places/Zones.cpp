@@ -1,5 +1,6 @@
 #include "places/Zones.h"
 
+#include "places/Data.h"
 #include "places/ZoneIndex.h"
 
 #include <algorithm>
@@ -8,22 +9,6 @@
 #include <mutex>
 
 namespace places {
-namespace data {
-
-struct LocalTimeType {
-    int offset; // seconds east of UT
-    unsigned short abbreviation; // index into kAbbreviations
-    bool daylightSaving;
-};
-
-struct CountryZone {
-    char country[2];
-    unsigned short zone;
-};
-
-#include "ZoneData.inc"
-
-} // namespace data
 
 namespace {
 

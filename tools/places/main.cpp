@@ -1,7 +1,7 @@
 // places-data: writes src/places/ZoneData.inc from the system's tzdata and
 // src/places/PlaceData.inc from GeoNames' cities500 (make places).
 //
-//   places-data --tzdata-version
+//   places-data --tzdata-version     (prints the version and tzdata.zi's SHA-256)
 //   places-data --write-zones FILE [--zoneinfo DIR]
 //   places-data --write-places FILE --cities cities500.txt [--zoneinfo DIR]
 //
@@ -10,6 +10,7 @@
 #include "Tzif.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QHash>
 #include <QSaveFile>
@@ -46,6 +47,7 @@ QByteArray ReadFile(const QString &path)
 // tzdata.zi: the version, the zones (Z lines) and the links (L lines).
 struct Tzdata {
     QByteArray version;
+    QByteArray sha256; // of tzdata.zi: one version may be packaged differently
     QList<QByteArray> zones; // sorted
     std::map<QByteArray, QByteArray> links; // link name -> zone
 };
@@ -53,7 +55,9 @@ struct Tzdata {
 Tzdata ReadTzdata(const QString &dir)
 {
     Tzdata t;
-    for (const QByteArray &line : ReadFile(dir + QStringLiteral("/tzdata.zi")).split('\n')) {
+    const QByteArray zi = ReadFile(dir + QStringLiteral("/tzdata.zi"));
+    t.sha256 = QCryptographicHash::hash(zi, QCryptographicHash::Sha256).toHex();
+    for (const QByteArray &line : zi.split('\n')) {
         const QList<QByteArray> f = line.simplified().split(' ');
         if (line.startsWith("# version ") && f.size() >= 3)
             t.version = f.at(2);
@@ -242,6 +246,8 @@ void WriteZones(const QString &zoneinfo, const QString &out)
 
     QByteArray text = Header("The IANA time zones from the system's tzdata, 1900-01-01 to 2101-01-01 UT.");
     text += "inline constexpr char kTzdataVersion[] = \"" + tz.version + "\";\n";
+    text += "// SHA-256 of the tzdata.zi they were read with.\n";
+    text += "inline constexpr char kTzdataSha256[] = \"" + tz.sha256 + "\";\n";
     text += "inline constexpr int kZoneCount = " + QByteArray::number(tz.zones.size()) + ";\n";
     text += "// Zones, sorted, then aliases (links), sorted; each ends in a NUL.\n";
     text += "inline constexpr char kZoneNames[] =" + Literal(tz.zones.join('\0') + '\0' + aliasNames.join('\0'))
@@ -376,7 +382,8 @@ int main(int argc, char **argv)
     };
     const QString zoneinfo = value(QStringLiteral("--zoneinfo"), QStringLiteral("/usr/share/zoneinfo"));
     if (args.contains(QStringLiteral("--tzdata-version"))) {
-        std::printf("%s\n", ReadTzdata(zoneinfo).version.constData());
+        const Tzdata tz = ReadTzdata(zoneinfo);
+        std::printf("%s %s\n", tz.version.constData(), tz.sha256.constData());
         return 0;
     }
     const QString zonesOut = value(QStringLiteral("--write-zones"));
