@@ -104,7 +104,7 @@ const Index &TheIndex()
 
 QString CountryOf(int place)
 {
-    return QString::fromLatin1(data::kCountryCodes + 2 * data::kPlaces[place].country, 2);
+    return QString::fromLatin1(data::kCountryCodes + 2 * data::kPlaces[place].country(), 2);
 }
 
 Place PlaceAt(int index)
@@ -113,10 +113,10 @@ Place PlaceAt(int index)
     Place place;
     place.name = TheIndex().nameOf(index);
     place.countryCode = CountryOf(index);
-    place.latitude = row.latitude / 1e5;
-    place.longitude = row.longitude / 1e5;
-    place.population = row.population;
-    place.zone = detail::ZoneIndex::at(row.zone);
+    place.latitude = row.latitude() / 1e5;
+    place.longitude = row.longitude() / 1e5;
+    place.population = row.population();
+    place.zone = detail::ZoneIndex::at(row.zone());
     return place;
 }
 

@@ -18,20 +18,25 @@ void TestPlaces::find_data()
     QTest::addColumn<QString>("query");
     QTest::addColumn<QString>("label"); // empty: nothing found
     QTest::addColumn<QString>("zone");
+    QTest::addColumn<QList<double>>("where"); // latitude, longitude, population, where checked
 
-    QTest::newRow("the most populous London") << "london" << "London, GB" << "Europe/London";
-    QTest::newRow("without accents") << "sao paulo" << "São Paulo, BR" << "America/Sao_Paulo";
-    QTest::newRow("case and spaces") << "  SÃO   PAULO " << "São Paulo, BR" << "America/Sao_Paulo";
-    QTest::newRow("umlaut") << "zurich" << "Zürich, CH" << "Europe/Zurich";
-    QTest::newRow("through the ASCII spelling") << "lodz" << "Łódź, PL" << "Europe/Warsaw";
-    QTest::newRow("Paris") << "Paris" << "Paris, FR" << "Europe/Paris";
-    QTest::newRow("narrowed to a country") << "Paris, US" << "Paris, US" << "America/Chicago";
-    QTest::newRow("country in lower case") << "london,ca" << "London, CA" << "America/Toronto";
-    QTest::newRow("a country without it") << "Paris, JP" << "" << "";
-    QTest::newRow("a prefix is not a name") << "Lond" << "" << "";
-    QTest::newRow("unknown") << "Nowhereville" << "" << "";
-    QTest::newRow("empty") << "" << "" << "";
-    QTest::newRow("only a country") << ", US" << "" << "";
+    const QList<double> any;
+    QTest::newRow("the most populous London") << "london" << "London, GB" << "Europe/London"
+                                              << QList<double>{51.50853, -0.12574, 8961989};
+    QTest::newRow("without accents") << "sao paulo" << "São Paulo, BR" << "America/Sao_Paulo"
+                                     << QList<double>{-23.5475, -46.63611, 12400232};
+    QTest::newRow("case and spaces") << "  SÃO   PAULO " << "São Paulo, BR" << "America/Sao_Paulo" << any;
+    QTest::newRow("umlaut") << "zurich" << "Zürich, CH" << "Europe/Zurich" << any;
+    QTest::newRow("through the ASCII spelling") << "lodz" << "Łódź, PL" << "Europe/Warsaw" << any;
+    QTest::newRow("Paris") << "Paris" << "Paris, FR" << "Europe/Paris" << any;
+    QTest::newRow("narrowed to a country") << "Paris, US" << "Paris, US" << "America/Chicago"
+                                           << QList<double>{33.66094, -95.55551, 24782};
+    QTest::newRow("country in lower case") << "london,ca" << "London, CA" << "America/Toronto" << any;
+    QTest::newRow("a country without it") << "Paris, JP" << "" << "" << any;
+    QTest::newRow("a prefix is not a name") << "Lond" << "" << "" << any;
+    QTest::newRow("unknown") << "Nowhereville" << "" << "" << any;
+    QTest::newRow("empty") << "" << "" << "" << any;
+    QTest::newRow("only a country") << ", US" << "" << "" << any;
 }
 
 void TestPlaces::find()
@@ -39,10 +44,17 @@ void TestPlaces::find()
     QFETCH(QString, query);
     QFETCH(QString, label);
     QFETCH(QString, zone);
+    QFETCH(QList<double>, where);
     const std::optional<places::Place> place = places::FindPlace(query);
     QCOMPARE(place ? place->label() : QString(), label);
-    if (place)
-        QCOMPARE(place->zone.name(), zone);
+    if (!place)
+        return;
+    QCOMPARE(place->zone.name(), zone);
+    if (!where.isEmpty()) {
+        QCOMPARE(place->latitude, where[0]);
+        QCOMPARE(place->longitude, where[1]);
+        QCOMPARE(double(place->population), where[2]);
+    }
 }
 
 void TestPlaces::startingWith_data()

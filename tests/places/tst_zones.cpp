@@ -48,6 +48,8 @@ class TestZones : public QObject
 private Q_SLOTS:
     void names_data();
     void names();
+    void countries_data();
+    void countries();
     void offsets_data();
     void offsets();
     void wallClockTimes_data();
@@ -78,6 +80,28 @@ void TestZones::names()
     QCOMPARE(zone ? zone->name() : QString(), name);
     if (name == u"Etc/UTC")
         QVERIFY(*zone == Zone());
+}
+
+void TestZones::countries_data()
+{
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QStringList>("first"); // the first of its zones, in zone.tab's order
+
+    QTest::newRow("one zone") << "NL" << QStringList{"Europe/Amsterdam"};
+    QTest::newRow("many") << "US" << QStringList{"America/New_York", "America/Detroit"};
+    QTest::newRow("no such country") << "XX" << QStringList{};
+    QTest::newRow("not a code") << "USA" << QStringList{};
+}
+
+void TestZones::countries()
+{
+    QFETCH(QString, country);
+    QFETCH(QStringList, first);
+    const QStringList zones = places::ZoneNamesOfCountry(country);
+    QCOMPARE(zones.mid(0, first.size()), first);
+    QCOMPARE(zones.isEmpty(), first.isEmpty());
+    for (const QString &zone : zones)
+        QVERIFY2(places::Zone::Find(zone) && places::Zone::Find(zone)->name() == zone, qPrintable(zone));
 }
 
 void TestZones::offsets_data()

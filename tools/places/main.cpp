@@ -348,11 +348,24 @@ void WritePlaces(const QString &zoneinfo, const QString &cities, const QString &
         if (Fold(QString::fromUtf8(p.ascii)) != Fold(QString::fromUtf8(p.name)) && !p.ascii.isEmpty())
             names += '\t' + p.ascii;
         names += '\0';
-        if (p.population >= (qint64(1) << 31) || p.zone >= 1024)
-            Die(QStringLiteral("a field does not fit its row"));
-        rows += "{" + QByteArray::number(p.latitude) + "," + QByteArray::number(p.longitude) + ","
-            + QByteArray::number(p.population) + "," + QByteArray::number(p.zone) + ","
-            + QByteArray::number(countryList.indexOf(p.country)) + "},\n";
+        // 95 bits in three words, low first: latitude + 90° (25 bits),
+        // longitude + 180° (26), population (26), zone (10), country (8).
+        const std::pair<quint64, int> fields[] = {
+            {quint64(p.latitude + 9000000), 25}, {quint64(p.longitude + 18000000), 26},
+            {quint64(p.population), 26},         {quint64(p.zone), 10},
+            {quint64(countryList.indexOf(p.country)), 8},
+        };
+        quint32 words[3] = {};
+        int at = 0;
+        for (const auto &[value, width] : fields) {
+            if (value >> width)
+                Die(QStringLiteral("a field of %1 does not fit its row").arg(QString::fromUtf8(p.name)));
+            for (int bit = 0; bit < width; ++bit, ++at)
+                if ((value >> bit) & 1)
+                    words[at / 32] |= quint32(1) << (at % 32);
+        }
+        rows += "{" + QByteArray::number(words[0]) + "u," + QByteArray::number(words[1]) + "u,"
+            + QByteArray::number(words[2]) + "u},\n";
     }
 
     QByteArray text = Header("GeoNames' places of at least 15,000 inhabitants (cities500, CC BY 4.0), most populous first.");
@@ -363,7 +376,9 @@ void WritePlaces(const QString &zoneinfo, const QString &cities, const QString &
     text += "// Each place's name, a tab and its ASCII spelling where that folds to other\n"
             "// letters, and a NUL; in the order of kPlaces.\n";
     text += "inline constexpr char kPlaceNames[] =" + Literal(names) + ";\n";
-    text += "// {latitude, longitude (1e-5 degree), population, zone, country}\n";
+    text += "// Each place in 95 bits, from the lowest of the first word: latitude + 90 and\n"
+            "// longitude + 180 in 1e-5 degree (25 and 26 bits), population (26), zone (10),\n"
+            "// country (8).\n";
     text += "inline constexpr PlaceRow kPlaces[] = {\n" + rows + "};\n";
     Write(out, text);
     std::fprintf(stderr, "places-data: %zu places, %lld name bytes\n", places.size(),
