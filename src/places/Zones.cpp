@@ -48,6 +48,8 @@ private:
     unsigned int m_pos;
 };
 
+const History &HistoryOf(int index);
+
 History Decode(int index)
 {
     History h;
@@ -64,7 +66,7 @@ History Decode(int index)
         // The rest is another zone's from one of its transitions on; that
         // zone comes earlier in the list, so this ends.
         const quint64 from = in.next();
-        const History other = Decode(static_cast<int>(tail - 1));
+        const History &other = HistoryOf(static_cast<int>(tail - 1));
         h.at.insert(h.at.end(), other.at.begin() + qsizetype(from), other.at.end());
         h.type.insert(h.type.end(), other.type.begin() + qsizetype(from), other.type.end());
     }
