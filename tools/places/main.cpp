@@ -218,7 +218,6 @@ void WriteZones(const QString &zoneinfo, const QString &out)
 
     // The zones of each country, as zone.tab lists them (one line each).
     QByteArray countryZones;
-    int countryZoneCount = 0;
     {
         QList<QByteArray> lines;
         for (const QByteArray &line : ReadFile(zoneinfo + QStringLiteral("/zone.tab")).split('\n'))
@@ -240,7 +239,6 @@ void WriteZones(const QString &zoneinfo, const QString &out)
                 Die(QStringLiteral("zone.tab names an unknown zone: ") + QString::fromLatin1(zone));
             countryZones += "{'" + f.at(0).left(1) + "', '" + f.at(0).mid(1, 1) + "', "
                 + QByteArray::number(it - tz.zones.begin()) + "},\n";
-            ++countryZoneCount;
         }
     }
 
@@ -278,7 +276,6 @@ void WriteZones(const QString &zoneinfo, const QString &out)
     std::fprintf(stderr, "places-data: %lld zones, %lld aliases, %zu types, %zu stream bytes, %zu transitions shared\n",
                  static_cast<long long>(tz.zones.size()), static_cast<long long>(aliasNames.size()), types.size(),
                  static_cast<std::size_t>(stream.size()), shared);
-    (void)countryZoneCount;
 }
 
 // Lower case without accents, as the library compares names.
