@@ -153,11 +153,34 @@ std::vector<int> Matches(QStringView text, bool prefixOnly)
 
 QString Place::label() const { return name + QLatin1StringView(", ") + countryCode; }
 
+// A zone named after the place asked for ("Kiritimati": Pacific/Kiritimati):
+// the gazetteer keeps towns of 15,000 and more, and some zones' namesakes are
+// smaller, or islands rather than towns.
+std::optional<Place> ZoneNamesake(QStringView text)
+{
+    const Query query = Parse(text);
+    if (query.name.isEmpty())
+        return std::nullopt;
+    for (const data::CountryZone &cz : data::kCountryZones) {
+        const Zone zone = detail::ZoneIndex::at(cz.zone);
+        const QString city = zone.name().section(u'/', -1).replace(u'_', u' ');
+        const QString country = QString::fromLatin1(cz.country, 2);
+        if (Fold(city) == query.name && (query.country.isEmpty() || query.country == country)) {
+            Place place;
+            place.name = city;
+            place.countryCode = country;
+            place.zone = zone;
+            return place;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<Place> FindPlace(QStringView query)
 {
     const std::vector<int> found = Matches(query, false);
     if (found.empty())
-        return std::nullopt;
+        return ZoneNamesake(query);
     return PlaceAt(found.front());
 }
 

@@ -624,7 +624,8 @@ stray|2||starkindle: unexpected argument 'stray'
 --sign 2021-11-07T01:30 --zone America/New_York|0|2021-11-07T01:30 Capricorn|
 --sign 2000-01-01 --zone Foo/Bar|2||starkindle: 'Foo/Bar' is not a time zone (AREA/CITY, such as Europe/London)
 --sign 1944-06-06T10:00 --place london|0|1944-06-06T10:00 Aries (London, GB)|
---sign 2000-01-01 --place Atlantis|2||starkindle: no place called 'Atlantis' is known
+--sign 2035-02-24 --place kiritimati|0|2035-02-24 Scorpio Sagittarius 01:59 (Kiritimati, KI)|
+--sign 2000-01-01 --place Xyzzy|2||starkindle: no place called 'Xyzzy' is known
 --zone Europe/London|2||starkindle: options '--zone' and '--place' go with '--sign'
 --sign 2000-01-01 --zone|2||starkindle: option '--zone' needs a value
 ROWS

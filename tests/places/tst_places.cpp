@@ -32,6 +32,7 @@ void TestPlaces::find_data()
     QTest::newRow("narrowed to a country") << "Paris, US" << "Paris, US" << "America/Chicago"
                                            << QList<double>{33.66094, -95.55551, 24782};
     QTest::newRow("country in lower case") << "london,ca" << "London, CA" << "America/Toronto" << any;
+    QTest::newRow("a zone's namesake the gazetteer lacks") << "kiritimati" << "Kiritimati, KI" << "Pacific/Kiritimati" << any;
     QTest::newRow("a country without it") << "Paris, JP" << "" << "" << any;
     QTest::newRow("a prefix is not a name") << "Lond" << "" << "" << any;
     QTest::newRow("unknown") << "Nowhereville" << "" << "" << any;
