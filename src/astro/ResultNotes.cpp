@@ -27,7 +27,7 @@ public:
     static QString date(QDate d)
     {
         return tr("%1 %2 %3", "a date: day, month name, year")
-            .arg(QString::number(d.day()), MonthDisplayName(d.month()), QString::number(d.year()));
+            .arg(QString::number(d.day()), MonthInDateName(d.month()), QString::number(d.year()));
     }
 };
 
