@@ -15,8 +15,8 @@ QString MonthInDateName(int month)
 {
     if (month < 1 || month > 12)
         return {};
-    return QCoreApplication::translate("CalendarDate", MonthNamesInDate[static_cast<std::size_t>(month - 1)],
-                                       "month inside a written date, e.g. genitive");
+    const MonthInDate &name = MonthNamesInDate[static_cast<std::size_t>(month - 1)];
+    return QCoreApplication::translate("CalendarDate", name.source, name.comment);
 }
 
 } // namespace astro

@@ -23,7 +23,10 @@ inline constexpr std::array<const char *, 12> MonthNames = {
 // The same months as a written date has them ("15 marca 1965"): a language
 // may inflect them there (a genitive) or write them in lower case, unlike
 // the month list. Same English source texts, their own context.
-inline constexpr std::array<const char *, 12> MonthNamesInDate = {
+struct MonthInDate {
+    const char *source, *comment;
+};
+inline constexpr std::array<MonthInDate, 12> MonthNamesInDate = {{
     QT_TRANSLATE_NOOP3("CalendarDate", "January", "month inside a written date, e.g. genitive"),
     QT_TRANSLATE_NOOP3("CalendarDate", "February", "month inside a written date, e.g. genitive"),
     QT_TRANSLATE_NOOP3("CalendarDate", "March", "month inside a written date, e.g. genitive"),
@@ -36,7 +39,7 @@ inline constexpr std::array<const char *, 12> MonthNamesInDate = {
     QT_TRANSLATE_NOOP3("CalendarDate", "October", "month inside a written date, e.g. genitive"),
     QT_TRANSLATE_NOOP3("CalendarDate", "November", "month inside a written date, e.g. genitive"),
     QT_TRANSLATE_NOOP3("CalendarDate", "December", "month inside a written date, e.g. genitive"),
-};
+}};
 
 // The name of month 1..12 as the month list shows it, in the installed
 // translation's language; only ever shown, never read back.
