@@ -489,19 +489,19 @@ Il programma richiede una sessione grafica (X11, o Wayland con qt6-wayland).
     </message>
     <message>
         <source>Date Of Birth</source>
-        <translation>Data di nascita</translation>
+        <translation>Nascita</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation>Giorno</translation>
+        <translation>gg</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation>Mese</translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation>Anno</translation>
+        <translation>aa</translation>
     </message>
     <message>
         <source>Find My &amp;Sexual Astrology Sign</source>
@@ -724,7 +724,7 @@ Il programma richiede una sessione grafica (X11, o Wayland con qt6-wayland).
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>&amp;Guadagna online</translation>
+        <translation>Guadagna &amp;online</translation>
     </message>
 </context>
 <context>

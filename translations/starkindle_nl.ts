@@ -405,7 +405,7 @@ qt6-wayland).
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Klik hier voor meer informatie</translation>
+        <translation>Meer informatie</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -472,7 +472,7 @@ qt6-wayland).
     </message>
     <message>
         <source>&amp;Show the reading for %1</source>
-        <translation>&amp;Duiding voor %1 tonen</translation>
+        <translation>Duiding &amp;weergeven voor %1</translation>
     </message>
     <message>
         <source>Eros in your Chart is Placed in %1. %2</source>
@@ -491,19 +491,19 @@ qt6-wayland).
     </message>
     <message>
         <source>Date Of Birth</source>
-        <translation>Geboortedatum</translation>
+        <translation>Geboren op</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation>Dag</translation>
+        <translation>dd</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation>Maand</translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation>Jaar</translation>
+        <translation>jjjj</translation>
     </message>
     <message>
         <source>Find My &amp;Sexual Astrology Sign</source>
@@ -554,7 +554,7 @@ qt6-wayland).
     </message>
     <message>
         <source>Starkindle is one of a whole family of small programs from Corvane Softwares: astrology and numerology readings, personal organisers, learning aids and handy everyday tools. Most of them are free to download and try, and every one is made with the same care as this one. Spend a few minutes browsing the collection; you may find just the tool you have been looking for, or a pleasant surprise to share with a friend.</source>
-        <translation>Starkindle hoort bij een hele familie kleine programma’s van Corvane Softwares: astrologische en numerologische duidingen, persoonlijke agenda’s, leerhulpmiddelen en handige hulpjes voor elke dag. De meeste kun je gratis downloaden en uitproberen, en elk ervan is met dezelfde zorg gemaakt als dit. Neem een paar minuten om de verzameling door te bladeren; misschien vind je precies het hulpmiddel dat je zocht, of een leuke verrassing om met een vriend te delen.</translation>
+        <translation>Starkindle hoort bij een hele familie kleine programma’s van Corvane Softwares: astrologische en numerologische duidingen, agenda’s, leerhulpmiddelen en handige hulpjes voor elke dag. De meeste kun je gratis downloaden en uitproberen, en elk is met dezelfde zorg gemaakt als dit. Neem een paar minuten om de verzameling te bekijken; misschien vind je precies wat je zocht, of een leuke verrassing voor een vriend.</translation>
     </message>
     <message>
         <source>Click Here To Visit Corvane Softwares</source>

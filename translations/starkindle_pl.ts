@@ -404,7 +404,7 @@ Program wymaga sesji graficznej (X11 albo Wayland z qt6-wayland).
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation>Kliknij, aby dowiedzieć się więcej</translation>
+        <translation>Dowiedz się więcej</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -490,19 +490,19 @@ Program wymaga sesji graficznej (X11 albo Wayland z qt6-wayland).
     </message>
     <message>
         <source>Date Of Birth</source>
-        <translation>Data urodzenia</translation>
+        <translation>Data ur.</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation>Dzień</translation>
+        <translation>dd</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation>Miesiąc</translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation>Rok</translation>
+        <translation>rrrr</translation>
     </message>
     <message>
         <source>Find My &amp;Sexual Astrology Sign</source>
@@ -585,7 +585,7 @@ Program wymaga sesji graficznej (X11 albo Wayland z qt6-wayland).
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>&amp;Poleć teraz</translation>
+        <translation>Poleć &amp;teraz</translation>
     </message>
     <message>
         <source>Visit %1 now</source>
@@ -721,11 +721,11 @@ Program wymaga sesji graficznej (X11 albo Wayland z qt6-wayland).
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>&amp;Wesprzyj</translation>
+        <translation>W&amp;esprzyj</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>&amp;Zarabiaj w sieci</translation>
+        <translation>Zara&amp;biaj w sieci</translation>
     </message>
 </context>
 <context>
