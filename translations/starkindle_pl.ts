@@ -392,7 +392,7 @@ Program wymaga sesji graficznej (X11 albo Wayland z qt6-wayland).
     </message>
     <message>
         <source>Starkindle describes the placement of the asteroid Eros in your birth chart. This asteroid is also known as the Cupid. This sign helps you understand yourself and know more about your sexual urges and passionate feelings. It gives you an insight to your creative feelings. All rights to this software are reserved by Corvane Softwares.</source>
-        <translation>Starkindle opisuje położenie planetoidy Eros, zwanej też Kupidynem, w twoim horoskopie urodzeniowym. Jej znak pomaga ci zrozumieć siebie i lepiej poznać twoje popędy seksualne, namiętności i twórczą stronę. Wszelkie prawa do tego oprogramowania należą do Corvane Softwares.</translation>
+        <translation>Starkindle opisuje położenie planetoidy Eros, zwanej też Kupidynem, w twoim horoskopie urodzeniowym. Jej znak pomaga ci zrozumieć siebie i lepiej poznać swoje popędy seksualne, namiętności i twórczą stronę. Wszelkie prawa do tego oprogramowania należą do Corvane Softwares.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -482,7 +482,7 @@ Program wymaga sesji graficznej (X11 albo Wayland z qt6-wayland).
     <name>frmMain</name>
     <message>
         <source>Starkindle describes the placement of the asteroid Eros in your birth chart. This helps you know more about the sexual, passion, love and erotic side of your nature</source>
-        <translation>Starkindle opisuje położenie planetoidy Eros w twoim horoskopie urodzeniowym. Dzięki temu dowiesz się więcej o seksualnej, namiętnej, miłosnej i erotycznej stronie twojej natury.</translation>
+        <translation>Starkindle opisuje położenie planetoidy Eros w twoim horoskopie urodzeniowym. Dzięki temu dowiesz się więcej o seksualnej, namiętnej, miłosnej i erotycznej stronie swojej natury.</translation>
     </message>
     <message>
         <source>Name</source>
