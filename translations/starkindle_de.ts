@@ -53,6 +53,69 @@
     </message>
 </context>
 <context>
+    <name>CalendarDate</name>
+    <message>
+        <source>January</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Dezember</translation>
+    </message>
+</context>
+<context>
     <name>ResultNotes</name>
     <message>
         <source>%1 %2 %3</source>

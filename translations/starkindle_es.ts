@@ -53,6 +53,69 @@
     </message>
 </context>
 <context>
+    <name>CalendarDate</name>
+    <message>
+        <source>January</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Enero</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Febrero</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Mayo</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Junio</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Julio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Septiembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Octubre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Noviembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Diciembre</translation>
+    </message>
+</context>
+<context>
     <name>ResultNotes</name>
     <message>
         <source>%1 %2 %3</source>

@@ -53,6 +53,69 @@
     </message>
 </context>
 <context>
+    <name>CalendarDate</name>
+    <message>
+        <source>January</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <comment>month inside a written date, e.g. genitive</comment>
+        <translation>Décembre</translation>
+    </message>
+</context>
+<context>
     <name>ResultNotes</name>
     <message>
         <source>%1 %2 %3</source>

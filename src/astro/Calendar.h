@@ -20,9 +20,33 @@ inline constexpr std::array<const char *, 12> MonthNames = {
     QT_TRANSLATE_NOOP("Calendar", "November"),  QT_TRANSLATE_NOOP("Calendar", "December"),
 };
 
+// The same months as a written date has them ("15 marca 1965"): a language
+// may inflect them there (a genitive) or write them in lower case, unlike
+// the month list. Same English source texts, their own context.
+struct MonthInDate {
+    const char *source, *comment;
+};
+inline constexpr std::array<MonthInDate, 12> MonthNamesInDate = {{
+    QT_TRANSLATE_NOOP3("CalendarDate", "January", "month inside a written date, e.g. genitive"),
+    QT_TRANSLATE_NOOP3("CalendarDate", "February", "month inside a written date, e.g. genitive"),
+    QT_TRANSLATE_NOOP3("CalendarDate", "March", "month inside a written date, e.g. genitive"),
+    QT_TRANSLATE_NOOP3("CalendarDate", "April", "month inside a written date, e.g. genitive"),
+    QT_TRANSLATE_NOOP3("CalendarDate", "May", "month inside a written date, e.g. genitive"),
+    QT_TRANSLATE_NOOP3("CalendarDate", "June", "month inside a written date, e.g. genitive"),
+    QT_TRANSLATE_NOOP3("CalendarDate", "July", "month inside a written date, e.g. genitive"),
+    QT_TRANSLATE_NOOP3("CalendarDate", "August", "month inside a written date, e.g. genitive"),
+    QT_TRANSLATE_NOOP3("CalendarDate", "September", "month inside a written date, e.g. genitive"),
+    QT_TRANSLATE_NOOP3("CalendarDate", "October", "month inside a written date, e.g. genitive"),
+    QT_TRANSLATE_NOOP3("CalendarDate", "November", "month inside a written date, e.g. genitive"),
+    QT_TRANSLATE_NOOP3("CalendarDate", "December", "month inside a written date, e.g. genitive"),
+}};
+
 // The name of month 1..12 as the month list shows it, in the installed
 // translation's language; only ever shown, never read back.
 QString MonthDisplayName(int month);
+
+// The name of month 1..12 as it stands inside a written date.
+QString MonthInDateName(int month);
 
 // Gregorian: every fourth year, but not centuries unless divisible by 400.
 constexpr bool IsLeapYear(int year)

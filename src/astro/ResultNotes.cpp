@@ -20,12 +20,12 @@ class Text
     Q_DECLARE_TR_FUNCTIONS(ResultNotes)
 
 public:
-    // "15 March 1965", with the month named as the month list names it, in
-    // the order the user's language writes a date.
+    // "15 March 1965", with the month as the language writes it inside a
+    // date (in the genitive where it has one), in the order it writes them.
     static QString date(const CivilDate &d)
     {
         return tr("%1 %2 %3", "a date: day, month name, year")
-            .arg(QString::number(d.day), MonthDisplayName(d.month), QString::number(d.year));
+            .arg(QString::number(d.day), MonthInDateName(d.month), QString::number(d.year));
     }
 
     // "14:05" of a second counted as written (UT, or a local wall clock).

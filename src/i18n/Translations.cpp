@@ -35,7 +35,8 @@ std::unique_ptr<QTranslator> load(const QString &name)
 
 QStringList Languages()
 {
-    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("pt_BR")};
+    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("pt_BR"),
+            QStringLiteral("it"), QStringLiteral("nl"), QStringLiteral("pl"), QStringLiteral("ru")};
 }
 
 QString Choose(const QStringList &preferred)

@@ -37,7 +37,7 @@ grep -q "<id>${desktop_id%.desktop}</id>" "$metainfo" \
 grep -qx 'Exec=starkindle' "$desktop" && grep -qx 'Icon=starkindle' "$desktop" \
     || { echo "Exec and Icon must name the installed binary and icon"; exit 1; }
 # Each language of the program speaks in the menus and software centres too.
-for language in de es fr pt_BR; do
+for language in de es fr it nl pl pt_BR ru; do
     grep -q "^Comment\[$language\]=" "$desktop" && grep -q "<summary xml:lang=\"$language\">" "$metainfo" &&
         grep -q "<p xml:lang=\"$language\">" "$metainfo" || { echo "no $language text in the metadata"; exit 1; }
 done

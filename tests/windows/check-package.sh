@@ -24,7 +24,7 @@ if [ "$generator" = NSIS ]; then
     grep -q '^PE32+ executable (GUI) x86-64' <<<"$kind" || { echo "FAIL: $name is a $kind"; exit 1; }
     echo "ok: $name, $(stat -c %s "$package") bytes: $kind"
     # It speaks the system's language where NSIS has it, its own two messages too.
-    for language in German French Spanish PortugueseBR; do
+    for language in German French Spanish PortugueseBR Italian Dutch Polish Russian; do
         grep -q "MUI_LANGUAGE \"$language\"" "$build"/_CPack_Packages/*/NSIS/project.nsi ||
             { echo "FAIL: the setup has no $language"; exit 1; }
     done
