@@ -4,6 +4,7 @@
 
 #include "astro/Calendar.h"
 #include "astro/Ephemeris.h"
+#include "astro/Longitude.h"
 
 #include <erfa.h>
 #include <erfam.h>
@@ -11,8 +12,10 @@
 #include <QTest>
 
 #include <cmath>
+#include <algorithm>
 #include <map>
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -239,6 +242,11 @@ private Q_SLOTS:
     void faultsAreCaught_data();
     void faultsAreCaught();
     void compiledMomentsMatchTheModel();
+    void compiledLongitudesMatchTheModel_data();
+    void compiledLongitudesMatchTheModel();
+    void longitudeSignsMatchTheCrossings();
+    void compiledSunAtTheSeasons();
+    void compiledStationsMatchTheModel();
     void gslErrorsAreReported();
 };
 
@@ -324,6 +332,120 @@ void TestEphemeris::compiledMomentsMatchTheModel()
                          qPrintable(QStringLiteral("%1-%2-%3 at noon").arg(date.year).arg(date.month).arg(date.day)));
         }
     }
+}
+
+void TestEphemeris::compiledLongitudesMatchTheModel_data()
+{
+    QTest::addColumn<bool>("sun");
+    QTest::addColumn<bool>("atNodes"); // else at pseudo-random moments
+    QTest::newRow("Eros at every node") << false << true;
+    QTest::newRow("Eros at 500 moments") << false << false;
+    QTest::newRow("Sun at every node") << true << true;
+    QTest::newRow("Sun at 500 moments") << true << false;
+}
+
+void TestEphemeris::compiledLongitudesMatchTheModel()
+{
+    QFETCH(bool, sun);
+    QFETCH(bool, atNodes);
+    const astro::series::Layout &layout = sun ? astro::series::SunLayout() : astro::series::ErosLayout();
+    std::vector<double> minutes;
+    if (atNodes) {
+        for (int i = 0; i < layout.intervals; ++i)
+            for (int j = 0; j < layout.degree; ++j)
+                minutes.push_back(layout.nodeMinute(i, j));
+    } else {
+        std::mt19937_64 random(34);
+        std::uniform_real_distribution<double> moment(double(astro::series::FirstMinute),
+                                                      double(astro::series::LastMinute));
+        for (int k = 0; k < 500; ++k)
+            minutes.push_back(moment(random));
+        std::sort(minutes.begin(), minutes.end());
+    }
+    minutes.erase(std::remove_if(minutes.begin(), minutes.end(),
+                                 [](double m) { return m > double(astro::series::LastMinute); }),
+                  minutes.end());
+    const eros::Options o;
+    std::vector<double> model;
+    if (sun) {
+        for (double m : minutes)
+            model.push_back(eros::ApparentLongitude(o, eros::SunBody(), eros::TdbFromUt(eros::JdUtOfMinute(m))));
+    } else {
+        model = eros::ErosLongitudes(o, minutes);
+    }
+    double worst = 0, worstAt = 0;
+    for (std::size_t k = 0; k < minutes.size(); ++k) {
+        const std::optional<double> data = sun ? astro::SunLongitude(minutes[k]) : astro::ErosLongitude(minutes[k]);
+        QVERIFY2(data && *data >= 0 && *data < 360, qPrintable(QString::number(minutes[k], 'f', 3)));
+        const double off = std::abs(std::remainder(*data - model[k] / ERFA_DD2R, 360.0)) * 3600;
+        if (off > worst) {
+            worst = off;
+            worstAt = minutes[k];
+        }
+    }
+    qInfo("%zu moments, at most %.4f\" off (minute %.1f)", minutes.size(), worst, worstAt);
+    QVERIFY2(worst < 1, qPrintable(QString::number(worst)));
+}
+
+void TestEphemeris::longitudeSignsMatchTheCrossings()
+{
+    // At each written crossing minute and the minute before, the sign read
+    // from the longitude is the written one.
+    const std::vector<astro::Crossing> crossings
+        = astro::CrossingsBetween(astro::series::FirstMinute, astro::series::LastMinute);
+    QVERIFY(crossings.size() > 1000);
+    QCOMPARE(astro::SignOfLongitude(*astro::ErosLongitude(double(astro::series::FirstMinute))),
+             *astro::EphemerisSignAt(astro::series::FirstMinute));
+    for (const astro::Crossing &c : crossings) {
+        const auto at = [](qint64 minute) { return astro::SignOfLongitude(*astro::ErosLongitude(double(minute))); };
+        QVERIFY2(at(c.utcMinute - 1) == c.from && at(c.utcMinute) == c.to,
+                 qPrintable(QStringLiteral("crossing at minute %1").arg(c.utcMinute)));
+    }
+}
+
+void TestEphemeris::compiledSunAtTheSeasons()
+{
+    // The published minute is within half a minute of the moment (and Delta
+    // T's prediction within two later on): the Sun moves 0.0014 degree in
+    // two minutes.
+    for (std::size_t row = 0; row < std::size(Seasons) * 4; ++row) {
+        const Season &s = Seasons[row / 4];
+        const char *published = (&s.march)[row % 4];
+        int month = 0, day = 0, hour = 0, minute = 0;
+        std::sscanf(published, "%d-%d %d:%d", &month, &day, &hour, &minute);
+        const qint64 at = (astro::DaysFromCivil(s.year, month, day) * 24 + hour) * 60 + minute;
+        const double off = std::remainder(*astro::SunLongitude(double(at)) - double(row % 4) * 90, 360.0);
+        QVERIFY2(std::abs(off) < 0.01, qPrintable(QStringLiteral("%1-%2: %3 degree").arg(s.year).arg(published).arg(off)));
+    }
+}
+
+void TestEphemeris::compiledStationsMatchTheModel()
+{
+    // Each station in the data, against the model's: where the model's rate
+    // (a central difference over an hour) changes sign, by bisection.
+    const std::vector<double> stations
+        = astro::ErosStations(double(astro::series::FirstMinute), double(astro::series::LastMinute));
+    QVERIFY2(stations.size() > 100, qPrintable(QString::number(stations.size())));
+    eros::Orbit o;
+    const auto lon = [&](double minute) {
+        return eros::ApparentLongitude(o, eros::TdbFromUt(eros::JdUtOfMinute(minute)));
+    };
+    const auto rate = [&](double minute) { return std::remainder(lon(minute + 30) - lon(minute - 30), 2 * M_PI); };
+    double worst = 0;
+    for (double station : stations) {
+        double lo = station - 60, hi = station + 60;
+        const bool loNegative = rate(lo) < 0;
+        QVERIFY2(loNegative != (rate(hi) < 0), qPrintable(QStringLiteral("no station within an hour of minute %1")
+                                                              .arg(station, 0, 'f', 1)));
+        QVERIFY((*astro::ErosLongitudeRate(station - 60) < 0) == loNegative);
+        while (hi - lo > 0.01) {
+            const double mid = (lo + hi) / 2;
+            ((rate(mid) < 0) == loNegative ? lo : hi) = mid;
+        }
+        worst = std::max(worst, std::abs((lo + hi) / 2 - station));
+    }
+    qInfo("%zu stations, at most %.3f min from the model's", stations.size(), worst);
+    QVERIFY2(worst < 1, qPrintable(QString::number(worst)));
 }
 
 void TestEphemeris::gslErrorsAreReported()
