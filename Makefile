@@ -39,6 +39,7 @@ test-sanitize: deps
 bench: build
 	@status=0; \
 	$(BUILD_DIR)/bench/bench_lookup || status=1; \
+	$(BUILD_DIR)/bench/bench_longitude || status=1; \
 	$(BUILD_DIR)/bench/bench_startup || status=1; \
 	$(BUILD_DIR)/bench/bench_findsign || status=1; \
 	bench/bench_sign_cli.sh $(BUILD_DIR)/src/app/starkindle || status=1; \
@@ -56,6 +57,7 @@ package: deps
 ephemeris: configure
 	cmake --build $(BUILD_DIR) --target eros-ephemeris -j$(JOBS)
 	$(BUILD_DIR)/tools/ephemeris/eros-ephemeris --write src/astro/ErosEphemeris.inc
+	$(BUILD_DIR)/tools/ephemeris/eros-ephemeris --longitudes src/astro/ErosLongitude.inc
 
 # The time zones and the gazetteer, written again into the source tree by
 # tools/places: the zones from this system's tzdata, the places from

@@ -1,6 +1,7 @@
 #include "astro/Calendar.h"
 #include "astro/DateTime.h"
 #include "astro/Ephemeris.h"
+#include "astro/Longitude.h"
 #include "astro/modPlanetSign.h"
 #include "support/ListTexts.h"
 
@@ -9,9 +10,11 @@
 #include <QTimeZone>
 #include <QTest>
 
+#include <cmath>
 #include <map>
 
 using astro::Sign;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(astro::Sign)
 
@@ -48,6 +51,8 @@ private Q_SLOTS:
     void signAtMinute_data();
     void signAtMinute();
     void crossingsMakeTheDaySigns();
+    void degreeInSign_data();
+    void degreeInSign();
 };
 
 void TestSignTable::initTestCase()
@@ -305,6 +310,11 @@ void TestSignTable::signAtMinute()
     QFETCH(QString, sign);
     const std::optional<Sign> found = astro::EphemerisSignAt(utc.toSecsSinceEpoch() / 60);
     QCOMPARE(found ? astro::SignName(*found) : QString(), sign);
+    // The longitude's sign is the same; it is given up to 2101-01-01T00:00Z.
+    const std::optional<double> longitude = astro::ErosLongitude(double(utc.toSecsSinceEpoch() / 60));
+    QCOMPARE(bool(longitude), found || utc.date().year() == 2101);
+    if (found)
+        QCOMPARE(astro::SignOfLongitude(*longitude), *found);
 }
 
 void TestSignTable::crossingsMakeTheDaySigns()
@@ -328,6 +338,35 @@ void TestSignTable::crossingsMakeTheDaySigns()
         const qint64 noon = QDateTime(d, QTime(astro::DayHourUt, 0), QTimeZone::utc()).toSecsSinceEpoch() / 60;
         QCOMPARE(astro::EphemerisSign(d.year(), d.month(), d.day()), astro::EphemerisSignAt(noon));
     }
+}
+
+void TestSignTable::degreeInSign_data()
+{
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<QString>("degree");
+    QTest::addColumn<Sign>("sign");
+    // Truncated to the minute, the sign from the same minute.
+    QTest::newRow("0") << 0.0 << u"0°00′"_s << Sign::Aries;
+    QTest::newRow("14°23′59.9″ Sagittarius") << 240 + 14 + 23 / 60.0 + 59.9 / 3600 << u"14°23′"_s
+                                              << Sign::Sagittarius;
+    QTest::newRow("14°05′ Sagittarius") << 240 + 14 + 5 / 60.0 << u"14°05′"_s << Sign::Sagittarius;
+    QTest::newRow("a hair short of Taurus") << 30 - 1e-9 << u"29°59′"_s << Sign::Aries;
+    QTest::newRow("30") << 30.0 << u"0°00′"_s << Sign::Taurus;
+    QTest::newRow("a hair short of 360") << 360 - 1e-12 << u"29°59′"_s << Sign::Pisces;
+    QTest::newRow("a hair short of 360 that rounds to it") << std::nextafter(360.0, 0.0) << u"29°59′"_s
+                                                          << Sign::Pisces;
+    QTest::newRow("360") << 360.0 << u"0°00′"_s << Sign::Aries;
+    QTest::newRow("-0.5") << -0.5 << u"29°30′"_s << Sign::Pisces;
+    QTest::newRow("725.25") << 725.25 << u"5°15′"_s << Sign::Aries;
+}
+
+void TestSignTable::degreeInSign()
+{
+    QFETCH(double, longitude);
+    QFETCH(QString, degree);
+    QFETCH(Sign, sign);
+    QCOMPARE(astro::DegreeInSign(longitude), degree);
+    QCOMPARE(astro::SignOfLongitude(longitude), sign);
 }
 
 QTEST_APPLESS_MAIN(TestSignTable)

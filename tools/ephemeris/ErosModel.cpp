@@ -726,6 +726,22 @@ SignHistory ErosCrossings(const Options &options, long long fromMinute, long lon
     return history;
 }
 
+std::vector<double> ErosLongitudes(const Options &options, const std::vector<double> &minutes)
+{
+    InstallGslErrorHandler();
+    const double epoch = Orbit::initialState(options).tdb;
+    std::vector<double> lons(minutes.size());
+    std::size_t split = 0;
+    while (split < minutes.size() && TdbFromUt(JdUtOfMinute(minutes[split])) < epoch)
+        ++split;
+    Orbit backward(options), forward(options);
+    for (std::size_t i = split; i-- > 0;)
+        lons[i] = ApparentLongitude(backward, TdbFromUt(JdUtOfMinute(minutes[i])));
+    for (std::size_t i = split; i < minutes.size(); ++i)
+        lons[i] = ApparentLongitude(forward, TdbFromUt(JdUtOfMinute(minutes[i])));
+    return lons;
+}
+
 double GeocentricDistance(Orbit &orbit, double tdb)
 {
     return norm(orbit.at(tdb).r - earthAt(tdb).heliocentric);

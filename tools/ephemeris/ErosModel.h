@@ -134,6 +134,10 @@ SignHistory Crossings(const Options &options, const std::function<double(double 
 // The same for Eros, integrated outwards from the elements' epoch.
 SignHistory ErosCrossings(const Options &options, long long fromMinute, long long toMinute);
 
+// Eros's apparent longitude (radians) at each of the UT minutes, which are
+// in increasing order; integrated outwards from the elements' epoch.
+std::vector<double> ErosLongitudes(const Options &options, const std::vector<double> &minutes);
+
 // Geometric distance between the Earth's centre and Eros, AU.
 double GeocentricDistance(Orbit &orbit, double tdb);
 

@@ -356,6 +356,9 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
     }
     if (className == QLatin1String("QMainWindow"))
         return new WindowInterface(static_cast<QWidget *>(object));
+    // A picture, read by its name and description.
+    if (className == QLatin1String("ZodiacWheel"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
     if (className == QLatin1String("QComboBox") && !static_cast<QComboBox *>(object)->isEditable())
         return new DateListInterface(static_cast<QComboBox *>(object));
     // Every plain panel, whether or not its links exist yet: for panels
