@@ -57,6 +57,8 @@ public:
         if (hours > 0)
             return tr("%1 %2", "hours and minutes")
                 .arg(settle(tr("%n hour(s)", nullptr, hours), hours), settle(tr("%n minute(s)", nullptr, rest), rest));
+        if (rest == 0)
+            return tr("less than a minute");
         return settle(tr("%n minute(s)", nullptr, rest), rest);
     }
 };

@@ -79,12 +79,15 @@ void TestResultNotes::notes_data()
            + "Eros moved from Taurus into Gemini at 00:02 UT on 1 May 2001, which was 14:02 on 30 April 2001 local "
              "time (UTC-10:00).\nIf you were born before 14:02 local time, Eros was in Taurus; if later, in Gemini.\n"
              "Give your time of birth for one sign.";
-    QTest::newRow("a change day by UT, at UTC: no local time repeated")
+    QTest::newRow("a change day by UT, at UTC, within the model's error of noon")
         << "2035-02-23" << "" << "" << 0 << "Sagittarius=Sagittarius|Scorpio=Scorpio"
         << "The reading below is for Sagittarius: for births at or after 11:59 UT on 23 February 2035.\n" + sky
                + "Eros moved from Scorpio into Sagittarius at 11:59 UT on 23 February 2035.\n"
                  "If you were born before 11:59 UT, Eros was in Scorpio; if later, in Sagittarius.\n"
-                 "Give your time of birth for one sign.";
+                 "Give your time of birth for one sign.\n"
+                 // 2.1 arcseconds past the boundary at noon.
+                 "Eros was then within 5″ of the boundary between Scorpio and Sagittarius, closer than the model's "
+                 "error: the sign could be either.";
     // Eros entered Sagittarius at 11:59 UT on 23 February 2035, 01:59 on the
     // 24th at UTC+14: the whole local 23rd was Scorpio.
     QTest::newRow("Kiritimati's whole day, before the change")
@@ -106,6 +109,14 @@ void TestResultNotes::notes_data()
            "UT on 23 February 2035.\n"
            "Eros had entered Scorpio 43 days 12 hours before your birth and moved on into Sagittarius 19 minutes "
            "after it.";
+    QTest::newRow("a moment within the model's error of the change")
+        << "2035-02-23" << "11:59" << "+00:00" << 0 << "Sagittarius=Sagittarius|Scorpio=Scorpio"
+        << "The sign is computed from JPL's orbit of Eros, for the moment of your birth.\n"
+           "You were born at 11:59 UT on 23 February 2035.\n"
+           "Eros had entered Sagittarius less than a minute before your birth and moved on into Scorpio 88 days 14 "
+           "hours after it.\n"
+           "Eros was then within 5″ of the boundary between Scorpio and Sagittarius, closer than the model's "
+           "error: the sign could be either.";
     QTest::newRow("double summer time")
         << "1944-06-06" << "10:00" << "Europe/London" << 0 << "Aries=Aries"
         << table + "\nYou were born at 10:00 on 6 June 1944 local time (Europe/London, BDST, UTC+02:00), which was "
