@@ -3,11 +3,15 @@
 #include "Config.h"
 #include "astro/Answer.h"
 #include "astro/DateTime.h"
+#include "astro/Longitude.h"
+#include "astro/ResultNotes.h"
 #include "i18n/Translations.h"
 #include "places/Places.h"
 #include "platform/Clock.h"
 
+#include <QDateTime>
 #include <QString>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <cerrno>
@@ -71,6 +75,13 @@ QString usage()
               "      --place NAME   read them where NAME is (its most populous place;\n"
               "                     'NAME, CC' for one country) and name it after each\n"
               "                     answer\n"
+              "      --json         print one JSON object a line instead: input, utc,\n"
+              "                     sign, longitude (degrees), degree (in the sign),\n"
+              "                     retrograde, source (table or ephemeris), zone and\n"
+              "                     offset; sky_sign where the degree's sign is not\n"
+              "                     the answer's, later_sign and change on a day\n"
+              "                     with two signs, place under --place\n"
+              "      --csv          the same as CSV, after a header row\n"
               "  --                 end the options: all that follows is dates\n"
               "\n"
               "Local time is that of TZ, else the system's. A TZ that names no time\n"
@@ -168,14 +179,107 @@ QString localTime(const astro::Reckoning &reckoning, qint64 utcSecond)
     return QStringLiteral("%1:%2").arg(ofDay / 3600, 2, 10, QChar(u'0')).arg(ofDay / 60 % 60, 2, 10, QChar(u'0'));
 }
 
-// The line for one argument of --sign (without the argument), or why it has
-// none.
+// How --sign writes its answers: 'DATE SIGN' lines, or records for other
+// programs.
+enum class Format { Lines, Json, Csv };
+
+constexpr const char *CsvHeader =
+    "input,utc,sign,longitude,degree,retrograde,source,zone,offset,sky_sign,later_sign,change,place";
+
+// "+05:30", "-03:06:28": an offset as ISO 8601 writes it.
+QString isoOffset(int seconds)
+{
+    return astro::OffsetName(seconds).mid(3);
+}
+
+QString isoUtc(qint64 second)
+{
+    return QDateTime::fromSecsSinceEpoch(second, Qt::UTC).toString(Qt::ISODate);
+}
+
+QString jsonString(const QString &text)
+{
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c == u'"' || c == u'\\')
+            quoted += u'\\';
+        if (c.unicode() < 0x20)
+            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+        else
+            quoted += c;
+    }
+    return quoted + u'"';
+}
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n'))
+        return text;
+    return u'"' + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+}
+
+// One field of a record: text is quoted in JSON, a number or a truth value
+// is not.
+struct Field {
+    const char *key;
+    QString value;
+    bool text = true;
+};
+
+// One answer as a record, its keys in order; numbers in the C locale
+// whatever the language.
+QList<Field> record(const QString &input, const astro::Answer &answer, const Where &where)
+{
+    const astro::Answer::Position &p = *answer.position;
+    const qint64 at = qint64(p.utcMinute * 60);
+    const astro::Reckoning &r = answer.birth.reckoning;
+    QList<Field> fields = {
+        {"input", input},
+        {"utc", isoUtc(at)},
+        {"sign", astro::SignName(*answer.sign)},
+        {"longitude", QString::number(p.longitude, 'f', 6), false},
+        {"degree", astro::DegreeInSign(p.longitude)},
+        {"retrograde", p.retrograde ? QStringLiteral("true") : QStringLiteral("false"), false},
+        {"source", answer.source == astro::Source::Table ? QStringLiteral("table") : QStringLiteral("ephemeris")},
+        {"zone", r.zone ? r.zone->name() : (r.clock ? QString() : QStringLiteral("UTC"))},
+        {"offset", isoOffset(r.offsetAt(at).seconds)},
+    };
+    // The degree is the sky's: where its sign is not the answer's (the
+    // table's, or a local day's first), that sign too.
+    if (astro::SignOfLongitude(p.longitude) != *answer.sign)
+        fields.append({"sky_sign", astro::SignName(astro::SignOfLongitude(p.longitude))});
+    if (answer.laterSign) {
+        fields.append({"later_sign", astro::SignName(*answer.laterSign)});
+        fields.append({"change", isoUtc(answer.crossings.front().utcMinute * 60)});
+    }
+    if (where.given && !r.place.isEmpty())
+        fields.append({"place", r.place});
+    return fields;
+}
+
+std::string writeRecord(Format format, const QList<Field> &fields)
+{
+    QStringList parts;
+    if (format == Format::Json) {
+        for (const Field &f : fields)
+            parts << jsonString(QLatin1String(f.key)) + u':' + (f.text ? jsonString(f.value) : f.value);
+        return (u'{' + parts.join(u',') + u'}').toUtf8().toStdString();
+    }
+    // The header's columns, empty where the answer has no such field.
+    for (const QString &column : QString::fromLatin1(CsvHeader).split(u',')) {
+        const auto f = std::find_if(fields.begin(), fields.end(), [&](const Field &f) { return column == QLatin1String(f.key); });
+        parts << (f == fields.end() ? QString() : csvField(f->value));
+    }
+    return parts.join(u',').toUtf8().toStdString();
+}
+
+// The line for one argument of --sign, or why it has none.
 struct Reply {
     std::string line;
     QString refusal;
 };
 
-Reply reply(std::string_view argument, const Where &where)
+Reply reply(std::string_view argument, const Where &where, Format format)
 {
     const QString shown = QString::fromLocal8Bit(argument.data(), qsizetype(argument.size()));
     const QString earliest = QString::number(astro::EarliestYear), latest = QString::number(astro::LatestYear);
@@ -218,9 +322,14 @@ Reply reply(std::string_view argument, const Where &where)
         return {{}, tr("starkindle: '%1' happens twice in this time zone, in two signs:"
                        " add its UTC offset (+HH:MM or -HH:MM)\n")
                         .arg(shown)};
-    // English and the same in every locale: the sign's name, and on a local
-    // day with a change the second sign and the local time it began.
-    std::string line(astro::SignName(*answer.sign).toLatin1().constData());
+    if (format != Format::Lines && answer.position)
+        return {writeRecord(format, record(shown, answer, where)), {}};
+    // English and the same in every locale: the bytes given, the sign's name,
+    // and on a local day with a change the second sign and the local time it
+    // began.
+    std::string line(argument);
+    line += ' ';
+    line += astro::SignName(*answer.sign).toLatin1().constData();
     if (answer.laterSign) {
         line += ' ';
         line += astro::SignName(*answer.laterSign).toLatin1().constData();
@@ -249,7 +358,7 @@ std::string_view trimmed(std::string_view text)
 // --sign DATE...: each date answered in turn, one line each, the argument
 // exactly as given and its answer; each one refused named on standard
 // error. "-" reads the dates from standard input, one a line.
-int printSigns(const std::vector<std::string_view> &dates, const Where &where)
+int printSigns(const std::vector<std::string_view> &dates, const Where &where, Format format)
 {
     if (dates.empty()) {
         print(stderr, tr("starkindle: option '--sign' needs at least one date\n"));
@@ -263,17 +372,17 @@ int printSigns(const std::vector<std::string_view> &dates, const Where &where)
     bool refused = false;
     int writeFailure = 0;
     std::string line;
+    if (format == Format::Csv && std::fprintf(stdout, "%s\n", CsvHeader) < 0)
+        writeFailure = errno;
     // Once standard output has failed (writeFailure), nothing more is answered.
     const auto handle = [&](std::string_view argument) {
-        const Reply r = reply(argument, where);
+        const Reply r = reply(argument, where, format);
         if (r.line.empty()) {
             refused = true;
             print(stderr, r.refusal);
             return;
         }
-        line.assign(argument);
-        line += ' ';
-        line += r.line;
+        line.assign(r.line);
         line += '\n';
         if (std::fwrite(line.data(), 1, line.size(), stdout) != line.size())
             writeFailure = errno;
@@ -331,6 +440,7 @@ std::optional<std::string_view> optionValue(std::string_view arg, std::string_vi
 std::optional<int> Handle(int argc, const char *const *argv)
 {
     bool sign = false, endOfOptions = false;
+    Format format = Format::Lines;
     std::vector<std::string_view> dates;
     std::optional<std::string_view> zoneName, placeName;
     for (int i = 1; i < argc; ++i) {
@@ -357,6 +467,10 @@ std::optional<int> Handle(int argc, const char *const *argv)
                 dates.push_back(arg.substr(7));
             continue;
         }
+        if (arg == "--json" || arg == "--csv") {
+            format = arg == "--json" ? Format::Json : Format::Csv;
+            continue;
+        }
         bool missing = false;
         std::optional<std::string_view> value;
         if ((value = optionValue(arg, "--zone", i, argc, argv, missing)))
@@ -377,8 +491,8 @@ std::optional<int> Handle(int argc, const char *const *argv)
                                    : tr("starkindle: unrecognized option '%1'\n").arg(shown));
     }
     if (!sign) {
-        if (zoneName || placeName)
-            return usageError(tr("starkindle: options '--zone' and '--place' go with '--sign'\n"));
+        if (zoneName || placeName || format != Format::Lines)
+            return usageError(tr("starkindle: options '--zone', '--place', '--json' and '--csv' go with '--sign'\n"));
         return std::nullopt;
     }
     if (zoneName && placeName)
@@ -405,7 +519,7 @@ std::optional<int> Handle(int argc, const char *const *argv)
     } else {
         where = computersClock();
     }
-    return printSigns(dates, where);
+    return printSigns(dates, where, format);
 }
 
 } // namespace commandline

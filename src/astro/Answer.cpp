@@ -60,6 +60,27 @@ void findChangesAround(Answer &answer, qint64 second)
         answer.changeAfter = after.front();
 }
 
+// Eros's place at a moment, and over [from, to) when no time was given.
+std::optional<Answer::Position> positionOf(double minute, std::optional<std::pair<double, double>> day)
+{
+    const std::optional<double> longitude = ErosLongitude(minute);
+    const std::optional<double> rate = ErosLongitudeRate(minute);
+    if (!longitude || !rate)
+        return std::nullopt;
+    Answer::Position p;
+    p.utcMinute = minute;
+    p.longitude = *longitude;
+    p.retrograde = *rate < 0;
+    p.sunLongitude = SunLongitude(minute);
+    if (day) {
+        p.dayFrom = ErosLongitude(day->first);
+        p.dayTo = ErosLongitude(day->second);
+        for (const double station : ErosStations(day->first, day->second))
+            p.stations.push_back({station, ErosLongitudeRate(station + 1).value_or(0) < 0});
+    }
+    return p;
+}
+
 } // namespace
 
 Reckoning Reckoning::Computers(const QTimeZone &zone)
@@ -177,6 +198,17 @@ Answer AnswerFor(const Birth &birth)
                 || std::abs(c.utcMinute - minute) < std::abs(answer.uncertainChange->utcMinute - minute))
                 answer.uncertainChange = c;
         }
+    }
+
+    // The moment the position is for, and the day it moved over.
+    if (birth.minuteOfDay) {
+        answer.position = positionOf(double(answer.fromSecond) / 60, std::nullopt);
+    } else if (birth.dateOnly) {
+        const double start = double(midnight) / 60;
+        answer.position = positionOf(double(answer.fromSecond) / 60, std::pair(start, start + 24 * 60));
+    } else {
+        const double from = double(answer.fromSecond) / 60, to = double(answer.toSecond) / 60;
+        answer.position = positionOf((from + to) / 2, std::pair(from, to));
     }
 
     if (answer.source == Source::Table) {

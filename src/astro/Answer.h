@@ -118,6 +118,25 @@ struct Answer {
     // The offset in force at the moment (or at the span's start).
     places::Offset offset;
 
+    // Where the sky had Eros: its apparent longitude (degrees, ecliptic and
+    // equinox of date) at the moment answered for (12:00 UT for a date
+    // alone, the middle of a local day), and how it moved over the UT or
+    // local day when no time was given: from, to, and the stations between.
+    struct Position {
+        double utcMinute = 0;
+        double longitude = 0;
+        bool retrograde = false;
+        std::optional<double> sunLongitude;
+        // Without a time: the day's first and last longitude and its stations.
+        std::optional<double> dayFrom, dayTo;
+        struct Station {
+            double utcMinute;
+            bool turnsRetrograde;
+        };
+        std::vector<Station> stations;
+    };
+    std::optional<Position> position;
+
     bool ok() const { return refusal == Refusal::None && sign.has_value(); }
     bool isMoment() const { return birth.minuteOfDay.has_value(); }
 };

@@ -2,6 +2,7 @@
 
 #include "astro/Calendar.h"
 #include "astro/Ephemeris.h"
+#include "astro/Longitude.h"
 #include "astro/Years.h"
 
 #include <QCoreApplication>
@@ -176,6 +177,57 @@ void addUncertainty(ResultNotes &notes, const Answer &answer)
                        .arg(QString::number(UncertaintyArcseconds), SignDisplayName(c.from), SignDisplayName(c.to));
 }
 
+// Where the sky had Eros: to the arc-minute at a moment, or its path over
+// the day; retrograde motion and stations named. In the table's years it is
+// the computed sky's, and says so where its sign is not the table's.
+void addPosition(ResultNotes &notes, const Answer &answer)
+{
+    if (!answer.position)
+        return;
+    const Answer::Position &p = *answer.position;
+    const Sign skySign = SignOfLongitude(p.longitude);
+    const bool table = answer.source == Source::Table;
+    const QString retrograde = Text::tr("retrograde ℞", "Eros moving backwards through the signs");
+    if (!p.dayFrom || !p.dayTo) {
+        QString line = table ? Text::tr("In the computed sky Eros stood at %1.").arg(PositionName(p.longitude))
+                             : Text::tr("Eros stood at %1.").arg(PositionName(p.longitude));
+        if (p.retrograde)
+            line = (table ? Text::tr("In the computed sky Eros stood at %1, %2.")
+                          : Text::tr("Eros stood at %1, %2."))
+                       .arg(PositionName(p.longitude), retrograde);
+        notes.lines << line;
+    } else {
+        // "from 4°24′ to 4°57′ Aquarius", the sign once where it is one.
+        const QString to = PositionName(*p.dayTo);
+        const QString from = SignOfLongitude(*p.dayFrom) == SignOfLongitude(*p.dayTo) ? DegreeInSign(*p.dayFrom)
+                                                                                       : PositionName(*p.dayFrom);
+        QString line = answer.birth.dateOnly ? Text::tr("Over the day in UT Eros moved from %1 to %2.").arg(from, to)
+                                             : Text::tr("Over the local day Eros moved from %1 to %2.").arg(from, to);
+        if (table)
+            line = answer.birth.dateOnly
+                ? Text::tr("In the computed sky, over the day in UT, Eros moved from %1 to %2.").arg(from, to)
+                : Text::tr("In the computed sky, over the local day, Eros moved from %1 to %2.").arg(from, to);
+        notes.lines << line;
+        if (p.stations.empty() && p.retrograde)
+            notes.lines << Text::tr("Eros was %1 all day.").arg(retrograde);
+        for (const Answer::Position::Station &station : p.stations) {
+            const qint64 at = qint64(station.utcMinute * 60);
+            notes.lines << (station.turnsRetrograde
+                                ? Text::tr("Eros stood still at %1 and then turned %2.").arg(moment(answer.birth.reckoning, at), retrograde)
+                                : Text::tr("Eros stood still at %1 and then turned direct.").arg(moment(answer.birth.reckoning, at)));
+        }
+    }
+    if (table && skySign != *answer.sign)
+        notes.lines << Text::tr("That is in %1, not in the table's %2, which the program keeps.")
+                           .arg(SignDisplayName(skySign), SignDisplayName(*answer.sign));
+    // The picture's words.
+    notes.pictureName = p.retrograde ? Text::tr("Eros at %1, %2").arg(PositionName(p.longitude), Text::tr("retrograde"))
+                                     : Text::tr("Eros at %1").arg(PositionName(p.longitude));
+    notes.pictureDescription = p.sunLongitude
+        ? Text::tr("A zodiac wheel with Eros at %1 and the Sun at %2.").arg(PositionName(p.longitude), PositionName(*p.sunLongitude))
+        : Text::tr("A zodiac wheel with Eros at %1.").arg(PositionName(p.longitude));
+}
+
 // A reading the window may offer besides the answer's, once each.
 void offer(ResultNotes &notes, Sign sign, const QString &headline, const QString &forWhom)
 {
@@ -323,6 +375,13 @@ ResultNotes NotesFor(const QString &name, const Answer &answer)
         addTableNotes(notes, answer);
     else
         addEphemerisNotes(notes, answer);
+    // The position comes right after the source, before the changes.
+    ResultNotes position;
+    addPosition(position, answer);
+    for (qsizetype i = 0; i < position.lines.size(); ++i)
+        notes.lines.insert(1 + i, position.lines[i]);
+    notes.pictureName = position.pictureName;
+    notes.pictureDescription = position.pictureDescription;
     return notes;
 }
 
@@ -336,6 +395,12 @@ QString OffsetName(int seconds)
     if (all % 60 != 0)
         name += QStringLiteral(":%1").arg(all % 60, 2, 10, QChar(u'0'));
     return name;
+}
+
+QString PositionName(double longitude)
+{
+    return Text::tr("%1 %2", "a position: degree and minute within the sign, the sign")
+        .arg(DegreeInSign(longitude), SignDisplayName(SignOfLongitude(longitude)));
 }
 
 } // namespace astro

@@ -33,6 +33,11 @@ struct ResultNotes {
     // others. Empty for a birth with no answer.
     std::vector<View> views;
 
+    // What a screen reader says of the picture of the sky: "Eros at 14°23′
+    // Sagittarius, retrograde", and where the Sun was.
+    QString pictureName;
+    QString pictureDescription;
+
     // The notes as shown with a view: its line, then the others.
     QStringList linesWith(std::size_t view) const;
 };
@@ -42,5 +47,9 @@ ResultNotes NotesFor(const QString &name, const Answer &answer);
 
 // "UTC+05:30", "UTC-10:00", "UTC+00:19:32" (seconds only when there are).
 QString OffsetName(int seconds);
+
+// "14°23′ Sagittarius": the degree and minute within the sign, and the sign,
+// as the user reads them.
+QString PositionName(double longitude);
 
 } // namespace astro

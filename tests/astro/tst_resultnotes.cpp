@@ -55,34 +55,42 @@ void TestResultNotes::notes_data()
 
     const QString table = "The sign comes from the original table, which covers 1940 to 1990.";
     const QString sky = "The sign is computed from JPL's orbit of Eros, for 12:00 UT on this day.\n";
-    QTest::newRow("a day of the table") << "1965-03-15" << "" << "" << 0 << "Aquarius=Aquarius" << table;
+    QTest::newRow("a day of the table") << "1965-03-15" << "" << "" << 0 << "Aquarius=Aquarius"
+        << table + "\nIn the computed sky, over the day in UT, Eros moved from 4°24′ to 4°57′ Aquarius.";
     QTest::newRow("a change day of the table: the sky's hour, and the sign before")
         << "1965-03-07" << "" << "" << 14 << "Aquarius=Aquarius|Capricorn=Capricorn"
-        << table + "\nOn this day the table has Eros moving from Capricorn into Aquarius; it gives no hour.\n"
+        << table + "\nIn the computed sky, over the day in UT, Eros moved from 29°58′ Capricorn to 0°32′ Aquarius.\n"
+                   "On this day the table has Eros moving from Capricorn into Aquarius; it gives no hour.\n"
                    "The computed sky has that change at 00:55 UT on 7 March 1965, which was 14:55 on 7 March 1965 "
                    "local time (UTC+14:00).";
     QTest::newRow("the table's change day where the sky's comes later")
         << "1965-05-04" << "" << "" << 0 << "Pisces=Pisces|Aquarius=Aquarius"
-        << table + "\nOn this day the table has Eros moving from Aquarius into Pisces; it gives no hour.\n"
+        << table + "\nIn the computed sky, over the day in UT, Eros moved from 29°42′ Aquarius to 0°10′ Pisces.\n"
+                   "That is in Aquarius, not in the table's Pisces, which the program keeps.\n"
+                   "On this day the table has Eros moving from Aquarius into Pisces; it gives no hour.\n"
                    "The computed sky has that change at 14:58 UT on 4 May 1965.\n"
                    "The computed sky puts Eros in Aquarius at 12:00 UT on this day; for 1940 to 1990 the program "
                    "keeps the original table's answer, Pisces.";
     QTest::newRow("the sky disagrees with the table")
         << "1979-09-15" << "" << "" << 0 << "Pisces=Pisces|Aquarius=Aquarius"
-        << table + "\nThe computed sky puts Eros in Aquarius at 12:00 UT on this day; for 1940 to 1990 the program "
+        << table + "\nIn the computed sky, over the day in UT, Eros moved from 13°15′ to 13°02′ Aquarius.\n"
+                   "Eros was retrograde ℞ all day.\n"
+                   "That is in Aquarius, not in the table's Pisces, which the program keeps.\n"
+                   "The computed sky puts Eros in Aquarius at 12:00 UT on this day; for 1940 to 1990 the program "
                    "keeps the original table's answer, Pisces.";
     QTest::newRow("a change day in UTC-10 only")
         << "2001-04-30" << "" << "" << -10 << "Taurus=Taurus|Gemini=Gemini"
         << "The reading below is for Taurus: for births before 00:02 UT on 1 May 2001, which was 14:02 on 30 April "
            "2001 local time (UTC-10:00).\n"
-           + sky
+           + sky + "Over the day in UT Eros moved from 29°08′ to 29°59′ Taurus.\n"
            + "Eros moved from Taurus into Gemini at 00:02 UT on 1 May 2001, which was 14:02 on 30 April 2001 local "
              "time (UTC-10:00).\nIf you were born before 14:02 local time, Eros was in Taurus; if later, in Gemini.\n"
              "Give your time of birth for one sign.";
     QTest::newRow("a change day by UT, at UTC, within the model's error of noon")
         << "2035-02-23" << "" << "" << 0 << "Sagittarius=Sagittarius|Scorpio=Scorpio"
         << "The reading below is for Sagittarius: for births at or after 11:59 UT on 23 February 2035.\n" + sky
-               + "Eros moved from Scorpio into Sagittarius at 11:59 UT on 23 February 2035.\n"
+               + "Over the day in UT Eros moved from 29°43′ Scorpio to 0°16′ Sagittarius.\n"
+                 "Eros moved from Scorpio into Sagittarius at 11:59 UT on 23 February 2035.\n"
                  "If you were born before 11:59 UT, Eros was in Scorpio; if later, in Sagittarius.\n"
                  "Give your time of birth for one sign.\n"
                  // 2.1 arcseconds past the boundary at noon.
@@ -92,12 +100,14 @@ void TestResultNotes::notes_data()
     // 24th at UTC+14: the whole local 23rd was Scorpio.
     QTest::newRow("Kiritimati's whole day, before the change")
         << "2035-02-23" << "" << "Pacific/Kiritimati" << 0 << "Scorpio=Scorpio"
-        << "The sign is computed from JPL's orbit of Eros, for the whole day at the birthplace.";
+        << "The sign is computed from JPL's orbit of Eros, for the whole day at the birthplace.\n"
+           "Over the local day Eros moved from 29°24′ to 29°57′ Scorpio.";
     QTest::newRow("Kiritimati's day of the change: both signs, the local hour")
         << "2035-02-24" << "" << "Pacific/Kiritimati" << 0
         << "Scorpio or Sagittarius=Scorpio|Scorpio or Sagittarius=Sagittarius"
         << "The reading below is for Scorpio: for births before 01:59 local time.\n"
            "The sign is computed from JPL's orbit of Eros, for the whole day at the birthplace.\n"
+           "Over the local day Eros moved from 29°57′ Scorpio to 0°29′ Sagittarius.\n"
            "Eros moved from Scorpio into Sagittarius at 11:59 UT on 23 February 2035, which was 01:59 on 24 February "
            "2035 local time (Pacific/Kiritimati, UTC+14:00).\n"
            "If you were born before 01:59 local time, Eros was in Scorpio; if later, in Sagittarius.\n"
@@ -105,6 +115,7 @@ void TestResultNotes::notes_data()
     QTest::newRow("Kiritimati, a time: one sign, and the changes either side")
         << "2035-02-24" << "01:40" << "Pacific/Kiritimati" << 0 << "Scorpio=Scorpio"
         << "The sign is computed from JPL's orbit of Eros, for the moment of your birth.\n"
+           "Eros stood at 29°59′ Scorpio.\n"
            "You were born at 01:40 on 24 February 2035 local time (Pacific/Kiritimati, UTC+14:00), which was 11:40 "
            "UT on 23 February 2035.\n"
            "Eros had entered Scorpio 43 days 12 hours before your birth and moved on into Sagittarius 19 minutes "
@@ -112,6 +123,7 @@ void TestResultNotes::notes_data()
     QTest::newRow("a moment within the model's error of the change")
         << "2035-02-23" << "11:59" << "+00:00" << 0 << "Sagittarius=Sagittarius|Scorpio=Scorpio"
         << "The sign is computed from JPL's orbit of Eros, for the moment of your birth.\n"
+           "Eros stood at 0°00′ Sagittarius.\n"
            "You were born at 11:59 UT on 23 February 2035.\n"
            "Eros had entered Sagittarius less than a minute before your birth and moved on into Scorpio 88 days 14 "
            "hours after it.\n"
@@ -119,15 +131,16 @@ void TestResultNotes::notes_data()
            "error: the sign could be either.";
     QTest::newRow("double summer time")
         << "1944-06-06" << "10:00" << "Europe/London" << 0 << "Aries=Aries"
-        << table + "\nYou were born at 10:00 on 6 June 1944 local time (Europe/London, BDST, UTC+02:00), which was "
+        << table + "\nIn the computed sky Eros stood at 0°39′ Aries.\nYou were born at 10:00 on 6 June 1944 local time (Europe/London, BDST, UTC+02:00), which was "
                    "08:00 UT on 6 June 1944.";
     QTest::newRow("war time")
         << "1943-03-01" << "10:00" << "America/New_York" << 0 << "Aries=Aries"
-        << table + "\nYou were born at 10:00 on 1 March 1943 local time (America/New_York, EWT, UTC-04:00), which "
+        << table + "\nIn the computed sky Eros stood at 25°04′ Aries.\nYou were born at 10:00 on 1 March 1943 local time (America/New_York, EWT, UTC-04:00), which "
                    "was 14:00 UT on 1 March 1943.";
     QTest::newRow("Paris mean time, to the second")
         << "1905-06-01" << "10:00" << "Europe/Paris" << 0 << "Aquarius=Aquarius"
         << "The sign is computed from JPL's orbit of Eros, for the moment of your birth.\n"
+           "Eros stood at 22°05′ Aquarius.\n"
            "You were born at 10:00 on 1 June 1905 local time (Europe/Paris, PMT, UTC+00:09:21), which was 09:50 UT "
            "on 1 June 1905.\n"
            "Eros had entered Aquarius 61 days 4 hours before your birth and moved on into Pisces 196 days 23 hours "
@@ -135,12 +148,14 @@ void TestResultNotes::notes_data()
     QTest::newRow("a repeated hour, one sign")
         << "2021-11-07" << "01:30" << "America/New_York" << 0 << "Capricorn=Capricorn"
         << "The sign is computed from JPL's orbit of Eros, for the moment of your birth.\n"
+           "Eros stood at 19°13′ Capricorn.\n"
            "The clocks there showed that time twice: at 05:30 UT on 7 November 2021, which was 01:30 on 7 November "
            "2021 local time (America/New_York, EDT, UTC-04:00) and at 06:30 UT on 7 November 2021, which was 01:30 "
            "on 7 November 2021 local time (America/New_York, EST, UTC-05:00).";
     QTest::newRow("a fixed offset of zero is UT")
         << "2050-09-01" << "14:00" << "+00:00" << 0 << "Leo=Leo"
         << "The sign is computed from JPL's orbit of Eros, for the moment of your birth.\n"
+           "Eros stood at 0°04′ Leo.\n"
            "You were born at 14:00 UT on 1 September 2050.\n"
            "Eros had entered Leo 2 hours 2 minutes before your birth and moved on into Virgo 32 days 6 hours after it.";
 }

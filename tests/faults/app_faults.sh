@@ -626,8 +626,11 @@ stray|2||starkindle: unexpected argument 'stray'
 --sign 1944-06-06T10:00 --place london|0|1944-06-06T10:00 Aries (London, GB)|
 --sign 2035-02-24 --place kiritimati|0|2035-02-24 Scorpio Sagittarius 01:59 (Kiritimati, KI)|
 --sign 2000-01-01 --place Xyzzy|2||starkindle: no place called 'Xyzzy' is known
---zone Europe/London|2||starkindle: options '--zone' and '--place' go with '--sign'
+--zone Europe/London|2||starkindle: options '--zone', '--place', '--json' and '--csv' go with '--sign'
 --sign 2000-01-01 --zone|2||starkindle: option '--zone' needs a value
+--sign --json 1979-09-15|0|{"input":"1979-09-15","utc":"1979-09-15T12:00:00Z","sign":"Pisces","longitude":313.153669,"degree":"13°09′","retrograde":true,"source":"table","zone":"UTC","offset":"+00:00","sky_sign":"Aquarius"}|
+--json --sign 1944-06-06T10:00 --zone Europe/London|0|{"input":"1944-06-06T10:00","utc":"1944-06-06T08:00:00Z","sign":"Aries","longitude":0.662106,"degree":"0°39′","retrograde":false,"source":"table","zone":"Europe/London","offset":"+02:00"}|
+--csv --sign 2035-02-24 --place kiritimati|0|input,utc,sign,longitude,degree,retrograde,source,zone,offset,sky_sign,later_sign,change,place|
 ROWS
     # One line per date, in the order given, the table's years and the
     # ephemeris's alike.
