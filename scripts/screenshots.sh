@@ -68,7 +68,7 @@ shoot() {
     echo "$out/$name_prefix$2.png"
 }
 
-main=$(window 484x354)
+main=$(window 484x418)
 xdotool windowfocus --sync "$main"
 xdotool type --delay 40 "anna"
 xdotool key --delay 40 Tab $(printf 'Down %.0s' $(seq 14)) Tab Down Down Tab $(printf 'Down %.0s' $(seq 25)) Tab

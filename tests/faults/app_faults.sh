@@ -110,7 +110,7 @@ count_windows() {
         { split($2, s, "x"); if (s[1] >= a && s[1] <= b && s[2] >= c && s[2] <= d) n++ }
         END { print n + 0 }'
 }
-main_windows() { count_windows "$MainTitle" 484 484 354 354; }
+main_windows() { count_windows "$MainTitle" 484 484 418 418; }
 # The "already running" box is about 250x80, the update question about 370x90.
 small_boxes() { count_windows "$BoxTitle" 150 500 50 200; }
 box_id() { visible_windows "$BoxTitle" | awk 'NR == 1 { print $1 }'; }
