@@ -53,6 +53,57 @@
     </message>
 </context>
 <context>
+    <name>MonthInSentence</name>
+    <message>
+        <source>January</source>
+        <translation type="unfinished">Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation type="unfinished">Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation type="unfinished">März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished">April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation type="unfinished">Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation type="unfinished">Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation type="unfinished">Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished">August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished">September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation type="unfinished">Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished">November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation type="unfinished">Dezember</translation>
+    </message>
+</context>
+<context>
     <name>ResultNotes</name>
     <message>
         <source>%1 %2 %3</source>
@@ -624,6 +675,34 @@ Das Programm braucht eine grafische Sitzung (X11, oder Wayland mit qt6-wayland).
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Bitte geben Sie die E-Mail-Adresse Ihres Freundes ein</translation>
+    </message>
+</context>
+<context>
+    <name>nodisplay</name>
+    <message>
+        <source>starkindle: no display could be opened: no X display, and the Wayland platform plugin is not installed (qt6-wayland)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened: DISPLAY is %1, and the Wayland platform plugin is not installed (qt6-wayland)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened (DISPLAY is not set); start it from a graphical session
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened (DISPLAY is %1); start it from a graphical session
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened: the X server of DISPLAY %1 dropped the connection %2 times in a row
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

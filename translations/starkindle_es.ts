@@ -53,6 +53,57 @@
     </message>
 </context>
 <context>
+    <name>MonthInSentence</name>
+    <message>
+        <source>January</source>
+        <translation type="unfinished">Enero</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation type="unfinished">Febrero</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation type="unfinished">Marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished">Abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation type="unfinished">Mayo</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation type="unfinished">Junio</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation type="unfinished">Julio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished">Agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished">Septiembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation type="unfinished">Octubre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished">Noviembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation type="unfinished">Diciembre</translation>
+    </message>
+</context>
+<context>
     <name>ResultNotes</name>
     <message>
         <source>%1 %2 %3</source>
@@ -624,6 +675,34 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Por favor, escribe la dirección de correo de tu amigo</translation>
+    </message>
+</context>
+<context>
+    <name>nodisplay</name>
+    <message>
+        <source>starkindle: no display could be opened: no X display, and the Wayland platform plugin is not installed (qt6-wayland)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened: DISPLAY is %1, and the Wayland platform plugin is not installed (qt6-wayland)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened (DISPLAY is not set); start it from a graphical session
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened (DISPLAY is %1); start it from a graphical session
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened: the X server of DISPLAY %1 dropped the connection %2 times in a row
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,57 @@
     </message>
 </context>
 <context>
+    <name>MonthInSentence</name>
+    <message>
+        <source>January</source>
+        <translation type="unfinished">Janeiro</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation type="unfinished">Fevereiro</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation type="unfinished">Março</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished">Abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation type="unfinished">Maio</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation type="unfinished">Junho</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation type="unfinished">Julho</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished">Agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished">Setembro</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation type="unfinished">Outubro</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished">Novembro</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation type="unfinished">Dezembro</translation>
+    </message>
+</context>
+<context>
     <name>ResultNotes</name>
     <message>
         <source>%1 %2 %3</source>
@@ -623,6 +674,34 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Por favor, digite o e-mail do seu amigo</translation>
+    </message>
+</context>
+<context>
+    <name>nodisplay</name>
+    <message>
+        <source>starkindle: no display could be opened: no X display, and the Wayland platform plugin is not installed (qt6-wayland)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened: DISPLAY is %1, and the Wayland platform plugin is not installed (qt6-wayland)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened (DISPLAY is not set); start it from a graphical session
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened (DISPLAY is %1); start it from a graphical session
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened: the X server of DISPLAY %1 dropped the connection %2 times in a row
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

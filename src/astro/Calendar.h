@@ -24,6 +24,11 @@ inline constexpr std::array<const char *, 12> MonthNames = {
 // translation's language; only ever shown, never read back.
 QString MonthDisplayName(int month);
 
+// The same name as written inside a sentence ("15 mars 1965"): a list item
+// may begin with a capital where running text has none (context
+// "MonthInSentence").
+QString MonthNameInSentence(int month);
+
 // Gregorian: every fourth year, but not centuries unless divisible by 400.
 constexpr bool IsLeapYear(int year)
 {
