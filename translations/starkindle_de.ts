@@ -56,51 +56,51 @@
     <name>MonthInSentence</name>
     <message>
         <source>January</source>
-        <translation type="unfinished">Januar</translation>
+        <translation>Januar</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished">Februar</translation>
+        <translation>Februar</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished">März</translation>
+        <translation>März</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished">April</translation>
+        <translation>April</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished">Mai</translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished">Juni</translation>
+        <translation>Juni</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished">Juli</translation>
+        <translation>Juli</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished">August</translation>
+        <translation>August</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished">September</translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished">Oktober</translation>
+        <translation>Oktober</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished">November</translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished">Dezember</translation>
+        <translation>Dezember</translation>
     </message>
 </context>
 <context>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for %1 UT on this day.</source>
-        <translation>Das Zeichen ist aus der Bahn von Eros nach dem JPL berechnet, für %1 UT an diesem Tag.</translation>
+        <translation>Das Zeichen wurde für %1 UT dieses Tages aus der vom JPL bestimmten Bahn des Eros berechnet.</translation>
     </message>
     <message>
         <source>Eros moved from %1 into %2 at %3 UT on %4, which was %5 on %6 in this computer&apos;s time zone (%7).</source>
@@ -213,11 +213,11 @@
     </message>
     <message>
         <source>Dominated by the goddess of love, Venus, Taurus is steeped in sensual pleasure, and Eros here turns desire into something you can touch, taste and savour. You never hurry. Seduction for you is a long, slow dinner by candlelight, silk sheets, a favourite song and the warmth of skin against skin. Once you have chosen a partner you are loyal, affectionate and deeply devoted, and you expect the same steadiness in return. Your earthy nature makes you a patient, attentive lover who remembers precisely what pleases. Possessiveness can creep in when you feel insecure, so let trust do the work that jealousy never could. Given time and comfort, your passion grows richer every year.</source>
-        <translation>Beherrscht von Venus, der Göttin der Liebe, ist der Stier ganz von Sinnenfreude durchdrungen, und Eros verwandelt hier das Verlangen in etwas, das Sie berühren, schmecken und genießen können. Sie haben es nie eilig. Verführung ist für Sie ein langes, gemächliches Essen bei Kerzenlicht, Seidenlaken, ein Lieblingslied und die Wärme von Haut auf Haut. Haben Sie sich für einen Partner entschieden, sind Sie treu, zärtlich und zutiefst ergeben, und Sie erwarten dieselbe Beständigkeit zurück. Ihr erdverbundenes Wesen macht Sie zu einem geduldigen, aufmerksamen Liebhaber, der genau weiß, was gefällt. Wenn Sie sich unsicher fühlen, kann sich Besitzdenken einschleichen; lassen Sie also Vertrauen bewirken, was Eifersucht nie vermocht hat. Mit Zeit und Geborgenheit wird Ihre Leidenschaft von Jahr zu Jahr reicher.</translation>
+        <translation>Beherrscht von Venus, der Göttin der Liebe, ist der Stier ganz von Sinnenfreude durchdrungen, und Eros verwandelt hier das Verlangen in etwas, das Sie berühren, schmecken und genießen können. Sie haben es nie eilig. Verführung ist für Sie ein langes, gemächliches Essen bei Kerzenlicht, Seidenlaken, ein Lieblingslied und die Wärme von Haut auf Haut. Haben Sie Ihre Wahl getroffen, sind Sie treu, zärtlich und zutiefst ergeben, und Sie erwarten dieselbe Beständigkeit zurück. Ihr erdverbundenes Wesen macht Sie in der Liebe geduldig und aufmerksam, und Sie wissen genau, was gefällt. Wenn Sie sich unsicher fühlen, kann sich Besitzdenken einschleichen; lassen Sie also Vertrauen bewirken, was Eifersucht nie vermocht hat. Mit Zeit und Geborgenheit wird Ihre Leidenschaft von Jahr zu Jahr reicher.</translation>
     </message>
     <message>
         <source>When Eros is coupled with Gemini, the sign of communication, desire begins in the mind. Ruled by quick-witted Mercury, you are seduced by clever words, teasing messages and long late-night conversations that wander everywhere. A partner who cannot keep up with your banter will not hold your interest, however attractive. You like variety and flirt almost without noticing, which can make others wonder how serious you are. Love for you must stay light on its feet, curious and full of surprises; the cliché of roses every Friday leaves you cold. When you find someone who is both playmate and best friend, your restless airy heart settles happily at last.  </source>
-        <translation>Wenn Eros mit den Zwillingen, dem Zeichen der Kommunikation, zusammentrifft, beginnt das Verlangen im Kopf. Unter der Herrschaft des flinken Merkur lassen Sie sich von klugen Worten, neckischen Nachrichten und langen nächtlichen Gesprächen verführen, die überallhin schweifen. Ein Partner, der bei Ihren Wortgefechten nicht mithalten kann, fesselt Sie nicht lange, so attraktiv er auch sein mag. Sie lieben die Abwechslung und flirten fast, ohne es zu merken, was andere fragen lässt, wie ernst Sie es meinen. Liebe muss für Sie leichtfüßig, neugierig und voller Überraschungen bleiben; das Klischee der Rosen an jedem Freitag lässt Sie kalt. Finden Sie jemanden, der zugleich Spielgefährte und bester Freund ist, kommt Ihr rastloses, luftiges Herz endlich glücklich zur Ruhe.</translation>
+        <translation>Wenn Eros mit den Zwillingen, dem Zeichen der Kommunikation, zusammentrifft, beginnt das Verlangen im Kopf. Unter der Herrschaft des flinken Merkur lassen Sie sich von klugen Worten, neckischen Nachrichten und langen nächtlichen Gesprächen verführen, die überallhin schweifen. Wer bei Ihren Wortgefechten nicht mithalten kann, fesselt Sie trotz aller Reize nicht lange. Sie lieben die Abwechslung und flirten fast, ohne es zu merken, was andere fragen lässt, wie ernst Sie es meinen. Liebe muss für Sie leichtfüßig, neugierig und voller Überraschungen bleiben; das Klischee der Rosen an jedem Freitag lässt Sie kalt. Finden Sie jemanden, mit dem Sie spielen und dem Sie alles anvertrauen können, kommt Ihr rastloses, luftiges Herz endlich glücklich zur Ruhe.</translation>
     </message>
     <message>
         <source>A person with Eros in Cancer is eager to share a home as well as a bed. Ruled by the Moon, this water sign makes your desire tidal, rising and falling with your moods and with how safe you feel.  You need emotional closeness before physical intimacy can truly flower, and you give yourself fully once you trust. Caring for a partner is one of your deepest pleasures: cooking for them, remembering their childhood stories, holding them close when the world outside turns harsh. Under your protective shell lies a sensitive and romantic soul who can be deeply hurt by a careless word. You may retreat when wounded, so a lover must learn patience. Treated tenderly, you return a devotion that lasts a lifetime. </source>
@@ -229,11 +229,11 @@
     </message>
     <message>
         <source>Whimsical and moody at times, you are a fine combination of cool reason and hidden sensuality. Mercury rules this earth sign, so you study a potential partner carefully before you let anyone close, noticing each small gesture and each broken promise. Your standards are high and you can be critical, yet that same attention to detail makes you a thoughtful and devoted lover. You show affection through practical care, fixing what is broken, planning the perfect weekend, quietly remembering what your partner likes. Beneath a modest, reserved exterior lies a surprisingly earthy appetite that only a trusted lover ever sees. Let go of the need for perfection and allow yourself to be adored as you are, flaws and all, and passion will follow naturally</source>
-        <translation>Bisweilen launisch und wechselhaft, sind Sie eine feine Mischung aus kühler Vernunft und verborgener Sinnlichkeit. Merkur regiert dieses Erdzeichen, darum prüfen Sie einen möglichen Partner sorgfältig, bevor Sie jemanden an sich heranlassen, und bemerken jede kleine Geste und jedes gebrochene Versprechen. Ihre Ansprüche sind hoch, und Sie können kritisch sein, doch eben diese Liebe zum Detail macht Sie zu einem aufmerksamen und hingebungsvollen Liebhaber. Ihre Zuneigung zeigen Sie durch praktische Fürsorge: Sie reparieren, was kaputt ist, planen das perfekte Wochenende und merken sich still, was Ihr Partner mag. Hinter einer bescheidenen, zurückhaltenden Fassade verbirgt sich ein überraschend sinnlicher Appetit, den nur ein vertrauter Mensch je zu sehen bekommt. Lassen Sie den Anspruch auf Perfektion los und sich lieben, wie Sie sind, mit allen Ecken und Kanten, dann folgt die Leidenschaft von selbst.</translation>
+        <translation>Bisweilen launisch und wechselhaft, sind Sie eine feine Mischung aus kühler Vernunft und verborgener Sinnlichkeit. Merkur regiert dieses Erdzeichen, darum prüfen Sie jeden, der Ihnen gefällt, sorgfältig, bevor Sie jemanden an sich heranlassen, und bemerken jede kleine Geste und jedes gebrochene Versprechen. Ihre Ansprüche sind hoch, und Sie können kritisch sein, doch eben diese Liebe zum Detail macht Sie in der Liebe aufmerksam und hingebungsvoll. Ihre Zuneigung zeigen Sie durch praktische Fürsorge: Sie reparieren, was kaputt ist, planen das perfekte Wochenende und merken sich still, was Ihr Partner mag. Hinter einer bescheidenen, zurückhaltenden Fassade verbirgt sich ein überraschend sinnlicher Appetit, den nur ein vertrauter Mensch je zu sehen bekommt. Lassen Sie den Anspruch auf Perfektion los und sich lieben, wie Sie sind, mit allen Ecken und Kanten, dann folgt die Leidenschaft von selbst.</translation>
     </message>
     <message>
         <source>Taking part in many activities with your partner is essential to you, because for Libra love is a shared adventure rather than a private refuge. Venus rules this airy sign, giving you charm, grace and a keen eye for beauty. You are drawn to elegant, refined people and you court them with compliments, good taste and gentle persuasion. Harmony matters to you enormously; arguments upset your balance, and you may keep quiet rather than risk a scene. In intimacy you are considerate and romantic, always attentive to what pleases the other person. The risk is losing yourself in trying to be the perfect companion. Speak up for your own desires, and you will find a partnership of true equals. </source>
-        <translation>Viele Unternehmungen mit Ihrem Partner zu teilen ist Ihnen wichtig, denn für die Waage ist Liebe eher ein gemeinsames Abenteuer als ein privater Rückzugsort. Venus regiert dieses Luftzeichen und schenkt Ihnen Charme, Anmut und einen feinen Blick für Schönheit. Sie fühlen sich zu eleganten, kultivierten Menschen hingezogen und umwerben sie mit Komplimenten, gutem Geschmack und sanfter Überzeugungskraft. Harmonie bedeutet Ihnen ungeheuer viel; Streit bringt Sie aus dem Gleichgewicht, und lieber schweigen Sie, als eine Szene zu riskieren. In der Intimität sind Sie rücksichtsvoll und romantisch und achten stets darauf, was dem anderen gefällt. Die Gefahr liegt darin, sich beim Versuch, der perfekte Partner zu sein, selbst zu verlieren. Stehen Sie zu Ihren eigenen Wünschen, dann finden Sie eine Beziehung unter wirklich Gleichen.</translation>
+        <translation>Viele Unternehmungen mit Ihrem Partner zu teilen ist Ihnen wichtig, denn für die Waage ist Liebe eher ein gemeinsames Abenteuer als ein privater Rückzugsort. Venus regiert dieses Luftzeichen und schenkt Ihnen Charme, Anmut und einen feinen Blick für Schönheit. Sie fühlen sich zu eleganten, kultivierten Menschen hingezogen und umwerben sie mit Komplimenten, gutem Geschmack und sanfter Überzeugungskraft. Harmonie bedeutet Ihnen ungeheuer viel; Streit bringt Sie aus dem Gleichgewicht, und lieber schweigen Sie, als eine Szene zu riskieren. In der Intimität sind Sie rücksichtsvoll und romantisch und achten stets darauf, was dem anderen gefällt. Die Gefahr liegt darin, sich im Bemühen um die perfekte Beziehung selbst zu verlieren. Stehen Sie zu Ihren eigenen Wünschen, dann finden Sie eine Beziehung unter wirklich Gleichen.</translation>
     </message>
     <message>
         <source>The most intriguing position of 12 zodiacs, Eros is all intensity in Scorpio. Ruled by Pluto and Mars, this water sign gives you a magnetic, nearly hypnotic pull that others feel the very moment you walk into a crowded room. Desire for you is never casual; you want to merge body and soul with a partner and discover every secret they keep. Your passion is deep, loyal and transformative, yet you guard your own vulnerability fiercely. Jealousy and a need to control can surface when trust is shaken, and you rarely if ever forgive betrayal. A lover who is honest, brave and unafraid of emotional depth will share with you a bond unlike any other. </source>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>In this sign, Eros loses his self assertive ego even as he gains a boundless capacity for tenderness. Ruled by Neptune, this water sign makes you dreamy, compassionate and deeply romantic. You long for a soul mate and may idealise a lover, seeing the poet rather than the person. Intimacy for you is a spiritual experience as much as a physical one, full of soft music, candlelight and whispered fantasies. You sense a partner&apos;s needs intuitively and give without ever keeping score. Be wary of rescuing wounded souls, since sacrifice can turn into a sad cliché of the martyr in love. With a kind and grounded companion, your imagination turns love into poetry.</source>
-        <translation>In diesem Zeichen verliert Eros sein selbstbewusstes Ego und gewinnt dafür eine grenzenlose Fähigkeit zur Zärtlichkeit. Neptun regiert dieses Wasserzeichen und macht Sie verträumt, mitfühlend und zutiefst romantisch. Sie sehnen sich nach einem Seelenverwandten und idealisieren einen Partner vielleicht, sehen eher den Dichter als den Menschen. Intimität ist für Sie ebenso ein spirituelles wie ein körperliches Erlebnis, voller sanfter Musik, Kerzenlicht und geflüsterter Fantasien. Sie spüren die Bedürfnisse eines Partners intuitiv und geben, ohne je aufzurechnen. Hüten Sie sich davor, verwundete Seelen retten zu wollen, denn Aufopferung kann zum traurigen Klischee des Märtyrers der Liebe werden. Mit einem liebevollen, geerdeten Gegenüber verwandelt Ihre Fantasie die Liebe in Poesie.</translation>
+        <translation>In diesem Zeichen verliert Eros sein selbstbewusstes Ego und gewinnt dafür eine grenzenlose Fähigkeit zur Zärtlichkeit. Neptun regiert dieses Wasserzeichen und macht Sie verträumt, mitfühlend und zutiefst romantisch. Sie sehnen sich nach einer verwandten Seele und idealisieren einen Partner vielleicht, sehen eher den Dichter als den Menschen. Intimität ist für Sie ebenso ein spirituelles wie ein körperliches Erlebnis, voller sanfter Musik, Kerzenlicht und geflüsterter Fantasien. Sie spüren die Bedürfnisse eines Partners intuitiv und geben, ohne je aufzurechnen. Hüten Sie sich davor, verwundete Seelen retten zu wollen, denn Aufopferung kann zum traurigen Klischee des Märtyrers der Liebe werden. Mit einem liebevollen, geerdeten Gegenüber verwandelt Ihre Fantasie die Liebe in Poesie.</translation>
     </message>
 </context>
 <context>
@@ -317,28 +317,30 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
         <translation>Aufruf: starkindle [OPTION]...
   oder: starkindle --sign DATUM[THH:MM[Z|+HH:MM|-HH:MM]]...
 Nennt das Tierkreiszeichen, in dem der Asteroid Eros an einem Geburtstag
-zwischen %1 und %2 stand, mit einer Deutung für dieses Zeichen.
+zwischen %1 und %2 stand, mit der Deutung dieses Zeichens.
 Für %3 bis %4 stammt das Zeichen aus der ursprünglichen Tabelle des
-Programms, für die übrigen Jahre aus einer Ephemeride, die aus der Bahn
-von Eros nach dem JPL berechnet ist, um 12:00 UT des Tages.
+Programms, für die übrigen Jahre aus einer Ephemeride, die aus der vom JPL
+bestimmten Bahn des Eros berechnet ist, jeweils für 12:00 UT des Tages.
 
 Optionen:
   -h, --help        diese Hilfe anzeigen und beenden
       --version     die Version anzeigen und beenden
-      --sign DATUM...  für jedes Datum „DATUM ZEICHEN“ ausgeben (JJJJ-MM-TT,
-                    %1-01-01 bis %2-12-31; das Zeichen englisch) und
-                    beenden, ohne Bildschirm. Mit einer Uhrzeit (THH:MM,
-                    dann Z für UT, ein UTC-Versatz oder nichts für die
-                    Zeitzone von TZ oder des Systems) das Zeichen in diesem
-                    Moment; %3 bis %4 antworten weiter nach dem Datum,
-                    wie es dasteht. „-“ liest Daten von der Standardeingabe,
-                    eines pro Zeile. Ein abgelehntes Datum wird auf der
-                    Standardfehlerausgabe genannt, die übrigen beantwortet,
-                    und der Exit-Status ist 2.
+      --sign DATUM...
+                    für jedes Datum „DATUM ZEICHEN“ ausgeben (JJJJ-MM-TT,
+                    %1-01-01 bis %2-12-31; das Zeichen auf Englisch) und
+                    beenden, auch ohne grafische Sitzung. Mit einer Uhrzeit
+                    (THH:MM, dann Z für UT, ein UTC-Versatz oder nichts für
+                    die Zeitzone von TZ oder des Systems) das Zeichen in
+                    diesem Moment; %3 bis %4 antworten weiter nach dem
+                    Datum, wie es geschrieben ist. „-“ liest Daten von der
+                    Standardeingabe, eines pro Zeile. Ein abgelehntes Datum
+                    wird auf der Standardfehlerausgabe genannt, die übrigen
+                    werden beantwortet, und der Exit-Status ist 2.
 
 Qts eigene Optionen werden ebenfalls angenommen, darunter -platform NAME,
 -display DISPLAY, -style STIL und -reverse.
-Das Programm braucht eine grafische Sitzung (X11, oder Wayland mit qt6-wayland).
+Das Programm braucht eine grafische Sitzung (X11 oder Wayland mit
+qt6-wayland).
 </translation>
     </message>
     <message>
@@ -682,27 +684,32 @@ Das Programm braucht eine grafische Sitzung (X11, oder Wayland mit qt6-wayland).
     <message>
         <source>starkindle: no display could be opened: no X display, and the Wayland platform plugin is not installed (qt6-wayland)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: es konnte keine Anzeige geöffnet werden: kein X-Display, und das Wayland-Plattform-Plugin ist nicht installiert (qt6-wayland)
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened: DISPLAY is %1, and the Wayland platform plugin is not installed (qt6-wayland)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: es konnte keine Anzeige geöffnet werden: DISPLAY ist %1, und das Wayland-Plattform-Plugin ist nicht installiert (qt6-wayland)
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened (DISPLAY is not set); start it from a graphical session
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: es konnte keine Anzeige geöffnet werden (DISPLAY ist nicht gesetzt); starten Sie das Programm in einer grafischen Sitzung
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened (DISPLAY is %1); start it from a graphical session
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: es konnte keine Anzeige geöffnet werden (DISPLAY ist %1); starten Sie das Programm in einer grafischen Sitzung
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened: the X server of DISPLAY %1 dropped the connection %2 times in a row
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: es konnte keine Anzeige geöffnet werden: der X-Server von DISPLAY %1 hat die Verbindung %2-mal in Folge getrennt
+</translation>
     </message>
 </context>
 <context>
@@ -713,11 +720,11 @@ Das Programm braucht eine grafische Sitzung (X11, oder Wayland mit qt6-wayland).
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Geschäftsidee für zu Hause: Ihr eigenes Internetgeschäft, online Geld verdienen. Diese Software ganz unter Ihrer Marke für Ihre Website. Hier klicken für mehr Details.</translation>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie ein Internetgeschäft und verdienen Sie online Geld. Bieten Sie diese Software unter Ihrer Marke an. Hier klicken für Details.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site. Your name and links go on every copy your visitors take home; see the Help for details. Click Here for more info on co-branding.</source>
-        <translation>Diese Software mit Ihrer Marke für Ihre Website: Ihr Name und Ihre Links auf jeder Kopie, die Ihre Besucher mitnehmen; siehe Hilfe. Hier klicken für mehr zum Co-Branding.</translation>
+        <translation>Versehen Sie diese Software mit Ihrer Marke: Ihr Name und Ihre Links stehen auf jeder Kopie, die Ihre Besucher mitnehmen (siehe Hilfe). Hier klicken für mehr zum Co-Branding.</translation>
     </message>
     <message>
         <source>&amp;Help</source>

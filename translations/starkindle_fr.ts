@@ -116,11 +116,11 @@
     </message>
     <message>
         <source>On this day the table has Eros moving from %1 into %2; it gives no hour.</source>
-        <translation>Selon la table, Éros passe ce jour-là du signe %1 au signe %2 ; elle n’indique pas d’heure.</translation>
+        <translation>Selon la table, Éros passe ce jour-là du signe %1 au signe %2&#xa0;; elle n’indique pas d’heure.</translation>
     </message>
     <message>
         <source>The computed sky puts Eros in %1 at %2 UT on this day; for %3 to %4 the program keeps the original table&apos;s answer.</source>
-        <translation>Dans le ciel calculé, Éros est en %1 à %2 UT ce jour-là ; pour les années %3 à %4, le programme garde la réponse de la table d’origine.</translation>
+        <translation>Dans le ciel calculé, Éros est en %1 à %2 UT ce jour-là&#xa0;; pour les années %3 à %4, le programme garde la réponse de la table d’origine.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for %1 UT on this day.</source>
@@ -132,11 +132,11 @@
     </message>
     <message>
         <source>Born before that moment, Eros was in %1; born after it, in %2.</source>
-        <translation>Pour une naissance avant cet instant, Éros était en %1 ; après, en %2.</translation>
+        <translation>Pour une naissance avant cet instant, Éros était en %1&#xa0;; après, en %2.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2.</source>
-        <translation>Réponse pour %1, date de naissance : %2.</translation>
+        <translation>Réponse pour %1, date de naissance&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -316,29 +316,31 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
 </source>
         <translation>Utilisation : starkindle [OPTION]...
          ou : starkindle --sign DATE[THH:MM[Z|+HH:MM|-HH:MM]]...
-Indique le signe du zodiaque dans lequel se trouvait l’astéroïde Éros à une date
-de naissance entre %1 et %2, avec une interprétation de ce signe.
+Indique le signe du zodiaque où se trouvait l’astéroïde Éros à une date de
+naissance entre %1 et %2, avec l’interprétation de ce signe.
 De %3 à %4, le signe vient de la table d’origine du programme ; pour les
-autres années, d’éphémérides calculées à partir de l’orbite d’Éros du JPL,
-à 12:00 UT du jour.
+autres années, d’éphémérides calculées à partir de l’orbite d’Éros établie
+par le JPL, à 12:00 UT du jour.
 
 Options :
   -h, --help        afficher cette aide et quitter
       --version     afficher la version et quitter
-      --sign DATE...  afficher « DATE SIGNE » pour chaque date (AAAA-MM-JJ,
+      --sign DATE...
+                    afficher « DATE SIGNE » pour chaque date (AAAA-MM-JJ,
                     du %1-01-01 au %2-12-31 ; signe en anglais) et
-                    quitter, sans écran. Avec une heure (THH:MM, puis Z
-                    pour UT, un décalage UTC, ou rien pour le fuseau de TZ
-                    ou du système), le signe à cet instant ; de %3 à %4,
-                    la réponse suit toujours la date telle qu’écrite.
-                    « - » lit les dates sur l’entrée standard, une par
-                    ligne. Une date refusée est nommée sur la sortie
-                    d’erreur, les autres reçoivent leur réponse, et le code
-                    de sortie est 2.
+                    quitter, sans session graphique. Avec une heure
+                    (THH:MM, puis Z pour UT, un décalage UTC, ou rien pour
+                    le fuseau de TZ ou du système), le signe à cet instant ;
+                    de %3 à %4, la réponse suit toujours la date telle
+                    qu’écrite. « - » lit les dates sur l’entrée standard,
+                    une par ligne. Une date refusée est nommée sur la
+                    sortie d’erreur, les autres reçoivent leur réponse, et
+                    le code de sortie est 2.
 
 Les options propres à Qt sont aussi acceptées, dont -platform NOM,
 -display AFFICHAGE, -style STYLE et -reverse.
-Le programme a besoin d’une session graphique (X11, ou Wayland avec qt6-wayland).
+Le programme a besoin d’une session graphique (X11, ou Wayland avec
+qt6-wayland).
 </translation>
     </message>
     <message>
@@ -490,7 +492,7 @@ Le programme a besoin d’une session graphique (X11, ou Wayland avec qt6-waylan
     </message>
     <message>
         <source>Year</source>
-        <translation>Année</translation>
+        <translation>An</translation>
     </message>
     <message>
         <source>Find My &amp;Sexual Astrology Sign</source>
