@@ -18,8 +18,8 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
-#include <QStyleOption>
 #include <QRegularExpression>
+#include <QStyleOption>
 #include <QToolButton>
 #include <QXmlStreamReader>
 
