@@ -57,62 +57,62 @@
     <message>
         <source>January</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Enero</translation>
+        <translation>enero</translation>
     </message>
     <message>
         <source>February</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Febrero</translation>
+        <translation>febrero</translation>
     </message>
     <message>
         <source>March</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Marzo</translation>
+        <translation>marzo</translation>
     </message>
     <message>
         <source>April</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Abril</translation>
+        <translation>abril</translation>
     </message>
     <message>
         <source>May</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Mayo</translation>
+        <translation>mayo</translation>
     </message>
     <message>
         <source>June</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Junio</translation>
+        <translation>junio</translation>
     </message>
     <message>
         <source>July</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Julio</translation>
+        <translation>julio</translation>
     </message>
     <message>
         <source>August</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Agosto</translation>
+        <translation>agosto</translation>
     </message>
     <message>
         <source>September</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Septiembre</translation>
+        <translation>septiembre</translation>
     </message>
     <message>
         <source>October</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Octubre</translation>
+        <translation>octubre</translation>
     </message>
     <message>
         <source>November</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Noviembre</translation>
+        <translation>noviembre</translation>
     </message>
     <message>
         <source>December</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Diciembre</translation>
+        <translation>diciembre</translation>
     </message>
 </context>
 <context>
@@ -221,51 +221,51 @@
     <name>SignReadings</name>
     <message>
         <source>The placement or Eros in this cardinal fire sign is a spark thrown into dry grass. Mars, ruler of Aries, lends your desire speed and daring, so you fall for someone in a heartbeat and see no reason to wait for permission. You love the chase as much as the prize, and a partner who plays a little hard to get keeps your pulse racing. In bed you are direct, playful and generous with your energy, preferring honest hunger to coy games. Boredom is your real rival; routine cools you faster than any quarrel. Learn to linger, because tenderness shown slowly can be as thrilling as a sudden kiss. The lover who can match your courage and still slow you down now and then will hold your heart for a very long time.</source>
-        <translation>La presencia de Eros en este signo cardinal de fuego es una chispa que cae sobre la hierba seca. Marte, regente de Aries, da a tu deseo velocidad y audacia, así que te enamoras en un abrir y cerrar de ojos y no ves motivo para esperar permiso. Te gusta la caza tanto como la presa, y alguien que se hace un poco el difícil te acelera el pulso. En la cama eres directo, juguetón y generoso con tu energía, y prefieres el hambre sincera a los juegos coquetos. El aburrimiento es tu verdadero rival; la rutina te enfría más deprisa que cualquier pelea. Aprende a demorarte, porque la ternura mostrada despacio puede ser tan emocionante como un beso repentino. Quien esté a la altura de tu valor y aun así sepa frenarte de vez en cuando guardará tu corazón durante mucho tiempo.</translation>
+        <translation>La presencia de Eros en este signo cardinal de fuego es una chispa que cae sobre la hierba seca. Marte, regente de Aries, da a tu deseo velocidad y audacia, así que te enamoras en un abrir y cerrar de ojos y no ves motivo para esperar permiso. Te gusta la caza tanto como la presa, y alguien que se hace un poco de rogar te acelera el pulso. En la cama vas al grano, juegas y das tu energía sin reservas, y prefieres el hambre sincera a los juegos coquetos. El aburrimiento es tu verdadero rival; la rutina te enfría más deprisa que cualquier pelea. Aprende a demorarte, porque la ternura mostrada despacio puede ser tan emocionante como un beso repentino. Quien esté a la altura de tu valor y aun así sepa frenarte de vez en cuando guardará tu corazón durante mucho tiempo.</translation>
     </message>
     <message>
         <source>Dominated by the goddess of love, Venus, Taurus is steeped in sensual pleasure, and Eros here turns desire into something you can touch, taste and savour. You never hurry. Seduction for you is a long, slow dinner by candlelight, silk sheets, a favourite song and the warmth of skin against skin. Once you have chosen a partner you are loyal, affectionate and deeply devoted, and you expect the same steadiness in return. Your earthy nature makes you a patient, attentive lover who remembers precisely what pleases. Possessiveness can creep in when you feel insecure, so let trust do the work that jealousy never could. Given time and comfort, your passion grows richer every year.</source>
-        <translation>Dominado por la diosa del amor, Venus, Tauro está impregnado de placer sensual, y aquí Eros convierte el deseo en algo que puedes tocar, probar y saborear. Nunca tienes prisa. Para ti, la seducción es una cena larga y pausada a la luz de las velas, sábanas de seda, tu canción favorita y el calor de piel contra piel. Una vez que eliges pareja, eres leal, cariñoso y profundamente entregado, y esperas la misma constancia a cambio. Tu naturaleza terrenal te convierte en un amante paciente y atento que recuerda exactamente lo que gusta. La posesividad puede colarse cuando te sientes inseguro, así que deja que la confianza haga lo que los celos nunca lograrían. Con tiempo y comodidad, tu pasión se vuelve más rica cada año.</translation>
+        <translation>Dominado por la diosa del amor, Venus, Tauro está impregnado de placer sensual, y aquí Eros convierte el deseo en algo que puedes tocar, probar y saborear. Nunca tienes prisa. Para ti, la seducción es una cena larga y pausada a la luz de las velas, sábanas de seda, tu canción favorita y el calor de piel contra piel. Una vez que eliges pareja, le das lealtad, cariño y una entrega profunda, y esperas la misma constancia a cambio. Tu naturaleza terrenal te da en el amor paciencia y atención, y recuerdas exactamente lo que gusta. La posesividad puede colarse cuando te falta seguridad, así que deja que la confianza haga lo que los celos nunca lograrían. Con tiempo y comodidad, tu pasión se vuelve más rica cada año.</translation>
     </message>
     <message>
         <source>When Eros is coupled with Gemini, the sign of communication, desire begins in the mind. Ruled by quick-witted Mercury, you are seduced by clever words, teasing messages and long late-night conversations that wander everywhere. A partner who cannot keep up with your banter will not hold your interest, however attractive. You like variety and flirt almost without noticing, which can make others wonder how serious you are. Love for you must stay light on its feet, curious and full of surprises; the cliché of roses every Friday leaves you cold. When you find someone who is both playmate and best friend, your restless airy heart settles happily at last.  </source>
-        <translation>Cuando Eros se une a Géminis, el signo de la comunicación, el deseo empieza en la mente. Regido por el ágil Mercurio, te seducen las palabras brillantes, los mensajes provocadores y las largas conversaciones nocturnas que van de un tema a otro. Quien no siga el ritmo de tus bromas no retendrá tu interés, por atractivo que sea. Te gusta la variedad y coqueteas casi sin darte cuenta, lo que puede hacer que otros se pregunten hasta qué punto vas en serio. Para ti, el amor debe seguir siendo ligero, curioso y lleno de sorpresas; el cliché de las rosas cada viernes te deja frío. Cuando encuentras a alguien que es a la vez compañero de juegos y mejor amigo, tu inquieto corazón de aire por fin encuentra la calma y la felicidad.</translation>
+        <translation>Cuando Eros se une a Géminis, el signo de la comunicación, el deseo empieza en la mente. Bajo el influjo del ágil Mercurio, te seducen las palabras brillantes, los mensajes provocadores y las largas conversaciones nocturnas que van de un tema a otro. Quien no siga el ritmo de tus bromas no retendrá tu interés, por mucho atractivo que tenga. Te gusta la variedad y coqueteas casi sin darte cuenta, lo que puede hacer que otros se pregunten hasta qué punto vas en serio. Para ti, el amor debe seguir siendo ligero, curioso y lleno de sorpresas; el cliché de las rosas cada viernes no te dice nada. Cuando encuentras a alguien con quien jugar y a quien confiarlo todo, tu inquieto corazón de aire por fin encuentra la calma y la felicidad.</translation>
     </message>
     <message>
         <source>A person with Eros in Cancer is eager to share a home as well as a bed. Ruled by the Moon, this water sign makes your desire tidal, rising and falling with your moods and with how safe you feel.  You need emotional closeness before physical intimacy can truly flower, and you give yourself fully once you trust. Caring for a partner is one of your deepest pleasures: cooking for them, remembering their childhood stories, holding them close when the world outside turns harsh. Under your protective shell lies a sensitive and romantic soul who can be deeply hurt by a careless word. You may retreat when wounded, so a lover must learn patience. Treated tenderly, you return a devotion that lasts a lifetime. </source>
-        <translation>Quien tiene a Eros en Cáncer desea compartir un hogar además de una cama. Regido por la Luna, este signo de agua hace que tu deseo suba y baje como las mareas, al compás de tu ánimo y de lo seguro que te sientes. Necesitas cercanía emocional antes de que la intimidad física pueda florecer de verdad, y te entregas por completo en cuanto confías. Cuidar de tu pareja es uno de tus placeres más profundos: cocinar para ella, recordar sus historias de infancia, abrazarla cuando el mundo exterior se vuelve duro. Bajo tu caparazón protector hay un alma sensible y romántica a la que una palabra descuidada puede herir profundamente. Cuando te hieren, puede que te retraigas, así que quien te ame debe aprender a tener paciencia. Si te tratan con ternura, devuelves una devoción que dura toda la vida.</translation>
+        <translation>Quien tiene a Eros en Cáncer desea compartir un hogar además de una cama. Regido por la Luna, este signo de agua hace que tu deseo suba y baje como las mareas, al compás de tu ánimo y de la seguridad que sientes. Necesitas cercanía emocional antes de que la intimidad física pueda florecer de verdad, y te entregas por completo en cuanto confías. Cuidar de tu pareja es uno de tus placeres más profundos: cocinar para ella, recordar sus historias de infancia, abrazarla cuando el mundo exterior se vuelve duro. Bajo tu caparazón protector hay un alma sensible y romántica a la que una palabra descuidada puede herir profundamente. Cuando te hieren, puede que te retraigas, así que quien te ame debe aprender a tener paciencia. Si te tratan con ternura, devuelves una devoción que dura toda la vida.</translation>
     </message>
     <message>
         <source>When Eros, the God of love occupies this fiery sign, romance becomes a grand performance and you are its radiant star. Ruled by the Sun, you love with warmth, generosity and a flair for drama. You want to be adored, admired and told so often, and in return you shower your partner with attention, gifts and loyal affection. Passion for you is bold and playful; you enjoy dressing up, setting the scene and making each night feel like an occasion. Pride is your weak spot, since a bruised ego can turn your fire into sulking. Choose a lover who applauds you sincerely and is confident enough to shine beside you. Together you can make a love story worth retelling.</source>
-        <translation>Cuando Eros, el dios del amor, ocupa este signo de fuego, el romance se convierte en una gran función y tú eres su estrella radiante. Regido por el Sol, amas con calidez, generosidad y un toque teatral. Quieres que te adoren, te admiren y te lo digan a menudo, y a cambio colmas a tu pareja de atenciones, regalos y un afecto leal. Tu pasión es audaz y juguetona; te gusta arreglarte, preparar el escenario y convertir cada noche en una ocasión especial. El orgullo es tu punto débil, pues un ego herido puede convertir tu fuego en enfurruñamiento. Elige a alguien que te aplauda con sinceridad y tenga la seguridad suficiente para brillar a tu lado. A su lado puedes escribir una historia de amor digna de contarse.</translation>
+        <translation>Cuando Eros, el dios del amor, ocupa este signo de fuego, el romance se convierte en una gran función y tú eres su estrella radiante. Bajo el signo del Sol, amas con calidez, generosidad y un toque teatral. Quieres que te adoren, te admiren y te lo digan a menudo, y a cambio colmas a tu pareja de atenciones, regalos y un afecto leal. Tu pasión es audaz y juguetona; te gusta arreglarte, preparar el escenario y convertir cada noche en una ocasión especial. El orgullo es tu punto débil, pues un ego herido puede convertir tu fuego en enfurruñamiento. Elige a alguien que te aplauda con sinceridad y tenga la seguridad suficiente para brillar a tu lado. A su lado puedes escribir una historia de amor digna de contarse.</translation>
     </message>
     <message>
         <source>Whimsical and moody at times, you are a fine combination of cool reason and hidden sensuality. Mercury rules this earth sign, so you study a potential partner carefully before you let anyone close, noticing each small gesture and each broken promise. Your standards are high and you can be critical, yet that same attention to detail makes you a thoughtful and devoted lover. You show affection through practical care, fixing what is broken, planning the perfect weekend, quietly remembering what your partner likes. Beneath a modest, reserved exterior lies a surprisingly earthy appetite that only a trusted lover ever sees. Let go of the need for perfection and allow yourself to be adored as you are, flaws and all, and passion will follow naturally</source>
-        <translation>Caprichoso y a veces temperamental, eres una fina combinación de fría razón y sensualidad oculta. Mercurio rige este signo de tierra, así que estudias con cuidado a una posible pareja antes de dejar que nadie se acerque, fijándote en cada pequeño gesto y en cada promesa rota. Tus exigencias son altas y puedes ser crítico, pero esa misma atención al detalle te convierte en un amante considerado y entregado. Muestras tu cariño con cuidados prácticos: arreglas lo que está roto, planeas el fin de semana perfecto, recuerdas en silencio lo que le gusta a tu pareja. Bajo un exterior modesto y reservado se esconde un apetito sorprendentemente terrenal que solo un amante de confianza llega a ver. Suelta la necesidad de perfección y déjate adorar tal como eres, con tus defectos, y la pasión llegará con naturalidad.</translation>
+        <translation>Con tus caprichos y tus cambios de humor, eres una fina combinación de fría razón y sensualidad oculta. Mercurio rige este signo de tierra, así que estudias con cuidado a una posible pareja antes de dejar que nadie se acerque, fijándote en cada pequeño gesto y en cada promesa rota. Tus exigencias son altas y a veces juzgas con dureza, pero esa misma atención al detalle hace que ames con consideración y entrega. Muestras tu cariño con cuidados prácticos: arreglas lo que está roto, planeas el fin de semana perfecto, recuerdas en silencio lo que le gusta a tu pareja. Bajo un exterior modesto y reservado se esconde un apetito sorprendentemente terrenal que solo una persona de confianza llega a ver. Suelta la necesidad de perfección y déjate adorar tal como eres, con tus defectos, y la pasión llegará con naturalidad.</translation>
     </message>
     <message>
         <source>Taking part in many activities with your partner is essential to you, because for Libra love is a shared adventure rather than a private refuge. Venus rules this airy sign, giving you charm, grace and a keen eye for beauty. You are drawn to elegant, refined people and you court them with compliments, good taste and gentle persuasion. Harmony matters to you enormously; arguments upset your balance, and you may keep quiet rather than risk a scene. In intimacy you are considerate and romantic, always attentive to what pleases the other person. The risk is losing yourself in trying to be the perfect companion. Speak up for your own desires, and you will find a partnership of true equals. </source>
-        <translation>Compartir muchas actividades con tu pareja es esencial para ti, porque para Libra el amor es una aventura compartida más que un refugio privado. Venus rige este signo de aire y te da encanto, gracia y buen ojo para la belleza. Te atraen las personas elegantes y refinadas, y las cortejas con cumplidos, buen gusto y una persuasión delicada. La armonía te importa muchísimo; las discusiones alteran tu equilibrio, y a veces prefieres callar antes que arriesgarte a una escena. En la intimidad eres considerado y romántico, siempre atento a lo que agrada a la otra persona. El riesgo es perderte intentando ser el compañero perfecto. Defiende tus propios deseos y encontrarás una relación entre verdaderos iguales.</translation>
+        <translation>Compartir muchas actividades con tu pareja es esencial para ti, porque para Libra el amor es una aventura compartida más que un refugio privado. Venus rige este signo de aire y te da encanto, gracia y buen ojo para la belleza. Te atraen las personas elegantes y refinadas, y las cortejas con cumplidos, buen gusto y una persuasión delicada. La armonía te importa muchísimo; las discusiones alteran tu equilibrio, y a veces prefieres callar antes que arriesgarte a una escena. En la intimidad tienes detalles y romanticismo, y siempre estás pendiente de lo que agrada a la otra persona. El riesgo es perderte en el intento de ser la pareja perfecta. Defiende tus propios deseos y encontrarás una relación entre verdaderos iguales.</translation>
     </message>
     <message>
         <source>The most intriguing position of 12 zodiacs, Eros is all intensity in Scorpio. Ruled by Pluto and Mars, this water sign gives you a magnetic, nearly hypnotic pull that others feel the very moment you walk into a crowded room. Desire for you is never casual; you want to merge body and soul with a partner and discover every secret they keep. Your passion is deep, loyal and transformative, yet you guard your own vulnerability fiercely. Jealousy and a need to control can surface when trust is shaken, and you rarely if ever forgive betrayal. A lover who is honest, brave and unafraid of emotional depth will share with you a bond unlike any other. </source>
-        <translation>La posición más intrigante de los doce signos del zodiaco: en Escorpio, Eros es pura intensidad. Regido por Plutón y Marte, este signo de agua te da un magnetismo casi hipnótico que los demás sienten en el mismo instante en que entras en una sala llena de gente. Para ti el deseo nunca es algo casual; quieres fundirte en cuerpo y alma con tu pareja y descubrir cada secreto que guarda. Tu pasión es profunda, leal y transformadora, pero proteges con fiereza tu propia vulnerabilidad. Los celos y la necesidad de control pueden aflorar cuando la confianza se tambalea, y rara vez perdonas una traición, si es que llegas a perdonarla. Quien sea honesto, valiente y no tema la profundidad emocional compartirá contigo un vínculo como ningún otro.</translation>
+        <translation>La posición más intrigante de los doce signos del zodiaco: en Escorpio, Eros es pura intensidad. Regido por Plutón y Marte, este signo de agua te da un magnetismo casi hipnótico que los demás sienten en el mismo instante en que entras en una sala llena de gente. Para ti el deseo nunca es algo casual; quieres fundirte en cuerpo y alma con tu pareja y descubrir cada secreto que guarda. Tu pasión es profunda, leal y transformadora, pero proteges con fiereza tu propia vulnerabilidad. Los celos y la necesidad de control pueden aflorar cuando la confianza se tambalea, y rara vez perdonas una traición, si es que llegas a perdonarla. Una persona honesta, valiente y sin miedo a la profundidad emocional compartirá contigo un vínculo como ningún otro.</translation>
     </message>
     <message>
         <source>If you have Eros in Sagittarius, you are keen to explore the world and your own heart with equal enthusiasm. Jupiter, the planet of expansion, rules this fire sign, so your love life tends to be generous, optimistic and full of laughter.  You are attracted to people from different backgrounds, bold thinkers and fellow travellers who can talk philosophy over breakfast in a foreign city. Freedom is precious; a partner who tries to fence you in will soon find the gate open and you gone. In bed you are spontaneous, open-minded and cheerful, treating pleasure as one more adventure. Honesty comes naturally, though sometimes too bluntly for gentler hearts. Commitment is possible when it feels like a journey rather than a cage. Share your dreams, pack light, and let your lover walk beside you rather than behind you, and the road ahead will be bright. </source>
-        <translation>Si tienes a Eros en Sagitario, exploras el mundo y tu propio corazón con el mismo entusiasmo. Júpiter, el planeta de la expansión, rige este signo de fuego, así que tu vida amorosa suele ser generosa, optimista y llena de risas. Te atraen las personas de otros orígenes, los pensadores audaces y los compañeros de viaje con quienes filosofar durante el desayuno en una ciudad extranjera. La libertad es sagrada para ti; quien intente encerrarte pronto encontrará la puerta abierta y a ti lejos. En la cama eres espontáneo, abierto y alegre, y vives el placer como una aventura más. La sinceridad te sale sola, aunque a veces con demasiada franqueza para los corazones más delicados. El compromiso es posible cuando se siente como un viaje y no como una jaula. Comparte tus sueños, viaja ligero y deja que tu pareja camine a tu lado y no detrás de ti, y el camino que te espera será luminoso.</translation>
+        <translation>Si tienes a Eros en Sagitario, exploras el mundo y tu propio corazón con el mismo entusiasmo. Júpiter, el planeta de la expansión, rige este signo de fuego, así que tu vida amorosa suele ser generosa, optimista y llena de risas. Te atraen las personas de otros orígenes, las mentes audaces y la gente con quien viajar y filosofar durante el desayuno en una ciudad extranjera. La libertad es sagrada para ti; quien intente encerrarte pronto encontrará la puerta abierta y a ti lejos. En la cama te mueven la espontaneidad, la apertura y la alegría, y vives el placer como una aventura más. La sinceridad te sale sola, aunque a veces con demasiada franqueza para los corazones más delicados. El compromiso es posible cuando se siente como un viaje y no como una jaula. Comparte tus sueños, viaja ligero de equipaje y deja que tu pareja camine a tu lado y no detrás de ti, y el camino que te espera será luminoso.</translation>
     </message>
     <message>
         <source>Judgmental in your attitude towards others, you will never indulge in a romance that you consider unworthy of your time. Saturn rules this earth sign, making you cautious, ambitious and reserved in matters of the heart. You take love seriously and prefer a partner with status, discipline and clear goals. Courtship with you is slow and deliberate, and some may mistake your restraint for coldness. Yet behind that composed exterior lies a strong physical nature and a surprisingly dry, wicked sense of humour. Once committed, you are faithful, protective and dependable, building a relationship as carefully as a career. Allow yourself to relax and play, because even the most solid mountain needs spring.</source>
-        <translation>Exigente al juzgar a los demás, nunca te entregarás a un romance que consideres indigno de tu tiempo. Saturno rige este signo de tierra y te hace cauto, ambicioso y reservado en los asuntos del corazón. Te tomas el amor en serio y prefieres una pareja con posición, disciplina y metas claras. Cortejarte es un proceso lento y deliberado, y algunos confunden tu contención con frialdad. Sin embargo, tras ese exterior sereno se esconden una fuerte naturaleza física y un sentido del humor sorprendentemente seco y pícaro. Una vez comprometido, eres fiel, protector y de fiar, y construyes una relación con tanto cuidado como una carrera. Permítete relajarte y jugar, porque hasta la montaña más firme necesita su primavera.</translation>
+        <translation>Exigente al juzgar a los demás, nunca te entregarás a un romance que consideres indigno de tu tiempo. Saturno rige este signo de tierra y te da cautela, ambición y reserva en los asuntos del corazón. Te tomas el amor en serio y prefieres una pareja con posición, disciplina y metas claras. Cortejarte es un proceso lento y deliberado, y hay quien confunde tu contención con frialdad. Sin embargo, tras ese exterior sereno se esconden una fuerte naturaleza física y un sentido del humor sorprendentemente seco y pícaro. Una vez que te comprometes, eres fiel, das protección y se puede contar contigo, y construyes una relación con tanto cuidado como una carrera. Permítete relajarte y jugar, porque hasta la montaña más firme necesita su primavera.</translation>
     </message>
     <message>
         <source>Following the same well-trodden path is not your way of loving. With Eros in this air sign ruled by Uranus, you are drawn to the unusual, the eccentric and the gifted. Friendship is the foundation of every romance for you, and a partner must first win your mind before winning your body. You value independence highly and can seem detached, even when your feelings run strong. Unconventional arrangements do not frighten you, and you enjoy experimenting with new ideas in love as in life. Possessive or clingy lovers make you feel trapped. Someone who respects your space, shares your ideals and surprises you now and then will find you loyal in your own original way. </source>
-        <translation>Seguir el mismo camino trillado no es tu forma de amar. Con Eros en este signo de aire regido por Urano, te atrae lo insólito, lo excéntrico y lo genial. Para ti, la amistad es la base de todo romance, y quien quiera tu cuerpo debe conquistar primero tu mente. Valoras mucho la independencia y puedes parecer distante, incluso cuando tus sentimientos son intensos. Los acuerdos poco convencionales no te asustan, y disfrutas experimentando con ideas nuevas en el amor como en la vida. Las parejas posesivas o absorbentes te hacen sentir atrapado. Quien respete tu espacio, comparta tus ideales y te sorprenda de vez en cuando te encontrará leal, a tu manera tan original.</translation>
+        <translation>Seguir el mismo camino trillado no es tu forma de amar. Con Eros en este signo de aire regido por Urano, te atrae lo insólito, lo excéntrico y lo genial. Para ti, la amistad es la base de todo romance, y quien quiera tu cuerpo debe conquistar primero tu mente. Valoras mucho la independencia y puedes dar una impresión de distancia, incluso cuando tus sentimientos son intensos. Los acuerdos poco convencionales no te asustan, y disfrutas experimentando con ideas nuevas en el amor como en la vida. Las parejas posesivas o absorbentes te hacen sentir en una trampa. Quien respete tu espacio, comparta tus ideales y te sorprenda de vez en cuando encontrará en ti lealtad, a tu manera tan original.</translation>
     </message>
     <message>
         <source>In this sign, Eros loses his self assertive ego even as he gains a boundless capacity for tenderness. Ruled by Neptune, this water sign makes you dreamy, compassionate and deeply romantic. You long for a soul mate and may idealise a lover, seeing the poet rather than the person. Intimacy for you is a spiritual experience as much as a physical one, full of soft music, candlelight and whispered fantasies. You sense a partner&apos;s needs intuitively and give without ever keeping score. Be wary of rescuing wounded souls, since sacrifice can turn into a sad cliché of the martyr in love. With a kind and grounded companion, your imagination turns love into poetry.</source>
-        <translation>En este signo, Eros pierde su ego impetuoso a la vez que gana una capacidad infinita de ternura. Regido por Neptuno, este signo de agua te hace soñador, compasivo y profundamente romántico. Anhelas un alma gemela y puedes idealizar a quien amas, viendo al poeta en lugar de a la persona. Para ti, la intimidad es una experiencia tan espiritual como física, llena de música suave, luz de velas y fantasías susurradas. Percibes por intuición las necesidades de tu pareja y das sin llevar nunca la cuenta. Ten cuidado con querer rescatar almas heridas, porque el sacrificio puede convertirse en el triste cliché del mártir por amor. Junto a alguien amable y con los pies en la tierra, tu imaginación convierte el amor en poesía.</translation>
+        <translation>En este signo, Eros pierde su ego impetuoso a la vez que gana una capacidad infinita de ternura. Neptuno rige este signo de agua y te llena de sueños, compasión y un profundo romanticismo. Anhelas un alma gemela y puedes idealizar a quien amas, viendo al poeta en lugar de a la persona. Para ti, la intimidad es una experiencia tan espiritual como física, llena de música suave, luz de velas y fantasías susurradas. Percibes por intuición las necesidades de tu pareja y das sin llevar nunca la cuenta. Ten cuidado con querer rescatar almas heridas, porque el sacrificio puede convertirse en el triste cliché del mártir por amor. Junto a alguien amable y con los pies en la tierra, tu imaginación convierte el amor en poesía.</translation>
     </message>
 </context>
 <context>
@@ -327,26 +327,27 @@ Qt&apos;s own options are accepted too, among them -platform NAME,
 The program needs a graphical session (X11, or Wayland with qt6-wayland).
 </source>
         <translation>Uso: starkindle [OPCIÓN]...
-  o:  starkindle --sign FECHA[THH:MM[Z|+HH:MM|-HH:MM]]...
-Indica el signo del zodiaco en el que estaba el asteroide Eros en una fecha de
-nacimiento entre %1 y %2, con una lectura para ese signo.
+  o: starkindle --sign FECHA[THH:MM[Z|+HH:MM|-HH:MM]]...
+Indica el signo del zodiaco en el que estaba el asteroide Eros en una fecha
+de nacimiento entre %1 y %2, con una interpretación de ese signo.
 De %3 a %4 el signo procede de la tabla original del programa; para los
-demás años, de unas efemérides calculadas a partir de la órbita de Eros del JPL,
-a las 12:00 UT del día.
+demás años, de unas efemérides calculadas a partir de la órbita de Eros
+del JPL, a las 12:00 UT del día.
 
 Opciones:
   -h, --help        muestra esta ayuda y sale
       --version     muestra la versión y sale
-      --sign FECHA...  imprime «FECHA SIGNO» para cada fecha (AAAA-MM-DD,
-                    de %1-01-01 a %2-12-31; el signo en inglés) y sale;
-                    no necesita pantalla. Con una hora (THH:MM, luego Z
-                    para UT, un desfase UTC, o nada para la zona horaria de
-                    TZ o del sistema), el signo en ese momento; de %3 a %4
-                    se sigue respondiendo por la fecha tal como se escribe.
-                    «-» lee las fechas de la entrada estándar, una por
-                    línea. Una fecha rechazada se indica en la salida de
-                    error, las demás se responden, y el estado de salida
-                    es 2.
+      --sign FECHA...
+                    imprime «FECHA SIGNO» para cada fecha (AAAA-MM-DD,
+                    de %1-01-01 a %2-12-31; el signo en inglés) y sale,
+                    sin necesitar una sesión gráfica. Con una hora (THH:MM,
+                    luego Z para UT, un desfase UTC, o nada para la zona
+                    horaria de TZ o del sistema), el signo en ese momento;
+                    de %3 a %4 se sigue respondiendo por la fecha tal como
+                    se escribe. «-» lee las fechas de la entrada estándar,
+                    una por línea. Una fecha rechazada se indica en la
+                    salida de error, las demás se responden, y el estado de
+                    salida es 2.
 
 También se aceptan las opciones propias de Qt, entre ellas -platform NOMBRE,
 -display PANTALLA, -style ESTILO y -reverse.
@@ -396,7 +397,7 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Visita %1</translation>
+        <translation>Visitar %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -431,7 +432,7 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
     </message>
     <message>
         <source>The reading for your sign</source>
-        <translation>La lectura de tu signo</translation>
+        <translation>La interpretación de tu signo</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -467,7 +468,7 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
     </message>
     <message>
         <source>Swaps the sign and reading above for those of the other part of the day</source>
-        <translation>Cambia el signo y la lectura de arriba por los de la otra parte del día</translation>
+        <translation>Cambia el signo y la interpretación de arriba por los de la otra parte del día</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -475,7 +476,7 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
     </message>
     <message>
         <source>&amp;Show the reading for %1</source>
-        <translation>&amp;Mostrar la lectura de %1</translation>
+        <translation>&amp;Mostrar la interpretación de %1</translation>
     </message>
 </context>
 <context>
@@ -549,11 +550,11 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
     </message>
     <message>
         <source>Download Corvane Softwares</source>
-        <translation>Descarga los programas de Corvane Softwares</translation>
+        <translation>Descargar programas de Corvane Softwares</translation>
     </message>
     <message>
         <source>Starkindle is one of a whole family of small programs from Corvane Softwares: astrology and numerology readings, personal organisers, learning aids and handy everyday tools. Most of them are free to download and try, and every one is made with the same care as this one. Spend a few minutes browsing the collection; you may find just the tool you have been looking for, or a pleasant surprise to share with a friend.</source>
-        <translation>Starkindle forma parte de toda una familia de pequeños programas de Corvane Softwares: lecturas de astrología y numerología, agendas personales, ayudas para el aprendizaje y prácticas herramientas para el día a día. Casi todos se pueden descargar y probar gratis, y todos están hechos con el mismo cuidado que este. Dedica unos minutos a explorar la colección; quizá encuentres justo la herramienta que buscabas, o una grata sorpresa para compartir con un amigo.</translation>
+        <translation>Starkindle forma parte de toda una familia de pequeños programas de Corvane Softwares: interpretaciones astrológicas y numerológicas, agendas personales, ayudas para el aprendizaje y prácticas herramientas para el día a día. Casi todos se pueden descargar y probar gratis, y todos están hechos con el mismo cuidado que este. Dedica unos minutos a explorar la colección; quizá encuentres justo la herramienta que buscabas, o una grata sorpresa para compartir con un amigo.</translation>
     </message>
     <message>
         <source>Click Here To Visit Corvane Softwares</source>
@@ -561,7 +562,7 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation>Recomienda a un amigo</translation>
+        <translation>Recomendar a un amigo</translation>
     </message>
     <message>
         <source>Your name</source>
@@ -589,7 +590,7 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
     </message>
     <message>
         <source>Visit %1 now</source>
-        <translation>Visita %1 ahora</translation>
+        <translation>Visitar %1 ahora</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -690,6 +691,39 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
     </message>
 </context>
 <context>
+    <name>nodisplay</name>
+    <message>
+        <source>starkindle: no display could be opened: no X display, and the Wayland platform plugin is not installed (qt6-wayland)
+</source>
+        <translation>starkindle: no se pudo abrir ninguna pantalla: no hay pantalla X, y el complemento de plataforma Wayland no está instalado (qt6-wayland)
+</translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened: DISPLAY is %1, and the Wayland platform plugin is not installed (qt6-wayland)
+</source>
+        <translation>starkindle: no se pudo abrir ninguna pantalla: DISPLAY es %1, y el complemento de plataforma Wayland no está instalado (qt6-wayland)
+</translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened (DISPLAY is not set); start it from a graphical session
+</source>
+        <translation>starkindle: no se pudo abrir ninguna pantalla (DISPLAY no está definida); inicia el programa desde una sesión gráfica
+</translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened (DISPLAY is %1); start it from a graphical session
+</source>
+        <translation>starkindle: no se pudo abrir ninguna pantalla (DISPLAY es %1); inicia el programa desde una sesión gráfica
+</translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened: the X server of DISPLAY %1 dropped the connection %2 times in a row
+</source>
+        <translation>starkindle: no se pudo abrir ninguna pantalla: el servidor X de DISPLAY %1 cortó la conexión %2 veces seguidas
+</translation>
+    </message>
+</context>
+<context>
     <name>promotion</name>
     <message>
         <source>Talk it over in the Corvane forum at %1</source>
@@ -697,7 +731,7 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Oportunidad de negocio desde casa. Crea tu negocio en Internet y gana dinero en línea. Este software con tu marca para tu sitio web. Haz clic aquí para más detalles.</translation>
+        <translation>Oportunidad de negocio desde casa. Crea tu negocio en Internet y gana dinero en línea. Ofrece este software con tu marca en tu web. Haz clic aquí para más detalles.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site. Your name and links go on every copy your visitors take home; see the Help for details. Click Here for more info on co-branding.</source>
@@ -713,7 +747,7 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visítanos en línea</translation>
+        <translation>&amp;Visitar nuestra web</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
@@ -725,7 +759,7 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Gana dinero en &amp;línea</translation>
+        <translation>Ganar dinero en &amp;línea</translation>
     </message>
 </context>
 <context>

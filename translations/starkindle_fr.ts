@@ -57,62 +57,62 @@
     <message>
         <source>January</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Janvier</translation>
+        <translation>janvier</translation>
     </message>
     <message>
         <source>February</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Février</translation>
+        <translation>février</translation>
     </message>
     <message>
         <source>March</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Mars</translation>
+        <translation>mars</translation>
     </message>
     <message>
         <source>April</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Avril</translation>
+        <translation>avril</translation>
     </message>
     <message>
         <source>May</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Mai</translation>
+        <translation>mai</translation>
     </message>
     <message>
         <source>June</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Juin</translation>
+        <translation>juin</translation>
     </message>
     <message>
         <source>July</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Juillet</translation>
+        <translation>juillet</translation>
     </message>
     <message>
         <source>August</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Août</translation>
+        <translation>août</translation>
     </message>
     <message>
         <source>September</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Septembre</translation>
+        <translation>septembre</translation>
     </message>
     <message>
         <source>October</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Octobre</translation>
+        <translation>octobre</translation>
     </message>
     <message>
         <source>November</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Novembre</translation>
+        <translation>novembre</translation>
     </message>
     <message>
         <source>December</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Décembre</translation>
+        <translation>décembre</translation>
     </message>
 </context>
 <context>
@@ -128,11 +128,11 @@
     </message>
     <message>
         <source>On this day the table has Eros moving from %1 into %2; it gives no hour.</source>
-        <translation>Selon la table, Éros passe ce jour-là du signe %1 au signe %2 ; elle n’indique pas d’heure.</translation>
+        <translation>Selon la table, Éros passe ce jour-là du signe %1 au signe %2&#xa0;; elle n’indique pas d’heure.</translation>
     </message>
     <message>
         <source>The computed sky puts Eros in %1 at %2 UT on this day; for %3 to %4 the program keeps the original table&apos;s answer.</source>
-        <translation>Dans le ciel calculé, Éros est en %1 à %2 UT ce jour-là ; pour les années %3 à %4, le programme garde la réponse de la table d’origine.</translation>
+        <translation>Dans le ciel calculé, Éros est en %1 à %2 UT ce jour-là&#xa0;; pour les années %3 à %4, le programme garde la réponse de la table d’origine.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for %1 UT on this day.</source>
@@ -144,11 +144,11 @@
     </message>
     <message>
         <source>Born before that moment, Eros was in %1; born after it, in %2.</source>
-        <translation>Pour une naissance avant cet instant, Éros était en %1 ; après, en %2.</translation>
+        <translation>Pour une naissance avant cet instant, Éros était en %1&#xa0;; après, en %2.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2.</source>
-        <translation>Réponse pour %1, date de naissance : %2.</translation>
+        <translation>Réponse pour %1, date de naissance&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -221,51 +221,51 @@
     <name>SignReadings</name>
     <message>
         <source>The placement or Eros in this cardinal fire sign is a spark thrown into dry grass. Mars, ruler of Aries, lends your desire speed and daring, so you fall for someone in a heartbeat and see no reason to wait for permission. You love the chase as much as the prize, and a partner who plays a little hard to get keeps your pulse racing. In bed you are direct, playful and generous with your energy, preferring honest hunger to coy games. Boredom is your real rival; routine cools you faster than any quarrel. Learn to linger, because tenderness shown slowly can be as thrilling as a sudden kiss. The lover who can match your courage and still slow you down now and then will hold your heart for a very long time.</source>
-        <translation>La présence d’Éros dans ce signe de feu cardinal est une étincelle jetée dans l’herbe sèche. Mars, maître du Bélier, donne à votre désir vitesse et audace&#xa0;: vous tombez amoureux en un battement de cœur et ne voyez aucune raison d’attendre la permission. Vous aimez la chasse autant que la proie, et un partenaire qui se fait un peu désirer fait battre votre cœur plus vite. Au lit, vous êtes direct, joueur et généreux de votre énergie, et préférez une faim sincère aux jeux de la coquetterie. L’ennui est votre vrai rival&#xa0;; la routine vous refroidit plus vite que n’importe quelle dispute. Apprenez à prendre votre temps, car une tendresse offerte lentement peut être aussi grisante qu’un baiser soudain. L’amant capable d’égaler votre courage tout en vous freinant de temps à autre gardera votre cœur très longtemps.</translation>
+        <translation>La présence d’Éros dans ce signe de feu cardinal est une étincelle jetée dans l’herbe sèche. Mars, maître du Bélier, donne à votre désir vitesse et audace&#xa0;: un battement de cœur suffit pour que l’amour vous prenne, et vous ne voyez aucune raison d’attendre la permission. Vous aimez la chasse autant que la proie, et une personne qui se fait un peu désirer fait battre votre cœur plus vite. Au lit, vous allez droit au but, avec jeu et générosité, et préférez une faim sincère aux jeux de la coquetterie. L’ennui est votre vrai rival&#xa0;; la routine vous refroidit plus vite que n’importe quelle dispute. Apprenez à prendre votre temps, car une tendresse offerte lentement peut être aussi grisante qu’un baiser soudain. Qui saura égaler votre courage tout en vous freinant de temps à autre gardera votre cœur très longtemps.</translation>
     </message>
     <message>
         <source>Dominated by the goddess of love, Venus, Taurus is steeped in sensual pleasure, and Eros here turns desire into something you can touch, taste and savour. You never hurry. Seduction for you is a long, slow dinner by candlelight, silk sheets, a favourite song and the warmth of skin against skin. Once you have chosen a partner you are loyal, affectionate and deeply devoted, and you expect the same steadiness in return. Your earthy nature makes you a patient, attentive lover who remembers precisely what pleases. Possessiveness can creep in when you feel insecure, so let trust do the work that jealousy never could. Given time and comfort, your passion grows richer every year.</source>
-        <translation>Gouverné par la déesse de l’amour, Vénus, le Taureau baigne dans le plaisir des sens, et Éros y fait du désir quelque chose que l’on peut toucher, goûter et savourer. Vous ne vous pressez jamais. Pour vous, la séduction, c’est un long dîner tranquille aux chandelles, des draps de soie, une chanson préférée et la chaleur d’une peau contre la peau. Une fois votre partenaire choisi, vous êtes fidèle, affectueux et profondément dévoué, et vous attendez la même constance en retour. Votre nature terrienne fait de vous un amant patient et attentif, qui se souvient précisément de ce qui plaît. La possessivité peut s’installer quand vous manquez d’assurance&#xa0;; laissez donc la confiance accomplir ce que la jalousie n’a jamais su faire. Avec du temps et du confort, votre passion s’enrichit d’année en année.</translation>
+        <translation>Gouverné par la déesse de l’amour, Vénus, le Taureau baigne dans le plaisir des sens, et Éros y fait du désir quelque chose que l’on peut toucher, goûter et savourer. Vous ne vous pressez jamais. Pour vous, la séduction, c’est un long dîner tranquille aux chandelles, des draps de soie, une chanson préférée et la chaleur d’une peau contre la peau. Une fois votre choix fait, vous vous montrez fidèle, tendre et d’un profond dévouement, et vous attendez la même constance en retour. Votre nature terrienne vous donne en amour la patience et l’attention de qui se souvient précisément de ce qui plaît. La possessivité peut s’installer quand vous manquez d’assurance&#xa0;; laissez donc la confiance accomplir ce que la jalousie n’a jamais su faire. Avec du temps et du confort, votre passion s’enrichit d’année en année.</translation>
     </message>
     <message>
         <source>When Eros is coupled with Gemini, the sign of communication, desire begins in the mind. Ruled by quick-witted Mercury, you are seduced by clever words, teasing messages and long late-night conversations that wander everywhere. A partner who cannot keep up with your banter will not hold your interest, however attractive. You like variety and flirt almost without noticing, which can make others wonder how serious you are. Love for you must stay light on its feet, curious and full of surprises; the cliché of roses every Friday leaves you cold. When you find someone who is both playmate and best friend, your restless airy heart settles happily at last.  </source>
-        <translation>Quand Éros s’associe aux Gémeaux, signe de la communication, le désir naît dans la tête. Gouverné par le vif Mercure, vous êtes séduit par les mots habiles, les messages taquins et les longues conversations nocturnes qui vagabondent partout. Un partenaire incapable de suivre vos joutes verbales ne retiendra pas votre intérêt, si séduisant soit-il. Vous aimez la variété et flirtez presque sans vous en rendre compte, ce qui peut faire douter les autres de votre sérieux. L’amour doit rester léger, curieux et plein de surprises&#xa0;; le cliché des roses tous les vendredis vous laisse de marbre. Quand vous trouvez quelqu’un qui soit à la fois compagnon de jeu et meilleur ami, votre cœur aérien et agité trouve enfin la paix et le bonheur.</translation>
+        <translation>Quand Éros s’associe aux Gémeaux, signe de la communication, le désir naît dans la tête. Sous l’influence du vif Mercure, les mots habiles, les messages taquins et les longues conversations nocturnes qui vagabondent partout ont raison de vous. Qui ne sait pas suivre vos joutes verbales ne retiendra pas votre intérêt, quel que soit son charme. Vous aimez la variété et flirtez presque sans vous en rendre compte, ce qui peut faire douter les autres de votre sérieux. L’amour doit rester léger, curieux et plein de surprises&#xa0;; le cliché des roses tous les vendredis vous laisse de marbre. Quand vous trouvez quelqu’un avec qui tout est jeu et à qui tout se confie, votre cœur aérien et agité trouve enfin la paix et le bonheur.</translation>
     </message>
     <message>
         <source>A person with Eros in Cancer is eager to share a home as well as a bed. Ruled by the Moon, this water sign makes your desire tidal, rising and falling with your moods and with how safe you feel.  You need emotional closeness before physical intimacy can truly flower, and you give yourself fully once you trust. Caring for a partner is one of your deepest pleasures: cooking for them, remembering their childhood stories, holding them close when the world outside turns harsh. Under your protective shell lies a sensitive and romantic soul who can be deeply hurt by a careless word. You may retreat when wounded, so a lover must learn patience. Treated tenderly, you return a devotion that lasts a lifetime. </source>
-        <translation>Qui a Éros en Cancer souhaite partager un foyer autant qu’un lit. Gouverné par la Lune, ce signe d’eau rend votre désir semblable aux marées, qui montent et descendent au gré de vos humeurs et du sentiment de sécurité que vous éprouvez. Il vous faut une proximité affective avant que l’intimité physique puisse vraiment s’épanouir, et vous vous donnez entièrement dès que vous avez confiance. Prendre soin de l’autre est l’un de vos plus grands plaisirs&#xa0;: lui cuisiner de bons plats, vous souvenir de ses histoires d’enfance, le serrer contre vous quand le monde extérieur se fait dur. Sous votre carapace protectrice se cache une âme sensible et romantique, qu’un mot maladroit peut blesser profondément. Blessé, vous vous repliez parfois sur vous-même&#xa0;; qui vous aime doit donc apprendre la patience. Traité avec tendresse, vous offrez en retour un dévouement qui dure toute une vie.</translation>
+        <translation>Qui a Éros en Cancer souhaite partager un foyer autant qu’un lit. Gouverné par la Lune, ce signe d’eau rend votre désir semblable aux marées, qui montent et descendent au gré de vos humeurs et du sentiment de sécurité que vous éprouvez. Il vous faut une proximité affective avant que l’intimité physique puisse vraiment s’épanouir, et vous vous donnez entièrement dès que vous avez confiance. Prendre soin de l’autre est l’un de vos plus grands plaisirs&#xa0;: lui cuisiner de bons plats, vous souvenir de ses histoires d’enfance, l’étreindre quand le monde extérieur se fait dur. Sous votre carapace protectrice se cache une âme sensible et romantique, qu’un mot maladroit peut blesser profondément. Quand on vous blesse, vous vous repliez parfois sur vous-même&#xa0;; qui vous aime doit donc apprendre la patience. À qui vous traite avec tendresse, vous offrez en retour un dévouement qui dure toute une vie.</translation>
     </message>
     <message>
         <source>When Eros, the God of love occupies this fiery sign, romance becomes a grand performance and you are its radiant star. Ruled by the Sun, you love with warmth, generosity and a flair for drama. You want to be adored, admired and told so often, and in return you shower your partner with attention, gifts and loyal affection. Passion for you is bold and playful; you enjoy dressing up, setting the scene and making each night feel like an occasion. Pride is your weak spot, since a bruised ego can turn your fire into sulking. Choose a lover who applauds you sincerely and is confident enough to shine beside you. Together you can make a love story worth retelling.</source>
-        <translation>Quand Éros, le dieu de l’amour, occupe ce signe de feu, la romance devient un grand spectacle dont vous êtes la vedette rayonnante. Gouverné par le Soleil, vous aimez avec chaleur, générosité et un sens certain de la mise en scène. Vous voulez être adoré, admiré et qu’on vous le dise souvent&#xa0;; en retour, vous comblez votre partenaire d’attentions, de cadeaux et d’une affection fidèle. Votre passion est audacieuse et joueuse&#xa0;; vous aimez vous mettre sur votre trente et un, soigner le décor et faire de chaque nuit un événement. L’orgueil est votre point faible, car un ego froissé peut changer votre feu en bouderie. Choisissez un amant qui vous applaudit sincèrement et qui a assez d’assurance pour briller à vos côtés. Ensemble, vous pouvez écrire une histoire d’amour qui mérite d’être racontée.</translation>
+        <translation>Quand Éros, le dieu de l’amour, occupe ce signe de feu, la romance devient un grand spectacle dont vous êtes la vedette rayonnante. Sous le règne du Soleil, vous aimez avec chaleur, générosité et un sens certain de la mise en scène. Vous voulez qu’on vous adore, qu’on vous admire et qu’on vous le dise souvent&#xa0;; en retour, vous comblez votre partenaire d’attentions, de cadeaux et d’une affection fidèle. Votre passion est audacieuse et joueuse&#xa0;; vous aimez vous mettre sur votre trente et un, soigner le décor et faire de chaque nuit un événement. L’orgueil est votre point faible, car un ego froissé peut changer votre feu en bouderie. Choisissez une personne qui vous applaudit sincèrement et qui a assez d’assurance pour briller à vos côtés. Ensemble, vous pouvez écrire une histoire d’amour qui mérite d’être racontée.</translation>
     </message>
     <message>
         <source>Whimsical and moody at times, you are a fine combination of cool reason and hidden sensuality. Mercury rules this earth sign, so you study a potential partner carefully before you let anyone close, noticing each small gesture and each broken promise. Your standards are high and you can be critical, yet that same attention to detail makes you a thoughtful and devoted lover. You show affection through practical care, fixing what is broken, planning the perfect weekend, quietly remembering what your partner likes. Beneath a modest, reserved exterior lies a surprisingly earthy appetite that only a trusted lover ever sees. Let go of the need for perfection and allow yourself to be adored as you are, flaws and all, and passion will follow naturally</source>
-        <translation>Fantasque et d’humeur changeante par moments, vous êtes un subtil mélange de froide raison et de sensualité cachée. Mercure gouverne ce signe de terre&#xa0;: vous observez donc attentivement un partenaire potentiel avant de laisser quiconque approcher, remarquant chaque petit geste et chaque promesse non tenue. Vos exigences sont élevées et vous pouvez être critique, mais ce même souci du détail fait de vous un amant attentionné et dévoué. Vous montrez votre affection par des soins concrets&#xa0;: réparer ce qui est cassé, organiser le week-end idéal, retenir discrètement ce qu’aime votre partenaire. Sous des dehors modestes et réservés se cache un appétit étonnamment sensuel que seul un amant de confiance découvre. Renoncez au besoin de perfection, laissez-vous aimer tel que vous êtes, avec vos défauts, et la passion suivra naturellement.</translation>
+        <translation>Fantasque et d’humeur changeante par moments, vous êtes un subtil mélange de froide raison et de sensualité cachée. Mercure gouverne ce signe de terre&#xa0;: vous observez donc attentivement qui vous plaît avant de laisser quiconque approcher, remarquant chaque petit geste et chaque promesse non tenue. Vos exigences sont élevées et vous pouvez être critique, mais ce même souci du détail donne à votre amour de l’attention et du dévouement. Vous montrez votre affection par des soins concrets&#xa0;: réparer ce qui est cassé, organiser le week-end idéal, retenir discrètement ce qu’aime l’autre. Sous des dehors modestes et réservés se cache un appétit étonnamment sensuel que seule une personne de confiance découvre. Renoncez au besoin de perfection, laissez-vous aimer comme vous êtes, avec vos défauts, et la passion suivra naturellement.</translation>
     </message>
     <message>
         <source>Taking part in many activities with your partner is essential to you, because for Libra love is a shared adventure rather than a private refuge. Venus rules this airy sign, giving you charm, grace and a keen eye for beauty. You are drawn to elegant, refined people and you court them with compliments, good taste and gentle persuasion. Harmony matters to you enormously; arguments upset your balance, and you may keep quiet rather than risk a scene. In intimacy you are considerate and romantic, always attentive to what pleases the other person. The risk is losing yourself in trying to be the perfect companion. Speak up for your own desires, and you will find a partnership of true equals. </source>
-        <translation>Partager de nombreuses activités avec votre partenaire vous est essentiel, car pour la Balance, l’amour est une aventure commune plutôt qu’un refuge privé. Vénus gouverne ce signe d’air et vous donne charme, grâce et un œil aiguisé pour la beauté. Vous êtes attiré par les personnes élégantes et raffinées, que vous courtisez à force de compliments, de bon goût et de douce persuasion. L’harmonie compte énormément pour vous&#xa0;; les disputes rompent votre équilibre, et vous préférez parfois vous taire plutôt que de risquer une scène. Dans l’intimité, vous êtes prévenant et romantique, toujours attentif à ce qui fait plaisir à l’autre. Le risque est de vous perdre à vouloir être le compagnon parfait. Exprimez vos propres désirs, et vous trouverez une relation entre véritables égaux.</translation>
+        <translation>Partager de nombreuses activités avec votre partenaire vous est essentiel, car pour la Balance, l’amour est une aventure commune plutôt qu’un refuge privé. Vénus gouverne ce signe d’air et vous donne charme, grâce et un œil aiguisé pour la beauté. Les personnes élégantes et raffinées vous attirent, et vous les courtisez à force de compliments, de bon goût et de douce persuasion. L’harmonie compte énormément pour vous&#xa0;; les disputes rompent votre équilibre, et vous préférez parfois vous taire plutôt que de risquer une scène. Dans l’intimité, vous avez des égards et du romantisme, et veillez toujours à ce qui fait plaisir à l’autre. Le risque est de vous perdre à vouloir tout faire parfaitement pour l’autre. Exprimez vos propres désirs, et vous trouverez une relation entre véritables égaux.</translation>
     </message>
     <message>
         <source>The most intriguing position of 12 zodiacs, Eros is all intensity in Scorpio. Ruled by Pluto and Mars, this water sign gives you a magnetic, nearly hypnotic pull that others feel the very moment you walk into a crowded room. Desire for you is never casual; you want to merge body and soul with a partner and discover every secret they keep. Your passion is deep, loyal and transformative, yet you guard your own vulnerability fiercely. Jealousy and a need to control can surface when trust is shaken, and you rarely if ever forgive betrayal. A lover who is honest, brave and unafraid of emotional depth will share with you a bond unlike any other. </source>
-        <translation>La position la plus fascinante des douze signes du zodiaque&#xa0;: en Scorpion, Éros n’est qu’intensité. Gouverné par Pluton et Mars, ce signe d’eau vous donne un attrait magnétique, presque hypnotique, que les autres ressentent dès l’instant où vous entrez dans une pièce bondée. Le désir n’est jamais anodin pour vous&#xa0;; vous voulez fusionner corps et âme avec votre partenaire et découvrir chacun de ses secrets. Votre passion est profonde, fidèle et transformatrice, mais vous protégez farouchement votre propre vulnérabilité. La jalousie et le besoin de contrôle peuvent surgir quand la confiance est ébranlée, et vous pardonnez rarement une trahison, voire jamais. Un amant honnête, courageux et sans crainte de la profondeur émotionnelle partagera avec vous un lien sans pareil.</translation>
+        <translation>La position la plus fascinante des douze signes du zodiaque&#xa0;: en Scorpion, Éros n’est qu’intensité. Gouverné par Pluton et Mars, ce signe d’eau vous donne un attrait magnétique, presque hypnotique, que les autres ressentent dès l’instant où vous entrez dans une pièce bondée. Le désir n’est jamais anodin pour vous&#xa0;; vous voulez fusionner corps et âme avec l’autre et découvrir chacun de ses secrets. Votre passion est profonde, fidèle et transformatrice, mais vous protégez farouchement votre propre vulnérabilité. La jalousie et le besoin de contrôle peuvent surgir quand la confiance est ébranlée, et vous pardonnez rarement une trahison, voire jamais. Une personne honnête, courageuse et sans crainte de la profondeur émotionnelle partagera avec vous un lien sans pareil.</translation>
     </message>
     <message>
         <source>If you have Eros in Sagittarius, you are keen to explore the world and your own heart with equal enthusiasm. Jupiter, the planet of expansion, rules this fire sign, so your love life tends to be generous, optimistic and full of laughter.  You are attracted to people from different backgrounds, bold thinkers and fellow travellers who can talk philosophy over breakfast in a foreign city. Freedom is precious; a partner who tries to fence you in will soon find the gate open and you gone. In bed you are spontaneous, open-minded and cheerful, treating pleasure as one more adventure. Honesty comes naturally, though sometimes too bluntly for gentler hearts. Commitment is possible when it feels like a journey rather than a cage. Share your dreams, pack light, and let your lover walk beside you rather than behind you, and the road ahead will be bright. </source>
-        <translation>Si vous avez Éros en Sagittaire, vous explorez le monde et votre propre cœur avec le même enthousiasme. Jupiter, la planète de l’expansion, gouverne ce signe de feu&#xa0;; votre vie amoureuse est donc souvent généreuse, optimiste et pleine de rires. Vous êtes attiré par des gens d’horizons différents, des esprits audacieux et des compagnons de voyage avec qui philosopher au petit déjeuner dans une ville étrangère. La liberté vous est précieuse&#xa0;; qui tente de vous enfermer trouvera vite la porte ouverte et vous parti. Au lit, vous êtes spontané, ouvert et joyeux, et le plaisir est pour vous une aventure de plus. La franchise vous vient naturellement, parfois trop brutalement pour les cœurs plus tendres. L’engagement est possible s’il ressemble à un voyage plutôt qu’à une cage. Partagez vos rêves, voyagez léger et laissez l’être aimé marcher à vos côtés plutôt que derrière vous&#xa0;: la route sera lumineuse.</translation>
+        <translation>Si vous avez Éros en Sagittaire, vous explorez le monde et votre propre cœur avec le même enthousiasme. Jupiter, la planète de l’expansion, gouverne ce signe de feu&#xa0;; votre vie amoureuse est donc souvent généreuse, optimiste et pleine de rires. Les gens d’horizons différents vous attirent, comme les esprits audacieux et les compagnons de voyage avec qui philosopher au petit déjeuner dans une ville étrangère. La liberté vous est précieuse&#xa0;; qui tente de vous enfermer trouvera vite la porte ouverte et l’oiseau envolé. Au lit, vous montrez spontanéité, ouverture et gaieté, et le plaisir est pour vous une aventure de plus. La franchise vous vient naturellement, parfois trop brutalement pour les cœurs plus tendres. L’engagement est possible s’il ressemble à un voyage plutôt qu’à une cage. Partagez vos rêves, voyagez léger et laissez l’être aimé marcher à vos côtés plutôt que derrière vous&#xa0;: la route sera lumineuse.</translation>
     </message>
     <message>
         <source>Judgmental in your attitude towards others, you will never indulge in a romance that you consider unworthy of your time. Saturn rules this earth sign, making you cautious, ambitious and reserved in matters of the heart. You take love seriously and prefer a partner with status, discipline and clear goals. Courtship with you is slow and deliberate, and some may mistake your restraint for coldness. Yet behind that composed exterior lies a strong physical nature and a surprisingly dry, wicked sense of humour. Once committed, you are faithful, protective and dependable, building a relationship as carefully as a career. Allow yourself to relax and play, because even the most solid mountain needs spring.</source>
-        <translation>Sévère dans votre jugement sur les autres, vous ne vous laisserez jamais aller à une romance que vous jugez indigne de votre temps. Saturne gouverne ce signe de terre et vous rend prudent, ambitieux et réservé dans les affaires de cœur. Vous prenez l’amour au sérieux et préférez un partenaire qui a du prestige, de la discipline et des objectifs clairs. Vous faire la cour est une entreprise lente et réfléchie, et certains prennent votre retenue pour de la froideur. Pourtant, derrière ces dehors maîtrisés se cachent une nature physique puissante et un humour pince-sans-rire étonnamment malicieux. Une fois engagé, vous êtes fidèle, protecteur et fiable, et vous bâtissez une relation avec autant de soin qu’une carrière. Autorisez-vous à vous détendre et à jouer, car même la montagne la plus solide a besoin d’un printemps.</translation>
+        <translation>Sévère dans votre jugement sur les autres, vous ne vous laisserez jamais aller à une romance que vous jugez indigne de votre temps. Saturne gouverne ce signe de terre et vous donne prudence, ambition et réserve dans les affaires de cœur. Vous prenez l’amour au sérieux et préférez une personne qui a du prestige, de la discipline et des objectifs clairs. Vous faire la cour est une entreprise lente et réfléchie, et certains prennent votre retenue pour de la froideur. Pourtant, derrière ces dehors maîtrisés se cachent une nature physique puissante et un humour pince-sans-rire étonnamment malicieux. Une fois l’engagement pris, vous restez fidèle, protégez l’autre et tenez parole, et vous bâtissez une relation avec autant de soin qu’une carrière. Autorisez-vous à vous détendre et à jouer, car même la montagne la plus solide a besoin d’un printemps.</translation>
     </message>
     <message>
         <source>Following the same well-trodden path is not your way of loving. With Eros in this air sign ruled by Uranus, you are drawn to the unusual, the eccentric and the gifted. Friendship is the foundation of every romance for you, and a partner must first win your mind before winning your body. You value independence highly and can seem detached, even when your feelings run strong. Unconventional arrangements do not frighten you, and you enjoy experimenting with new ideas in love as in life. Possessive or clingy lovers make you feel trapped. Someone who respects your space, shares your ideals and surprises you now and then will find you loyal in your own original way. </source>
-        <translation>Suivre les sentiers battus n’est pas votre façon d’aimer. Avec Éros dans ce signe d’air gouverné par Uranus, vous êtes attiré par l’insolite, l’excentrique et le talentueux. Pour vous, l’amitié est le fondement de toute romance, et un partenaire doit conquérir votre esprit avant de conquérir votre corps. Vous tenez beaucoup à votre indépendance et pouvez sembler détaché, même quand vos sentiments sont forts. Les arrangements peu conventionnels ne vous effraient pas, et vous aimez expérimenter des idées nouvelles en amour comme dans la vie. Les amants possessifs ou collants vous donnent l’impression d’être pris au piège. Qui respecte votre espace, partage vos idéaux et vous surprend de temps en temps vous trouvera fidèle, à votre manière bien à vous.</translation>
+        <translation>Suivre les sentiers battus n’est pas votre façon d’aimer. Avec Éros dans ce signe d’air gouverné par Uranus, l’insolite, l’excentrique et le talentueux vous attirent. Pour vous, l’amitié est le fondement de toute romance, et qui veut votre corps doit d’abord conquérir votre esprit. Vous tenez beaucoup à votre indépendance et pouvez donner une impression de distance, même quand vos sentiments sont forts. Les arrangements peu conventionnels ne vous effraient pas, et vous aimez expérimenter des idées nouvelles en amour comme dans la vie. Un amour possessif ou collant vous fait l’effet d’un piège. Qui respecte votre espace, partage vos idéaux et vous surprend de temps en temps vous trouvera fidèle, à votre manière bien à vous.</translation>
     </message>
     <message>
         <source>In this sign, Eros loses his self assertive ego even as he gains a boundless capacity for tenderness. Ruled by Neptune, this water sign makes you dreamy, compassionate and deeply romantic. You long for a soul mate and may idealise a lover, seeing the poet rather than the person. Intimacy for you is a spiritual experience as much as a physical one, full of soft music, candlelight and whispered fantasies. You sense a partner&apos;s needs intuitively and give without ever keeping score. Be wary of rescuing wounded souls, since sacrifice can turn into a sad cliché of the martyr in love. With a kind and grounded companion, your imagination turns love into poetry.</source>
-        <translation>Dans ce signe, Éros perd son ego affirmé tout en gagnant une capacité infinie de tendresse. Gouverné par Neptune, ce signe d’eau vous rend rêveur, compatissant et profondément romantique. Vous aspirez à trouver l’âme sœur et risquez d’idéaliser l’être aimé, voyant le poète plutôt que la personne. L’intimité est pour vous une expérience spirituelle autant que physique, faite de musique douce, de chandelles et de fantasmes murmurés. Vous percevez intuitivement les besoins de votre partenaire et donnez sans jamais compter. Méfiez-vous de l’envie de sauver les âmes blessées, car le sacrifice peut tourner au triste cliché du martyr de l’amour. Aux côtés d’un compagnon bienveillant et ancré, votre imagination fait de l’amour une poésie.</translation>
+        <translation>Dans ce signe, Éros perd son ego affirmé tout en gagnant une capacité infinie de tendresse. Gouverné par Neptune, ce signe d’eau vous porte au rêve, à la compassion et à un profond romantisme. Vous aspirez à trouver l’âme sœur et risquez d’idéaliser l’être aimé, voyant le poète plutôt que la personne. L’intimité est pour vous une expérience spirituelle autant que physique, faite de musique douce, de chandelles et de fantasmes murmurés. Vous percevez intuitivement les besoins de l’autre et donnez sans jamais compter. Méfiez-vous de l’envie de sauver les âmes blessées, car le sacrifice peut tourner au triste cliché du martyr de l’amour. Aux côtés d’une personne bienveillante et ancrée, votre imagination fait de l’amour une poésie.</translation>
     </message>
 </context>
 <context>
@@ -328,29 +328,31 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
 </source>
         <translation>Utilisation : starkindle [OPTION]...
          ou : starkindle --sign DATE[THH:MM[Z|+HH:MM|-HH:MM]]...
-Indique le signe du zodiaque dans lequel se trouvait l’astéroïde Éros à une date
-de naissance entre %1 et %2, avec une interprétation de ce signe.
+Indique le signe du zodiaque où se trouvait l’astéroïde Éros à une date de
+naissance entre %1 et %2, avec l’interprétation de ce signe.
 De %3 à %4, le signe vient de la table d’origine du programme ; pour les
-autres années, d’éphémérides calculées à partir de l’orbite d’Éros du JPL,
-à 12:00 UT du jour.
+autres années, d’éphémérides calculées à partir de l’orbite d’Éros établie
+par le JPL, à 12:00 UT du jour.
 
 Options :
   -h, --help        afficher cette aide et quitter
       --version     afficher la version et quitter
-      --sign DATE...  afficher « DATE SIGNE » pour chaque date (AAAA-MM-JJ,
+      --sign DATE...
+                    afficher « DATE SIGNE » pour chaque date (AAAA-MM-JJ,
                     du %1-01-01 au %2-12-31 ; signe en anglais) et
-                    quitter, sans écran. Avec une heure (THH:MM, puis Z
-                    pour UT, un décalage UTC, ou rien pour le fuseau de TZ
-                    ou du système), le signe à cet instant ; de %3 à %4,
-                    la réponse suit toujours la date telle qu’écrite.
-                    « - » lit les dates sur l’entrée standard, une par
-                    ligne. Une date refusée est nommée sur la sortie
-                    d’erreur, les autres reçoivent leur réponse, et le code
-                    de sortie est 2.
+                    quitter, sans session graphique. Avec une heure
+                    (THH:MM, puis Z pour UT, un décalage UTC, ou rien pour
+                    le fuseau de TZ ou du système), le signe à cet instant ;
+                    de %3 à %4, la réponse suit toujours la date telle
+                    qu’écrite. « - » lit les dates sur l’entrée standard,
+                    une par ligne. Une date refusée est nommée sur la
+                    sortie d’erreur, les autres reçoivent leur réponse, et
+                    le code de sortie est 2.
 
 Les options propres à Qt sont aussi acceptées, dont -platform NOM,
 -display AFFICHAGE, -style STYLE et -reverse.
-Le programme a besoin d’une session graphique (X11, ou Wayland avec qt6-wayland).
+Le programme a besoin d’une session graphique (X11, ou Wayland avec
+qt6-wayland).
 </translation>
     </message>
     <message>
@@ -396,7 +398,7 @@ Le programme a besoin d’une session graphique (X11, ou Wayland avec qt6-waylan
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Visitez %1</translation>
+        <translation>Visiter %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -690,6 +692,39 @@ Le programme a besoin d’une session graphique (X11, ou Wayland avec qt6-waylan
     </message>
 </context>
 <context>
+    <name>nodisplay</name>
+    <message>
+        <source>starkindle: no display could be opened: no X display, and the Wayland platform plugin is not installed (qt6-wayland)
+</source>
+        <translation>starkindle : aucun écran n’a pu être ouvert : pas d’écran X, et le module de plateforme Wayland n’est pas installé (qt6-wayland)
+</translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened: DISPLAY is %1, and the Wayland platform plugin is not installed (qt6-wayland)
+</source>
+        <translation>starkindle : aucun écran n’a pu être ouvert : DISPLAY vaut %1, et le module de plateforme Wayland n’est pas installé (qt6-wayland)
+</translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened (DISPLAY is not set); start it from a graphical session
+</source>
+        <translation>starkindle : aucun écran n’a pu être ouvert (DISPLAY n’est pas défini) ; lancez le programme depuis une session graphique
+</translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened (DISPLAY is %1); start it from a graphical session
+</source>
+        <translation>starkindle : aucun écran n’a pu être ouvert (DISPLAY vaut %1) ; lancez le programme depuis une session graphique
+</translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened: the X server of DISPLAY %1 dropped the connection %2 times in a row
+</source>
+        <translation>starkindle : aucun écran n’a pu être ouvert : le serveur X de DISPLAY %1 a coupé la connexion %2 fois de suite
+</translation>
+    </message>
+</context>
+<context>
     <name>promotion</name>
     <message>
         <source>Talk it over in the Corvane forum at %1</source>
@@ -697,11 +732,11 @@ Le programme a besoin d’une session graphique (X11, ou Wayland avec qt6-waylan
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Une activité à domicile&#xa0;: créez votre entreprise sur Internet et gagnez de l’argent en ligne. Ce logiciel à votre marque pour votre site. Cliquez ici pour en savoir plus.</translation>
+        <translation>Une activité à domicile&#xa0;: créez votre entreprise sur Internet et gagnez de l’argent en ligne. Proposez ce logiciel à votre marque sur votre site. Cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site. Your name and links go on every copy your visitors take home; see the Help for details. Click Here for more info on co-branding.</source>
-        <translation>Ce logiciel à votre marque pour votre site&#xa0;: votre nom et vos liens sur chaque copie qu’emportent vos visiteurs&#xa0;; voir l’Aide. Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Mettez votre marque sur ce logiciel&#xa0;: votre nom et vos liens figurent sur chaque copie qu’emportent vos visiteurs (voir l’Aide). Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>&amp;Help</source>

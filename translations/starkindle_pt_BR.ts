@@ -57,62 +57,62 @@
     <message>
         <source>January</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Janeiro</translation>
+        <translation>janeiro</translation>
     </message>
     <message>
         <source>February</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Fevereiro</translation>
+        <translation>fevereiro</translation>
     </message>
     <message>
         <source>March</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Março</translation>
+        <translation>março</translation>
     </message>
     <message>
         <source>April</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Abril</translation>
+        <translation>abril</translation>
     </message>
     <message>
         <source>May</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Maio</translation>
+        <translation>maio</translation>
     </message>
     <message>
         <source>June</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Junho</translation>
+        <translation>junho</translation>
     </message>
     <message>
         <source>July</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Julho</translation>
+        <translation>julho</translation>
     </message>
     <message>
         <source>August</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Agosto</translation>
+        <translation>agosto</translation>
     </message>
     <message>
         <source>September</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Setembro</translation>
+        <translation>setembro</translation>
     </message>
     <message>
         <source>October</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Outubro</translation>
+        <translation>outubro</translation>
     </message>
     <message>
         <source>November</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Novembro</translation>
+        <translation>novembro</translation>
     </message>
     <message>
         <source>December</source>
         <comment>month inside a written date, e.g. genitive</comment>
-        <translation>Dezembro</translation>
+        <translation>dezembro</translation>
     </message>
 </context>
 <context>
@@ -221,51 +221,51 @@
     <name>SignReadings</name>
     <message>
         <source>The placement or Eros in this cardinal fire sign is a spark thrown into dry grass. Mars, ruler of Aries, lends your desire speed and daring, so you fall for someone in a heartbeat and see no reason to wait for permission. You love the chase as much as the prize, and a partner who plays a little hard to get keeps your pulse racing. In bed you are direct, playful and generous with your energy, preferring honest hunger to coy games. Boredom is your real rival; routine cools you faster than any quarrel. Learn to linger, because tenderness shown slowly can be as thrilling as a sudden kiss. The lover who can match your courage and still slow you down now and then will hold your heart for a very long time.</source>
-        <translation>A presença de Eros neste signo cardinal de fogo é uma faísca lançada na grama seca. Marte, regente de Áries, dá ao seu desejo velocidade e ousadia, e assim você se apaixona num piscar de olhos e não vê motivo para esperar permissão. Você ama a caçada tanto quanto o prêmio, e alguém que se faz um pouco de difícil deixa seu coração disparado. Na cama, você é direto, brincalhão e generoso com sua energia, e prefere uma fome sincera a joguinhos de sedução. O tédio é seu verdadeiro rival; a rotina esfria você mais depressa que qualquer briga. Aprenda a se demorar, porque a ternura mostrada devagar pode ser tão emocionante quanto um beijo repentino. Quem estiver à altura da sua coragem e ainda assim souber desacelerar você de vez em quando guardará seu coração por muito tempo.</translation>
+        <translation>A presença de Eros neste signo cardinal de fogo é uma faísca lançada na grama seca. Marte, regente de Áries, dá ao seu desejo velocidade e ousadia, e assim você se apaixona num piscar de olhos e não vê motivo para esperar permissão. Você ama a caçada tanto quanto o prêmio, e alguém que se faz um pouco de difícil deixa seu coração disparado. Na cama, você vai direto ao ponto, com humor e generosidade, e prefere uma fome sincera a joguinhos de sedução. O tédio é seu verdadeiro rival; a rotina esfria você mais depressa que qualquer briga. Aprenda a se demorar, porque a ternura mostrada devagar pode ser tão emocionante quanto um beijo repentino. Quem estiver à altura da sua coragem e ainda assim souber desacelerar você de vez em quando guardará seu coração por muito tempo.</translation>
     </message>
     <message>
         <source>Dominated by the goddess of love, Venus, Taurus is steeped in sensual pleasure, and Eros here turns desire into something you can touch, taste and savour. You never hurry. Seduction for you is a long, slow dinner by candlelight, silk sheets, a favourite song and the warmth of skin against skin. Once you have chosen a partner you are loyal, affectionate and deeply devoted, and you expect the same steadiness in return. Your earthy nature makes you a patient, attentive lover who remembers precisely what pleases. Possessiveness can creep in when you feel insecure, so let trust do the work that jealousy never could. Given time and comfort, your passion grows richer every year.</source>
-        <translation>Dominado pela deusa do amor, Vênus, Touro é impregnado de prazer sensual, e aqui Eros transforma o desejo em algo que você pode tocar, provar e saborear. Você nunca tem pressa. Sedução, para você, é um jantar longo e tranquilo à luz de velas, lençóis de seda, sua música favorita e o calor de pele contra pele. Depois de escolher alguém, você é leal, carinhoso e profundamente dedicado, e espera a mesma constância em troca. Sua natureza terrena faz de você um amante paciente e atento, que lembra exatamente o que agrada. A possessividade pode se insinuar quando você se sente inseguro; deixe então a confiança fazer o que o ciúme jamais conseguiria. Com tempo e conforto, sua paixão fica mais rica a cada ano.</translation>
+        <translation>Dominado pela deusa do amor, Vênus, Touro é impregnado de prazer sensual, e aqui Eros transforma o desejo em algo que você pode tocar, provar e saborear. Você nunca tem pressa. Sedução, para você, é um jantar longo e tranquilo à luz de velas, lençóis de seda, sua música favorita e o calor de pele contra pele. Depois de escolher alguém, você oferece lealdade, carinho e uma dedicação profunda, e espera a mesma constância em troca. Sua natureza terrena lhe dá no amor paciência e atenção, e você lembra exatamente o que agrada. A possessividade pode se insinuar quando falta segurança; deixe então a confiança fazer o que o ciúme jamais conseguiria. Com tempo e conforto, sua paixão fica mais rica a cada ano.</translation>
     </message>
     <message>
         <source>When Eros is coupled with Gemini, the sign of communication, desire begins in the mind. Ruled by quick-witted Mercury, you are seduced by clever words, teasing messages and long late-night conversations that wander everywhere. A partner who cannot keep up with your banter will not hold your interest, however attractive. You like variety and flirt almost without noticing, which can make others wonder how serious you are. Love for you must stay light on its feet, curious and full of surprises; the cliché of roses every Friday leaves you cold. When you find someone who is both playmate and best friend, your restless airy heart settles happily at last.  </source>
-        <translation>Quando Eros se une a Gêmeos, o signo da comunicação, o desejo começa na mente. Regido pelo ágil Mercúrio, você se deixa seduzir por palavras inteligentes, mensagens provocantes e longas conversas noturnas que vagueiam por toda parte. Quem não acompanha suas brincadeiras não prende seu interesse, por mais atraente que seja. Você gosta de variedade e flerta quase sem perceber, o que pode fazer os outros se perguntarem até que ponto você fala sério. Para você, o amor precisa continuar leve, curioso e cheio de surpresas; o clichê das rosas toda sexta-feira deixa você indiferente. Quando encontra alguém que é ao mesmo tempo companheiro de brincadeiras e melhor amigo, seu coração inquieto de ar enfim sossega, feliz.</translation>
+        <translation>Quando Eros se une a Gêmeos, o signo da comunicação, o desejo começa na mente. Sob a influência do ágil Mercúrio, palavras inteligentes, mensagens provocantes e longas conversas noturnas que vagueiam por toda parte seduzem você. Quem não acompanha suas brincadeiras não prende seu interesse, por mais charme que tenha. Você gosta de variedade e flerta quase sem perceber, o que pode fazer os outros se perguntarem até que ponto você fala sério. Para você, o amor precisa continuar leve, curioso e cheio de surpresas; o clichê das rosas toda sexta-feira não lhe diz nada. Quando encontra alguém com quem brincar e a quem confiar tudo, seu coração inquieto de ar enfim sossega, feliz.</translation>
     </message>
     <message>
         <source>A person with Eros in Cancer is eager to share a home as well as a bed. Ruled by the Moon, this water sign makes your desire tidal, rising and falling with your moods and with how safe you feel.  You need emotional closeness before physical intimacy can truly flower, and you give yourself fully once you trust. Caring for a partner is one of your deepest pleasures: cooking for them, remembering their childhood stories, holding them close when the world outside turns harsh. Under your protective shell lies a sensitive and romantic soul who can be deeply hurt by a careless word. You may retreat when wounded, so a lover must learn patience. Treated tenderly, you return a devotion that lasts a lifetime. </source>
-        <translation>Quem tem Eros em Câncer quer dividir não só a cama, mas também um lar. Regido pela Lua, este signo de água faz seu desejo subir e descer como as marés, conforme seu humor e o quanto você se sente seguro. Você precisa de proximidade emocional antes que a intimidade física possa florescer de verdade, e se entrega por inteiro quando confia. Cuidar de quem ama é um dos seus maiores prazeres: cozinhar para essa pessoa, lembrar as histórias de infância dela, abraçá-la forte quando o mundo lá fora fica hostil. Sob sua carapaça protetora há uma alma sensível e romântica, que uma palavra descuidada pode ferir profundamente. Quando magoado, você pode se retrair, por isso quem ama você precisa aprender a ter paciência. Tratado com ternura, você retribui com uma devoção que dura a vida inteira.</translation>
+        <translation>Quem tem Eros em Câncer quer dividir não só a cama, mas também um lar. Regido pela Lua, este signo de água faz seu desejo subir e descer como as marés, conforme seu humor e a segurança que você sente. Você precisa de proximidade emocional antes que a intimidade física possa florescer de verdade, e se entrega por inteiro quando confia. Cuidar de quem ama é um dos seus maiores prazeres: cozinhar para essa pessoa, lembrar as histórias de infância dela, abraçá-la forte quando o mundo lá fora fica hostil. Sob sua carapaça protetora há uma alma sensível e romântica, que uma palavra descuidada pode ferir profundamente. Quando se magoa, você pode se retrair, por isso quem ama você precisa aprender a ter paciência. A quem trata você com ternura, você retribui com uma devoção que dura a vida inteira.</translation>
     </message>
     <message>
         <source>When Eros, the God of love occupies this fiery sign, romance becomes a grand performance and you are its radiant star. Ruled by the Sun, you love with warmth, generosity and a flair for drama. You want to be adored, admired and told so often, and in return you shower your partner with attention, gifts and loyal affection. Passion for you is bold and playful; you enjoy dressing up, setting the scene and making each night feel like an occasion. Pride is your weak spot, since a bruised ego can turn your fire into sulking. Choose a lover who applauds you sincerely and is confident enough to shine beside you. Together you can make a love story worth retelling.</source>
-        <translation>Quando Eros, o deus do amor, ocupa este signo de fogo, o romance se torna um grande espetáculo, e você é a sua estrela radiante. Regido pelo Sol, você ama com calor, generosidade e um talento para o drama. Você quer ser adorado, admirado e ouvir isso com frequência, e em troca enche quem ama de atenção, presentes e afeto leal. Sua paixão é ousada e brincalhona; você gosta de se arrumar, preparar o cenário e fazer de cada noite uma ocasião especial. O orgulho é seu ponto fraco, pois um ego ferido pode transformar seu fogo em birra. Escolha alguém que aplauda você com sinceridade e tenha segurança suficiente para brilhar ao seu lado. Juntos, vocês podem viver uma história de amor que vale a pena contar.</translation>
+        <translation>Quando Eros, o deus do amor, ocupa este signo de fogo, o romance se torna um grande espetáculo, e você é a sua estrela radiante. Sob a regência do Sol, você ama com calor, generosidade e um talento para o drama. Você quer adoração, admiração e ouvir isso com frequência, e em troca enche quem ama de atenção, presentes e afeto leal. Sua paixão é ousada e brincalhona; você gosta de se arrumar, preparar o cenário e fazer de cada noite uma ocasião especial. O orgulho é seu ponto fraco, pois um ego ferido pode transformar seu fogo em birra. Escolha alguém que aplauda você com sinceridade e tenha segurança suficiente para brilhar ao seu lado. Juntos, vocês podem viver uma história de amor que vale a pena contar.</translation>
     </message>
     <message>
         <source>Whimsical and moody at times, you are a fine combination of cool reason and hidden sensuality. Mercury rules this earth sign, so you study a potential partner carefully before you let anyone close, noticing each small gesture and each broken promise. Your standards are high and you can be critical, yet that same attention to detail makes you a thoughtful and devoted lover. You show affection through practical care, fixing what is broken, planning the perfect weekend, quietly remembering what your partner likes. Beneath a modest, reserved exterior lies a surprisingly earthy appetite that only a trusted lover ever sees. Let go of the need for perfection and allow yourself to be adored as you are, flaws and all, and passion will follow naturally</source>
-        <translation>Caprichoso e às vezes temperamental, você é uma bela combinação de razão fria e sensualidade escondida. Mercúrio rege este signo de terra, por isso você observa com cuidado um possível parceiro antes de deixar alguém se aproximar, notando cada pequeno gesto e cada promessa quebrada. Seus padrões são altos e você pode ser crítico, mas essa mesma atenção aos detalhes faz de você um amante atencioso e dedicado. Você demonstra carinho com cuidados práticos: conserta o que está quebrado, planeja o fim de semana perfeito, lembra em silêncio do que seu par gosta. Por trás de um exterior modesto e reservado há um apetite surpreendentemente terreno que só um amante de confiança chega a ver. Abra mão da necessidade de perfeição e deixe-se adorar como você é, com defeitos e tudo, e a paixão virá naturalmente.</translation>
+        <translation>Com seus caprichos e mudanças de humor, você é uma bela combinação de razão fria e sensualidade escondida. Mercúrio rege este signo de terra, por isso você observa com cuidado uma possível paixão antes de deixar alguém se aproximar, notando cada pequeno gesto e cada promessa quebrada. Seus padrões são altos e você pode fazer críticas, mas essa mesma atenção aos detalhes faz você amar com atenção e dedicação. Você demonstra carinho com cuidados práticos: conserta o que está quebrado, planeja o fim de semana perfeito, lembra em silêncio do que seu par gosta. Por trás de um exterior modesto e reservado há um apetite surpreendentemente terreno que só uma pessoa de confiança chega a ver. Abra mão da necessidade de perfeição e deixe-se adorar como você é, com defeitos e tudo, e a paixão virá naturalmente.</translation>
     </message>
     <message>
         <source>Taking part in many activities with your partner is essential to you, because for Libra love is a shared adventure rather than a private refuge. Venus rules this airy sign, giving you charm, grace and a keen eye for beauty. You are drawn to elegant, refined people and you court them with compliments, good taste and gentle persuasion. Harmony matters to you enormously; arguments upset your balance, and you may keep quiet rather than risk a scene. In intimacy you are considerate and romantic, always attentive to what pleases the other person. The risk is losing yourself in trying to be the perfect companion. Speak up for your own desires, and you will find a partnership of true equals. </source>
-        <translation>Fazer muitas atividades ao lado do seu par é essencial para você, porque para Libra o amor é uma aventura compartilhada, e não um refúgio particular. Vênus rege este signo de ar e lhe dá charme, graça e um olho apurado para a beleza. Você se sente atraído por pessoas elegantes e refinadas e as conquista com elogios, bom gosto e uma persuasão gentil. A harmonia importa muito para você; discussões abalam seu equilíbrio, e você pode preferir ficar calado a arriscar uma cena. Na intimidade, você é atencioso e romântico, sempre atento ao que agrada o outro. O risco é se perder tentando ser o companheiro perfeito. Defenda seus próprios desejos e você encontrará uma parceria entre verdadeiros iguais.</translation>
+        <translation>Fazer muitas atividades ao lado do seu par é essencial para você, porque para Libra o amor é uma aventura compartilhada, e não um refúgio particular. Vênus rege este signo de ar e lhe dá charme, graça e um olho apurado para a beleza. Pessoas elegantes e refinadas atraem você, e você as conquista com elogios, bom gosto e uma persuasão gentil. A harmonia importa muito para você; discussões abalam seu equilíbrio, e você pode preferir o silêncio a arriscar uma cena. Na intimidade, você tem delicadeza e romantismo, sempre com atenção ao que agrada o outro. O risco é se perder tentando formar o par perfeito. Defenda seus próprios desejos e você encontrará uma parceria entre verdadeiros iguais.</translation>
     </message>
     <message>
         <source>The most intriguing position of 12 zodiacs, Eros is all intensity in Scorpio. Ruled by Pluto and Mars, this water sign gives you a magnetic, nearly hypnotic pull that others feel the very moment you walk into a crowded room. Desire for you is never casual; you want to merge body and soul with a partner and discover every secret they keep. Your passion is deep, loyal and transformative, yet you guard your own vulnerability fiercely. Jealousy and a need to control can surface when trust is shaken, and you rarely if ever forgive betrayal. A lover who is honest, brave and unafraid of emotional depth will share with you a bond unlike any other. </source>
-        <translation>A posição mais intrigante dos doze signos do zodíaco: em Escorpião, Eros é pura intensidade. Regido por Plutão e Marte, este signo de água lhe dá uma atração magnética, quase hipnótica, que os outros sentem no exato momento em que você entra numa sala cheia. O desejo, para você, nunca é casual; você quer se fundir de corpo e alma com quem ama e descobrir cada segredo que essa pessoa guarda. Sua paixão é profunda, leal e transformadora, mas você protege ferozmente a própria vulnerabilidade. O ciúme e a necessidade de controle podem surgir quando a confiança é abalada, e você raramente perdoa uma traição, se é que perdoa. Quem for honesto, corajoso e não temer a profundidade emocional compartilhará com você um laço como nenhum outro.</translation>
+        <translation>A posição mais intrigante dos doze signos do zodíaco: em Escorpião, Eros é pura intensidade. Regido por Plutão e Marte, este signo de água lhe dá uma atração magnética, quase hipnótica, que os outros sentem no exato momento em que você entra numa sala cheia. O desejo, para você, nunca é casual; você quer se fundir de corpo e alma com quem ama e descobrir cada segredo que essa pessoa guarda. Sua paixão é profunda, leal e transformadora, mas você protege ferozmente a própria vulnerabilidade. O ciúme e a necessidade de controle podem surgir quando a confiança é abalada, e você raramente perdoa uma traição, se é que perdoa. Uma pessoa honesta, corajosa e sem medo da profundidade emocional compartilhará com você um laço como nenhum outro.</translation>
     </message>
     <message>
         <source>If you have Eros in Sagittarius, you are keen to explore the world and your own heart with equal enthusiasm. Jupiter, the planet of expansion, rules this fire sign, so your love life tends to be generous, optimistic and full of laughter.  You are attracted to people from different backgrounds, bold thinkers and fellow travellers who can talk philosophy over breakfast in a foreign city. Freedom is precious; a partner who tries to fence you in will soon find the gate open and you gone. In bed you are spontaneous, open-minded and cheerful, treating pleasure as one more adventure. Honesty comes naturally, though sometimes too bluntly for gentler hearts. Commitment is possible when it feels like a journey rather than a cage. Share your dreams, pack light, and let your lover walk beside you rather than behind you, and the road ahead will be bright. </source>
-        <translation>Se você tem Eros em Sagitário, explora o mundo e o próprio coração com o mesmo entusiasmo. Júpiter, o planeta da expansão, rege este signo de fogo, por isso sua vida amorosa costuma ser generosa, otimista e cheia de risadas. Você se sente atraído por pessoas de origens diferentes, pensadores ousados e companheiros de viagem com quem possa filosofar no café da manhã numa cidade estrangeira. A liberdade é preciosa; quem tentar prender você logo encontrará a porteira aberta e você longe. Na cama, você é espontâneo, de mente aberta e alegre, e vê o prazer como mais uma aventura. A sinceridade vem naturalmente, ainda que às vezes franca demais para corações mais sensíveis. O compromisso é possível quando parece uma viagem, e não uma gaiola. Compartilhe seus sonhos, viaje leve e deixe seu par caminhar ao seu lado, e não atrás de você, e a estrada à frente será luminosa.</translation>
+        <translation>Se você tem Eros em Sagitário, explora o mundo e o próprio coração com o mesmo entusiasmo. Júpiter, o planeta da expansão, rege este signo de fogo, por isso sua vida amorosa costuma ser generosa, otimista e cheia de risadas. Pessoas de origens diferentes atraem você, assim como mentes ousadas e gente com quem viajar e filosofar no café da manhã numa cidade estrangeira. A liberdade é preciosa; quem tentar prender você logo encontrará a porteira aberta e você longe. Na cama, você mostra espontaneidade, mente aberta e alegria, e vê o prazer como mais uma aventura. A sinceridade vem naturalmente, ainda que às vezes franca demais para corações mais sensíveis. O compromisso é possível quando parece uma viagem, e não uma gaiola. Compartilhe seus sonhos, viaje leve e deixe seu par caminhar ao seu lado, e não atrás de você, e a estrada à frente será luminosa.</translation>
     </message>
     <message>
         <source>Judgmental in your attitude towards others, you will never indulge in a romance that you consider unworthy of your time. Saturn rules this earth sign, making you cautious, ambitious and reserved in matters of the heart. You take love seriously and prefer a partner with status, discipline and clear goals. Courtship with you is slow and deliberate, and some may mistake your restraint for coldness. Yet behind that composed exterior lies a strong physical nature and a surprisingly dry, wicked sense of humour. Once committed, you are faithful, protective and dependable, building a relationship as carefully as a career. Allow yourself to relax and play, because even the most solid mountain needs spring.</source>
-        <translation>Exigente ao julgar os outros, você jamais se entrega a um romance que considere indigno do seu tempo. Saturno rege este signo de terra e torna você cauteloso, ambicioso e reservado nos assuntos do coração. Você leva o amor a sério e prefere alguém com posição, disciplina e metas claras. Conquistar você é um processo lento e deliberado, e há quem confunda sua contenção com frieza. Mas por trás desse exterior sereno há uma forte natureza física e um senso de humor surpreendentemente seco e malicioso. Depois de assumir um compromisso, você é fiel, protetor e confiável, e constrói um relacionamento com o mesmo cuidado de uma carreira. Permita-se relaxar e brincar, porque até a montanha mais sólida precisa de uma primavera.</translation>
+        <translation>Exigente ao julgar os outros, você jamais se entrega a um romance que considere indigno do seu tempo. Saturno rege este signo de terra e lhe dá cautela, ambição e reserva nos assuntos do coração. Você leva o amor a sério e prefere alguém com posição, disciplina e metas claras. Conquistar você é um processo lento e deliberado, e há quem confunda sua contenção com frieza. Mas por trás desse exterior sereno há uma forte natureza física e um senso de humor surpreendentemente seco e malicioso. Depois de assumir um compromisso, você é fiel, dá proteção e cumpre o que promete, e constrói um relacionamento com o mesmo cuidado de uma carreira. Permita-se relaxar e brincar, porque até a montanha mais sólida precisa de uma primavera.</translation>
     </message>
     <message>
         <source>Following the same well-trodden path is not your way of loving. With Eros in this air sign ruled by Uranus, you are drawn to the unusual, the eccentric and the gifted. Friendship is the foundation of every romance for you, and a partner must first win your mind before winning your body. You value independence highly and can seem detached, even when your feelings run strong. Unconventional arrangements do not frighten you, and you enjoy experimenting with new ideas in love as in life. Possessive or clingy lovers make you feel trapped. Someone who respects your space, shares your ideals and surprises you now and then will find you loyal in your own original way. </source>
-        <translation>Seguir o mesmo caminho batido não é o seu jeito de amar. Com Eros neste signo de ar regido por Urano, você se sente atraído pelo incomum, pelo excêntrico e pelo talentoso. Para você, a amizade é a base de todo romance, e quem quiser seu corpo precisa primeiro conquistar sua mente. Você valoriza muito a independência e pode parecer distante, mesmo quando seus sentimentos são fortes. Arranjos pouco convencionais não assustam você, que gosta de experimentar ideias novas no amor como na vida. Parceiros possessivos ou grudentos fazem você se sentir preso. Quem respeitar seu espaço, compartilhar seus ideais e surpreender você de vez em quando vai encontrar em você lealdade, do seu jeito tão original.</translation>
+        <translation>Seguir o mesmo caminho batido não é o seu jeito de amar. Com Eros neste signo de ar regido por Urano, o incomum, o excêntrico e o talentoso atraem você. Para você, a amizade é a base de todo romance, e quem quiser seu corpo precisa primeiro conquistar sua mente. Você valoriza muito a independência e pode passar uma impressão de distância, mesmo quando seus sentimentos são fortes. Arranjos pouco convencionais não assustam você, que gosta de experimentar ideias novas no amor como na vida. Um amor possessivo ou grudento faz você se sentir numa armadilha. Quem respeitar seu espaço, compartilhar seus ideais e surpreender você de vez em quando vai encontrar em você lealdade, do seu jeito tão original.</translation>
     </message>
     <message>
         <source>In this sign, Eros loses his self assertive ego even as he gains a boundless capacity for tenderness. Ruled by Neptune, this water sign makes you dreamy, compassionate and deeply romantic. You long for a soul mate and may idealise a lover, seeing the poet rather than the person. Intimacy for you is a spiritual experience as much as a physical one, full of soft music, candlelight and whispered fantasies. You sense a partner&apos;s needs intuitively and give without ever keeping score. Be wary of rescuing wounded souls, since sacrifice can turn into a sad cliché of the martyr in love. With a kind and grounded companion, your imagination turns love into poetry.</source>
-        <translation>Neste signo, Eros perde seu ego impetuoso e ganha, em troca, uma capacidade infinita de ternura. Regido por Netuno, este signo de água torna você sonhador, compassivo e profundamente romântico. Você anseia por uma alma gêmea e pode idealizar quem ama, enxergando o poeta em vez da pessoa. Para você, a intimidade é uma experiência tão espiritual quanto física, cheia de música suave, luz de velas e fantasias sussurradas. Você sente intuitivamente as necessidades do seu par e dá sem nunca fazer contas. Cuidado com a vontade de salvar almas feridas, pois o sacrifício pode virar o triste clichê do mártir apaixonado. Ao lado de alguém gentil e com os pés no chão, sua imaginação transforma o amor em poesia.</translation>
+        <translation>Neste signo, Eros perde seu ego impetuoso e ganha, em troca, uma capacidade infinita de ternura. Netuno rege este signo de água e enche você de sonhos, compaixão e um profundo romantismo. Você anseia por uma alma gêmea e pode idealizar quem ama, enxergando o poeta em vez da pessoa. Para você, a intimidade é uma experiência tão espiritual quanto física, cheia de música suave, luz de velas e fantasias sussurradas. Você sente intuitivamente as necessidades do seu par e dá sem nunca fazer contas. Cuidado com a vontade de salvar almas feridas, pois o sacrifício pode virar o triste clichê do mártir apaixonado. Ao lado de alguém gentil e com os pés no chão, sua imaginação transforma o amor em poesia.</translation>
     </message>
 </context>
 <context>
@@ -273,25 +273,25 @@
     <message>
         <source>starkindle: option &apos;--sign&apos; needs at least one date
 </source>
-        <translation>starkindle: a opção &quot;--sign&quot; precisa de pelo menos uma data
+        <translation>starkindle: a opção “--sign” precisa de pelo menos uma data
 </translation>
     </message>
     <message>
         <source>starkindle: option &apos;%1&apos; needs a value
 </source>
-        <translation>starkindle: a opção &quot;%1&quot; precisa de um valor
+        <translation>starkindle: a opção “%1” precisa de um valor
 </translation>
     </message>
     <message>
         <source>starkindle: unrecognized option &apos;%1&apos;
 </source>
-        <translation>starkindle: opção &quot;%1&quot; não reconhecida
+        <translation>starkindle: opção “%1” não reconhecida
 </translation>
     </message>
     <message>
         <source>starkindle: unexpected argument &apos;%1&apos;
 </source>
-        <translation>starkindle: argumento &quot;%1&quot; inesperado
+        <translation>starkindle: argumento “%1” inesperado
 </translation>
     </message>
     <message>
@@ -329,23 +329,24 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
         <translation>Uso: starkindle [OPÇÃO]...
  ou: starkindle --sign DATA[THH:MM[Z|+HH:MM|-HH:MM]]...
 Informa o signo do zodíaco em que o asteroide Eros estava numa data de
-nascimento entre %1 e %2, com uma leitura para esse signo.
+nascimento entre %1 e %2, com a interpretação desse signo.
 De %3 a %4 o signo vem da tabela original do programa; para os demais
-anos, de uma efeméride calculada a partir da órbita de Eros do JPL,
-às 12:00 UT do dia.
+anos, de uma efeméride calculada a partir da órbita de Eros determinada
+pelo JPL, às 12:00 UT do dia.
 
 Opções:
   -h, --help        mostra esta ajuda e sai
       --version     mostra a versão e sai
-      --sign DATA...  imprime &quot;DATA SIGNO&quot; para cada data (AAAA-MM-DD,
-                    de %1-01-01 a %2-12-31; o signo em inglês) e sai;
-                    não precisa de tela. Com uma hora (THH:MM, depois Z
-                    para UT, um deslocamento UTC, ou nada para o fuso de TZ
-                    ou do sistema), o signo naquele momento; de %3 a %4
-                    a resposta continua pela data como escrita. &quot;-&quot; lê as
-                    datas da entrada padrão, uma por linha. Uma data
-                    recusada é indicada na saída de erro, as demais são
-                    respondidas, e o status de saída é 2.
+      --sign DATA...
+                    imprime “DATA SIGNO” para cada data (AAAA-MM-DD,
+                    de %1-01-01 a %2-12-31; o signo em inglês) e sai,
+                    sem precisar de sessão gráfica. Com uma hora (THH:MM,
+                    depois Z para UT, um deslocamento UTC, ou nada para o
+                    fuso de TZ ou do sistema), o signo naquele momento; de
+                    %3 a %4 a resposta continua pela data como escrita.
+                    “-” lê as datas da entrada padrão, uma por linha. Uma
+                    data recusada é indicada na saída de erro, as demais
+                    são respondidas, e o status de saída é 2.
 
 As opções próprias do Qt também são aceitas, entre elas -platform NOME,
 -display TELA, -style ESTILO e -reverse.
@@ -355,25 +356,25 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     <message>
         <source>starkindle: &apos;%1&apos; is not a date from %2-01-01 to %3-12-31 (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)
 </source>
-        <translation>starkindle: &quot;%1&quot; não é uma data de %2-01-01 a %3-12-31 (AAAA-MM-DD, opcionalmente com THH:MM e Z, +HH:MM ou -HH:MM)
+        <translation>starkindle: “%1” não é uma data de %2-01-01 a %3-12-31 (AAAA-MM-DD, opcionalmente com THH:MM e Z, +HH:MM ou -HH:MM)
 </translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is a local time the clocks skip in this time zone
 </source>
-        <translation>starkindle: &quot;%1&quot; é uma hora local que os relógios pulam neste fuso horário
+        <translation>starkindle: “%1” é uma hora local que os relógios pulam neste fuso horário
 </translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is not a moment from %2-01-01T00:00Z to %3-12-31T23:59Z
 </source>
-        <translation>starkindle: &quot;%1&quot; não é um momento de %2-01-01T00:00Z a %3-12-31T23:59Z
+        <translation>starkindle: “%1” não é um momento de %2-01-01T00:00Z a %3-12-31T23:59Z
 </translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; happens twice in this time zone, in two signs: add its UTC offset (+HH:MM or -HH:MM)
 </source>
-        <translation>starkindle: &quot;%1&quot; acontece duas vezes neste fuso horário, em dois signos: acrescente o deslocamento UTC (+HH:MM ou -HH:MM)
+        <translation>starkindle: “%1” acontece duas vezes neste fuso horário, em dois signos: acrescente o deslocamento UTC (+HH:MM ou -HH:MM)
 </translation>
     </message>
     <message>
@@ -395,7 +396,7 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Visite %1</translation>
+        <translation>Visitar %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -430,7 +431,7 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     </message>
     <message>
         <source>The reading for your sign</source>
-        <translation>A leitura do seu signo</translation>
+        <translation>A interpretação do seu signo</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -466,7 +467,7 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     </message>
     <message>
         <source>Swaps the sign and reading above for those of the other part of the day</source>
-        <translation>Troca o signo e a leitura acima pelos da outra parte do dia</translation>
+        <translation>Troca o signo e a interpretação acima pelos da outra parte do dia</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -474,7 +475,7 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     </message>
     <message>
         <source>&amp;Show the reading for %1</source>
-        <translation>&amp;Mostrar a leitura de %1</translation>
+        <translation>&amp;Mostrar a interpretação de %1</translation>
     </message>
 </context>
 <context>
@@ -548,11 +549,11 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     </message>
     <message>
         <source>Download Corvane Softwares</source>
-        <translation>Baixe os programas da Corvane Softwares</translation>
+        <translation>Baixar programas da Corvane Softwares</translation>
     </message>
     <message>
         <source>Starkindle is one of a whole family of small programs from Corvane Softwares: astrology and numerology readings, personal organisers, learning aids and handy everyday tools. Most of them are free to download and try, and every one is made with the same care as this one. Spend a few minutes browsing the collection; you may find just the tool you have been looking for, or a pleasant surprise to share with a friend.</source>
-        <translation>O Starkindle faz parte de uma família de pequenos programas da Corvane Softwares: astrologia e numerologia, agendas pessoais, ferramentas de estudo e utilitários para o dia a dia. A maioria pode ser baixada e experimentada de graça, e todos são feitos com o mesmo cuidado que este. Conheça a coleção: talvez você encontre a ferramenta que procurava, ou uma boa surpresa para compartilhar com um amigo.</translation>
+        <translation>O Starkindle faz parte de uma família de pequenos programas da Corvane Softwares: interpretações de astrologia e numerologia, agendas pessoais, ferramentas de estudo e utilitários para o dia a dia. A maioria pode ser baixada e experimentada de graça, e todos são feitos com o mesmo cuidado que este. Conheça a coleção: talvez você encontre a ferramenta que procurava, ou uma boa surpresa para compartilhar com um amigo.</translation>
     </message>
     <message>
         <source>Click Here To Visit Corvane Softwares</source>
@@ -560,7 +561,7 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation>Indique a um amigo</translation>
+        <translation>Indicar a um amigo</translation>
     </message>
     <message>
         <source>Your name</source>
@@ -588,7 +589,7 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     </message>
     <message>
         <source>Visit %1 now</source>
-        <translation>Visite %1 agora</translation>
+        <translation>Visitar %1 agora</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -689,6 +690,39 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     </message>
 </context>
 <context>
+    <name>nodisplay</name>
+    <message>
+        <source>starkindle: no display could be opened: no X display, and the Wayland platform plugin is not installed (qt6-wayland)
+</source>
+        <translation>starkindle: não foi possível abrir nenhuma tela: não há tela X, e o plugin de plataforma Wayland não está instalado (qt6-wayland)
+</translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened: DISPLAY is %1, and the Wayland platform plugin is not installed (qt6-wayland)
+</source>
+        <translation>starkindle: não foi possível abrir nenhuma tela: DISPLAY é %1, e o plugin de plataforma Wayland não está instalado (qt6-wayland)
+</translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened (DISPLAY is not set); start it from a graphical session
+</source>
+        <translation>starkindle: não foi possível abrir nenhuma tela (DISPLAY não está definida); inicie o programa numa sessão gráfica
+</translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened (DISPLAY is %1); start it from a graphical session
+</source>
+        <translation>starkindle: não foi possível abrir nenhuma tela (DISPLAY é %1); inicie o programa numa sessão gráfica
+</translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened: the X server of DISPLAY %1 dropped the connection %2 times in a row
+</source>
+        <translation>starkindle: não foi possível abrir nenhuma tela: o servidor X de DISPLAY %1 derrubou a conexão %2 vezes seguidas
+</translation>
+    </message>
+</context>
+<context>
     <name>promotion</name>
     <message>
         <source>Talk it over in the Corvane forum at %1</source>
@@ -696,11 +730,11 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Oportunidade de negócio em casa. Abra seu negócio na Internet e ganhe dinheiro on-line. Este software com a sua marca no seu site. Clique aqui para mais detalhes.</translation>
+        <translation>Oportunidade de negócio em casa. Abra seu negócio na Internet e ganhe dinheiro on-line. Ofereça este software com a sua marca no seu site. Clique aqui para mais detalhes.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site. Your name and links go on every copy your visitors take home; see the Help for details. Click Here for more info on co-branding.</source>
-        <translation>Coloque a sua marca neste software para o seu site. Seu nome e seus links em cada cópia que seus visitantes levam; veja a Ajuda. Clique aqui para saber mais.</translation>
+        <translation>Coloque a sua marca neste software para o seu site. Seu nome e seus links vão em cada cópia que seus visitantes levam; veja a Ajuda. Clique aqui para saber mais.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -712,7 +746,7 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite-nos on-line</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
@@ -724,7 +758,7 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Ganhe dinheiro &amp;on-line</translation>
+        <translation>Ganhar dinheiro &amp;on-line</translation>
     </message>
 </context>
 <context>

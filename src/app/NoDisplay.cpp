@@ -1,5 +1,7 @@
 #include "app/NoDisplay.h"
 
+#include "i18n/Translations.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -49,27 +51,42 @@ bool waylandPluginInstalled()
     return false;
 }
 
+// The user's language, as for --help: this runs inside QApplication's
+// constructor, before any translator is installed.
+QString translated(const char *text)
+{
+    return i18n::TranslateEarly("nodisplay", text);
+}
+
 // The one line the user sees, naming what is missing. In a Wayland session
 // the session is there; what lacks is the plugin to reach it.
-QByteArray explanation()
+QString explanation()
 {
-    const QByteArray display = qgetenv("DISPLAY");
+    const QString display = QString::fromLocal8Bit(qgetenv("DISPLAY"));
     const bool wayland = !qgetenv("WAYLAND_DISPLAY").isEmpty() || qgetenv("XDG_SESSION_TYPE") == "wayland";
     if (wayland && !waylandPluginInstalled()) {
-        return "starkindle: no display could be opened: "
-               + (display.isEmpty() ? QByteArray("no X display") : "DISPLAY is " + display)
-               + ", and the Wayland platform plugin is not installed (qt6-wayland)\n";
+        return display.isEmpty()
+            ? translated(QT_TRANSLATE_NOOP("nodisplay", "starkindle: no display could be opened: no X display, and the "
+                                                "Wayland platform plugin is not installed (qt6-wayland)\n"))
+            : translated(QT_TRANSLATE_NOOP("nodisplay", "starkindle: no display could be opened: DISPLAY is %1, and the "
+                                                "Wayland platform plugin is not installed (qt6-wayland)\n"))
+                  .arg(display);
     }
-    return "starkindle: no display could be opened ("
-           + (display.isEmpty() ? QByteArray("DISPLAY is not set") : "DISPLAY is " + display)
-           + "); start it from a graphical session\n";
+    return display.isEmpty()
+        ? translated(QT_TRANSLATE_NOOP("nodisplay", "starkindle: no display could be opened (DISPLAY is not set); "
+                                            "start it from a graphical session\n"))
+        : translated(QT_TRANSLATE_NOOP("nodisplay", "starkindle: no display could be opened (DISPLAY is %1); "
+                                            "start it from a graphical session\n"))
+              .arg(display);
 }
 
 // Said instead when a local X server was there but dropped every connection.
-QByteArray droppedExplanation(int tries)
+QString droppedExplanation(int tries)
 {
-    return "starkindle: no display could be opened: the X server of DISPLAY " + qgetenv("DISPLAY")
-           + " dropped the connection " + QByteArray::number(tries) + " times in a row\n";
+    return translated(QT_TRANSLATE_NOOP("nodisplay", "starkindle: no display could be opened: the X server of DISPLAY %1 "
+                                             "dropped the connection %2 times in a row\n"))
+        .arg(QString::fromLocal8Bit(qgetenv("DISPLAY")))
+        .arg(tries);
 }
 } // namespace
 
@@ -121,7 +138,7 @@ void NoDisplayGuard::handler(QtMsgType type, const QMessageLogContext &context, 
             ::execv("/proc/self/exe", self->m_argv.data());
         }
 #endif
-        std::fprintf(stderr, "%s", (dropped ? droppedExplanation(self->m_tries + 1) : explanation()).constData());
+        std::fprintf(stderr, "%s", (dropped ? droppedExplanation(self->m_tries + 1) : explanation()).toLocal8Bit().constData());
         std::fflush(stderr);
         // Not exit(): this runs inside QApplication's constructor, and
         // static destructors must not meet a half-made application.

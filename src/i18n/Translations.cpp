@@ -45,16 +45,21 @@ QString Choose(const QStringList &preferred)
         // language[-Script][-TERRITORY], or a locale name (pt_BR.UTF-8@euro).
         const QStringList parts = tag.section(u'.', 0, 0).section(u'@', 0, 0).split(QRegularExpression(QStringLiteral("[-_]")));
         const QString language = parts.front().toLower();
+        // C or POSIX in the list ends it, as with gettext; English is ours.
         if (language == u"c" || language == u"posix" || language == u"en")
             return {};
-        if (language == u"pt") {
-            // Brazil's Portuguese, for pt-BR, or plain pt, which Qt lists as
-            // pt-BR too; not for pt-PT alone.
-            if (parts.contains(QStringLiteral("BR")))
-                return QStringLiteral("pt_BR");
-        } else if (Languages().contains(language)) {
-            return language;
+        // The user's region if we have it, else any region's (pt_PT gets
+        // pt_BR): the language is what the user reads.
+        QString found;
+        for (const QString &ours : Languages()) {
+            const QString oursLanguage = ours.section(u'_', 0, 0);
+            if (oursLanguage != language)
+                continue;
+            if (found.isEmpty() || (ours.contains(u'_') && parts.contains(ours.section(u'_', 1), Qt::CaseInsensitive)))
+                found = ours;
         }
+        if (!found.isEmpty())
+            return found;
     }
     return {};
 }

@@ -571,6 +571,9 @@ no_display)
     compgen -G '/usr/lib/*/qt6/plugins/platforms/libqwayland*' >/dev/null && echo "note: qt6-wayland is installed: not tried" ||
         [ "$(env -u DISPLAY WAYLAND_DISPLAY=none XDG_SESSION_TYPE=wayland "$app" 2>&1)" = "starkindle: no display could be opened: no X display, and the Wayland platform plugin is not installed (qt6-wayland)" ] ||
         fail "Wayland without its plugin: $(env -u DISPLAY WAYLAND_DISPLAY=none "$app" 2>&1)"
+    # In the user's language, though no translator is installed yet.
+    [ "$(env -u DISPLAY -u XDG_SESSION_TYPE LC_ALL=C.UTF-8 LANGUAGE=de "$app" 2>&1)" = "starkindle: es konnte keine Anzeige geöffnet werden (DISPLAY ist nicht gesetzt); starten Sie das Programm in einer grafischen Sitzung" ] ||
+        fail "no display in German: $(env -u DISPLAY -u XDG_SESSION_TYPE LC_ALL=C.UTF-8 LANGUAGE=de "$app" 2>&1)"
     ;;
 
 command_line)
@@ -636,8 +639,9 @@ ROWS
     # ephemeris's alike.
     [ "$("$app" --sign 1931-01-30 1951-11-13 1951-11-21 2100-12-31 | tr '\n' ' ')" = "1931-01-30 $("$app" --sign 1931-01-30 | cut -d' ' -f2) 1951-11-13 Pisces 1951-11-21 Aries 2100-12-31 $("$app" --sign 2100-12-31 | cut -d' ' -f2) " ] ||
         fail "--sign with several dates: $("$app" --sign 1931-01-30 1951-11-13 1951-11-21 2100-12-31 2>&1)"
-    # --help and the errors speak the user's language (English for the C
-    # locale, whatever LANGUAGE says, as with gettext); --sign never does.
+    # --help and the errors speak the first of the user's languages we
+    # have, whatever its region (LANGUAGE only where the locale is not C
+    # or POSIX, as with gettext); --sign never does.
     while IFS='|' read -r environment want; do
         [ "$(env -u LC_ALL $environment "$app" --help | head -1)" = "$want" ] || # split on purpose
             fail "--help with $environment: $(env -u LC_ALL $environment "$app" --help 2>&1 | head -1)"
@@ -648,9 +652,14 @@ LANGUAGE=fr LC_ALL=POSIX LANG=fr_FR.UTF-8|$usage
 LANG=fr_CA.UTF-8|Utilisation : starkindle [OPTION]...
 LC_MESSAGES=es_MX.UTF-8 LANG=de_DE.UTF-8|Uso: starkindle [OPCIÓN]...
 LANGUAGE=en:de LANG=de_DE.UTF-8|$usage
-LANG=pt_PT.UTF-8|$usage
+LANG=pt_PT.UTF-8|Uso: starkindle [OPÇÃO]...
 LANGUAGE=pt_PT:pt LANG=pt_PT.UTF-8|Uso: starkindle [OPÇÃO]...
 LANG=ru_RU.UTF-8|Использование: starkindle [ПАРАМЕТР]...
+LANG=de_AT.UTF-8|Aufruf: starkindle [OPTION]...
+LANGUAGE=pt_PT:de LANG=C.UTF-8|Uso: starkindle [OPÇÃO]...
+LANGUAGE=eo:fr_BE LANG=C.UTF-8|Utilisation : starkindle [OPTION]...
+LANGUAGE=de LC_ALL= LANG=C.UTF-8|Aufruf: starkindle [OPTION]...
+LANGUAGE=de LC_MESSAGES=POSIX LANG=de_DE.UTF-8|$usage
 ROWS
     [ "$(LANGUAGE=de "$app" --sign 1965-03-15 2>&1)" = "1965-03-15 Aquarius" ] || fail "--sign in German: $(LANGUAGE=de "$app" --sign 1965-03-15 2>&1)"
     [ "$(LANGUAGE=es "$app" --sign 1965 2>&1)" = "starkindle: «1965» no es una fecha entre $Earliest-01-01 y $Latest-12-31 (AAAA-MM-DD, opcionalmente con THH:MM y Z, +HH:MM o -HH:MM)" ] ||

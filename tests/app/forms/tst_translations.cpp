@@ -5,6 +5,7 @@
 #include "app/forms/frmNagScreen2.h"
 #include "astro/Answer.h"
 #include "astro/Calendar.h"
+#include "astro/ResultNotes.h"
 #include "astro/SignReadings.h"
 #include "astro/modPlanetSign.h"
 #include "i18n/Translations.h"
@@ -16,7 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleOption>
@@ -123,6 +126,47 @@ QMap<QString, int> overflows(QWidget *window)
     for (const QString &key : keys)
         found[QStringLiteral("access key ") + key] += !key.isEmpty() && keys.count(key) > 1;
     return found;
+}
+
+// A .ts file's entries: context, source and translation.
+struct Entry {
+    QString context, source, text;
+};
+
+QList<Entry> entriesOf(const QString &language)
+{
+    QList<Entry> entries;
+    QFile ts(QStringLiteral(STARKINDLE_TRANSLATIONS_DIR "/starkindle_%1.ts").arg(language));
+    if (!ts.open(QIODevice::ReadOnly))
+        return entries;
+    QString context, source;
+    for (QXmlStreamReader xml(&ts); !xml.atEnd(); xml.readNext()) {
+        if (xml.isStartElement() && xml.name() == u"name")
+            context = xml.readElementText();
+        else if (xml.isStartElement() && xml.name() == u"source")
+            source = xml.readElementText();
+        else if (xml.isStartElement() && xml.name() == u"translation")
+            entries.append({context, source, xml.readElementText()});
+    }
+    return entries;
+}
+
+// The "key: value" lines of the checks block that ends
+// translations/glossary_<language>.md.
+QHash<QString, QString> glossaryChecks(const QString &language)
+{
+    QHash<QString, QString> checks;
+    QFile file(QStringLiteral(STARKINDLE_TRANSLATIONS_DIR "/glossary_%1.md").arg(language));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return checks;
+    const QString text = QString::fromUtf8(file.readAll());
+    const qsizetype start = text.indexOf(QLatin1String("```checks\n"));
+    if (start < 0)
+        return checks;
+    const QString block = text.mid(start + 10, text.indexOf(QLatin1String("```"), start + 10) - start - 10);
+    for (const QString &line : block.split(u'\n', Qt::SkipEmptyParts))
+        checks.insert(line.section(QLatin1String(": "), 0, 0), line.section(QLatin1String(": "), 1));
+    return checks;
 }
 
 // Looks a date up in the main window, as the user would; answers the sign shown.
@@ -238,6 +282,131 @@ private Q_SLOTS:
         QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(u'\n')));
         QVERIFY(QCoreApplication::translate("QPlatformTheme", "&Yes") != u"&Yes"); // Qt's own buttons too
         QVERIFY(i18n::Locale().toString(QDate(1965, 3, 15), QLocale::LongFormat).contains(astro::MonthInDateName(3), Qt::CaseInsensitive));
+    }
+
+    void glossary_data() { language_data(); }
+
+    // Each .ts file against the checks of its glossary
+    // (translations/glossary_<language>.md): months in a sentence, the
+    // date's pattern, words the language does not use here, spaces before
+    // punctuation, opening marks, quotes and apostrophes, key names.
+    void glossary()
+    {
+        QFETCH(QString, language);
+        const QHash<QString, QString> rules = glossaryChecks(language);
+        const QList<Entry> entries = entriesOf(language);
+        QVERIFY2(rules.contains(QStringLiteral("date")), "the glossary needs its checks block");
+        QVERIFY(!entries.isEmpty());
+        i18n::Install(language);
+        QStringList wrong;
+        const bool lower = rules.value(QStringLiteral("months in sentences")) == u"lower";
+        QVERIFY(lower || rules.value(QStringLiteral("months in sentences")) == u"capitalised");
+        for (int month = 1; month <= 12; ++month) {
+            const QString name = astro::MonthInDateName(month);
+            if (name.isEmpty() || name.front().isLower() != lower)
+                wrong << name;
+        }
+        const QString date = QCoreApplication::translate("ResultNotes", "%1 %2 %3", "a date: day, month name, year")
+                                 .arg(QStringLiteral("15"), astro::MonthInDateName(3), QStringLiteral("1965"));
+        if (date != rules.value(QStringLiteral("date")))
+            wrong << date;
+        for (const QString &word : rules.value(QStringLiteral("never")).split(QLatin1String(", "), Qt::SkipEmptyParts)) {
+            const QRegularExpression whole(QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(word)),
+                                           QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+            for (const Entry &e : entries)
+                if (e.text.contains(whole))
+                    wrong << word + QLatin1String(" in: ") + e.text.left(80);
+        }
+        // A no-break space before these in the windows, an ordinary one in
+        // the terminal; inside a token (12:00, HH:MM, an address) they are
+        // no punctuation.
+        for (const QChar mark : rules.value(QStringLiteral("no-break space before"))) {
+            for (const Entry &e : entries) {
+                const bool terminal = e.context == u"commandline" || e.context == u"nodisplay";
+                for (qsizetype i = e.text.indexOf(mark); i >= 0; i = e.text.indexOf(mark, i + 1)) {
+                    const QChar before = i > 0 ? e.text[i - 1] : QChar();
+                    if ((i + 1 == e.text.size() || e.text[i + 1].isSpace())
+                        && (terminal ? before != u' ' : before != QChar(0xa0) && before != QChar(0x202f)))
+                        wrong << QStringLiteral("space before %1: %2").arg(mark).arg(e.text.mid(std::max<qsizetype>(0, i - 40), 41));
+                }
+            }
+        }
+        const QString opening = rules.value(QStringLiteral("opening marks")); // ¿¡
+        const QStringList quotes = rules.value(QStringLiteral("quotes")).split(u' ');
+        QCOMPARE(quotes.size(), 2);
+        for (const Entry &e : entries) {
+            if (opening.size() == 2 && ((e.text.contains(u'?') && !e.text.contains(opening[0]))
+                                        || (e.text.contains(u'!') && !e.text.contains(opening[1]))))
+                wrong << QLatin1String("opening mark: ") + e.text;
+            if (e.text.contains(u'"') || (e.source.contains(QLatin1String("'%1'")) && !(e.text.contains(quotes[0]) && e.text.contains(quotes[1]))))
+                wrong << QLatin1String("quotes: ") + e.text;
+            if (rules.contains(QStringLiteral("apostrophe")) && e.text.contains(u'\''))
+                wrong << QLatin1String("apostrophe: ") + e.text;
+        }
+        wrong.removeDuplicates();
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+        // Key names in menus, from Qt's own translation (its QShortcut context).
+        QCOMPARE(QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText), rules.value(QStringLiteral("shortcut Copy")));
+        // The date as the result window writes it.
+        const QString answer =
+            astro::NotesFor(QStringLiteral("ANNA"), astro::AnswerFor({1965, 3, 15, std::nullopt, {}, true})).answeredFor;
+        QVERIFY2(answer.contains(rules.value(QStringLiteral("date"))), qPrintable(answer));
+    }
+
+    void help_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << QStringLiteral("en");
+        for (const QString &language : i18n::Languages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    // --help as each language prints it: at most 79 columns, the program's
+    // name at one column in the usage lines, and each option's description
+    // and its continuation lines at one column (an option too long for the
+    // column has its description on the next line).
+    void help()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("LANGUAGE does not choose the language there");
+#else
+        QFETCH(QString, language);
+        QProcess app;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LC_ALL"));
+        environment.remove(QStringLiteral("LC_MESSAGES"));
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        environment.insert(QStringLiteral("LANGUAGE"), language);
+        app.setProcessEnvironment(environment);
+        app.start(QStringLiteral(STARKINDLE_APP), {QStringLiteral("--help")});
+        QVERIFY(app.waitForFinished(60000));
+        QCOMPARE(app.exitCode(), 0);
+        const QStringList lines = QString::fromUtf8(app.readAllStandardOutput()).split(u'\n');
+        QVERIFY(lines.size() > 10);
+        QCOMPARE(lines[0].startsWith(QLatin1String("Usage:")), language == u"en"); // in the language asked for
+        QStringList wide;
+        for (const QString &line : lines)
+            if (line.toUcs4().size() > 79)
+                wide << line;
+        QVERIFY2(wide.isEmpty(), qPrintable(wide.join(u'\n')));
+        QCOMPARE(lines[1].indexOf(QLatin1String("starkindle")), lines[0].indexOf(QLatin1String("starkindle")));
+        // "  -h, --help   text": the option, then two spaces or more.
+        static const QRegularExpression option(QStringLiteral("^ {2,6}-(?:\\S| (?! ))*( {2,}|$)"));
+        QStringList misaligned;
+        qsizetype column = -1;
+        for (qsizetype i = lines.indexOf(QRegularExpression(QStringLiteral(" {2,6}-.*"))); i >= 0 && !lines[i].isEmpty(); ++i) {
+            const QRegularExpressionMatch m = option.match(lines[i]);
+            if (m.hasMatch() && m.capturedLength(1) == 0)
+                continue; // the description follows on the next line
+            const qsizetype at = m.hasMatch() ? m.capturedEnd(1) : lines[i].indexOf(QRegularExpression(QStringLiteral("\\S")));
+            if (column < 0)
+                column = at;
+            if (at != column)
+                misaligned << lines[i];
+        }
+        QVERIFY(column > 0);
+        QVERIFY2(misaligned.isEmpty(), qPrintable(misaligned.join(u'\n')));
+#endif
     }
 };
 
