@@ -67,6 +67,7 @@ int main(int argc, char *argv[])
     // to be the last one hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::SetMessageHandler(&platform::ShowQtMessageBox);
+    platform::SetSaveFileHandler(&platform::AskQtFileToSave);
     if (refused) {
         startup::RefuseUnguardedStart();
         return 1;

@@ -12,6 +12,11 @@ MessageHandler &MessageHandlerSlot()
     static MessageHandler h;
     return h;
 }
+SaveFileHandler &SaveFileSlot()
+{
+    static SaveFileHandler h;
+    return h;
+}
 } // namespace detail
 
 QString ApplicationTitle()
@@ -45,6 +50,16 @@ Answer ShowMessageWithField(const QString &text, const QString &field, const QSt
 void SetMessageHandler(MessageHandler h)
 {
     detail::MessageHandlerSlot() = std::move(h);
+}
+
+QString AskFileToSave(const QString &title, const QString &suggestedName, const QString &filter)
+{
+    return detail::SaveFileSlot() ? detail::SaveFileSlot()(title, suggestedName, filter) : QString();
+}
+
+void SetSaveFileHandler(SaveFileHandler handler)
+{
+    detail::SaveFileSlot() = std::move(handler);
 }
 
 } // namespace platform

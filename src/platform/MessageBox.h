@@ -56,4 +56,14 @@ Answer ShowMessageWithField(const QString &text, const QString &field, const QSt
 using MessageHandler = std::function<Answer(const MessageRequest &)>;
 void SetMessageHandler(MessageHandler handler);
 
+// Asks, in a modal dialog owned by the active window, where to save a file:
+// the path chosen, or empty when the user cancels. filter names the kinds
+// offered, as Qt's file dialogs write them ("PNG image (*.png)").
+QString AskFileToSave(const QString &title, const QString &suggestedName, const QString &filter);
+
+// Who asks: the real dialog once main has installed it, or a test's stand-in.
+// Without one, the question is answered as if cancelled.
+using SaveFileHandler = std::function<QString(const QString &title, const QString &suggestedName, const QString &filter)>;
+void SetSaveFileHandler(SaveFileHandler handler);
+
 } // namespace platform

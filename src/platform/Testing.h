@@ -33,6 +33,7 @@ std::function<float()> &RandomSlot();                  // Clock.cpp: Rnd()
 std::function<void(const QString &)> &ShellOpenSlot(); // Shell.cpp: ShellOpen()
 std::unique_ptr<SettingsStore> &SettingsSlot();        // Settings.cpp: Settings()
 MessageHandler &MessageHandlerSlot();                  // MessageBox.cpp: ShowMessage()
+SaveFileHandler &SaveFileSlot();                       // MessageBox.cpp: AskFileToSave()
 #ifdef Q_OS_WIN
 ShellExecuteFunction &ShellExecuteSlot(); // Shell_win.cpp: the real shell's ShellExecuteA
 #endif
@@ -116,6 +117,16 @@ class ScopedMessageHandler : detail::ScopedSlot<MessageHandler>
 public:
     explicit ScopedMessageHandler(MessageHandler handler)
         : ScopedSlot(detail::MessageHandlerSlot(), std::move(handler))
+    {
+    }
+};
+
+// AskFileToSave() asks handler instead.
+class ScopedSaveFileHandler : detail::ScopedSlot<SaveFileHandler>
+{
+public:
+    explicit ScopedSaveFileHandler(SaveFileHandler handler)
+        : ScopedSlot(detail::SaveFileSlot(), std::move(handler))
     {
     }
 };

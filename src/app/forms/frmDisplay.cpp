@@ -7,6 +7,8 @@
 #include "app/forms/Promotion.h"
 #include "app/widgets/Look.h"
 #include "app/widgets/Twips.h"
+#include "app/widgets/ZodiacWheel.h"
+#include "platform/MessageBox.h"
 #include "astro/SignReadings.h"
 
 #include <QClipboard>
@@ -28,8 +30,10 @@ constexpr int NotesTop = 6135;
 constexpr int NotesHeight = 2295;
 // The notes fill the panel, or leave the bottom to the button that shows the
 // other sign's reading; longer notes scroll, so no line is ever hidden.
-constexpr QRect NotesText = twips::rect(180, 360, 8055, 1815);
-constexpr QRect NotesTextAboveButton = twips::rect(180, 360, 8055, 1320);
+constexpr QRect NotesText = twips::rect(180, 360, 6135, 1815);
+constexpr QRect NotesTextAboveButton = twips::rect(180, 360, 6135, 1320);
+// The picture of the sky at the panel's right.
+constexpr QRect Sky = twips::rect(6435, 300, 1800, 1800);
 
 } // namespace
 
@@ -100,6 +104,17 @@ frmDisplay::frmDisplay(QWidget *parent)
     lblNotes->setAutoFillBackground(false);
     scrNotes->setWidget(lblNotes);
     lblNotes->setAccessibleDescription(tr("Notes on your sign"));
+    picSky = new ZodiacWheel(fraNotes);
+    picSky->setObjectName(QStringLiteral("picSky"));
+    picSky->setGeometry(Sky);
+    {
+        // The panel sets only its background; the wheel's lines and texts
+        // take the labels' colour.
+        QPalette p = picSky->palette();
+        p.setColor(QPalette::WindowText, look::Text);
+        picSky->setPalette(p);
+    }
+    picSky->hide();
     cmdOtherSign = look::button(fraNotes, "cmdOtherSign", QString(), twips::rect(2182, 1740, 4050, 465),
                                 look::font(8.25, look::Bold));
     cmdOtherSign->setAccessibleDescription(
@@ -119,12 +134,17 @@ frmDisplay::frmDisplay(QWidget *parent)
     mnuResult = new QMenu(this);
     mnuResult->setObjectName(QStringLiteral("mnuResult"));
     mnuResult->addAction(mnuCopy);
+    mnuSavePicture = new QAction(tr("Save &Picture..."), this);
+    mnuSavePicture->setObjectName(QStringLiteral("mnuSavePicture"));
+    mnuSavePicture->setEnabled(false);
+    mnuResult->addAction(mnuSavePicture);
     for (QLabel *result : {lblSexualitySign, lblSignDesc, lblNotes})
         result->setContextMenuPolicy(Qt::NoContextMenu);
 
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addMenuItem(file, "mnuFileBack", tr("&Back"), this, &frmDisplay::cmdBack_Click);
+    file->addAction(mnuSavePicture);
     addMenuItem(file, "mnuExit", tr("E&xit"), this, &frmDisplay::cmdExit_Click);
     promotion::AddWebMenus(this, tr("&Check for Software Update"), "mnuFileSep1", "mnuFileSep2");
 
@@ -132,6 +152,7 @@ frmDisplay::frmDisplay(QWidget *parent)
     connect(cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
     connect(cmdOtherSign, &QPushButton::clicked, this, &frmDisplay::cmdOtherSign_Click);
     connect(mnuCopy, &QAction::triggered, this, &frmDisplay::copyResult);
+    connect(mnuSavePicture, &QAction::triggered, this, &frmDisplay::savePicture);
 
     describeResult();
     cmdExit->setFocus();
@@ -145,6 +166,12 @@ void frmDisplay::showAnswer(const QString &name, const astro::Answer &answer)
     m_notes = std::move(notes);
     m_view = 0;
     cmdOtherSign->setVisible(m_notes.views.size() > 1);
+    if (answer.position) {
+        picSky->setPositions(answer.position->longitude, answer.position->sunLongitude, answer.position->retrograde);
+        picSky->setSpokenText(m_notes.pictureName, m_notes.pictureDescription);
+    }
+    picSky->setVisible(answer.position.has_value());
+    mnuSavePicture->setEnabled(answer.position.has_value());
     scrNotes->setGeometry(m_notes.views.size() > 1 ? NotesTextAboveButton : NotesText);
     showView();
 }
@@ -192,6 +219,15 @@ void frmDisplay::copyResult()
             text = result->selectedText();
     }
     QGuiApplication::clipboard()->setText(text.isEmpty() ? resultText() : text);
+}
+
+void frmDisplay::savePicture()
+{
+    const QString path = platform::AskFileToSave(tr("Save Picture"), QStringLiteral("eros.png"), tr("PNG image (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (!picSky->savePicture(path))
+        platform::ShowMessage(tr("The picture could not be saved in %1.").arg(path), platform::MessageIcon::Stop);
 }
 
 void frmDisplay::contextMenuEvent(QContextMenuEvent *event)

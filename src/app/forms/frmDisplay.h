@@ -9,6 +9,7 @@ class QMenu;
 class QPushButton;
 class QScrollArea;
 class ClickLabel;
+class ZodiacWheel;
 
 // The result window: the sign of the birth and its reading, and below them
 // what the answer is for and where it comes from (astro::NotesFor). It shows
@@ -42,6 +43,8 @@ private:
     void cmdOtherSign_Click();
     // Copies the text selected in the result, or the whole result.
     void copyResult();
+    // Saves the picture of the sky where the user chooses.
+    void savePicture();
 
     ClickLabel *Label61 = nullptr;
     QGroupBox *fraSexualitySign = nullptr;
@@ -56,7 +59,9 @@ private:
     QScrollArea *scrNotes = nullptr;
     QLabel *lblNotes = nullptr;
     QPushButton *cmdOtherSign = nullptr;
+    ZodiacWheel *picSky = nullptr;
     QAction *mnuCopy = nullptr;
+    QAction *mnuSavePicture = nullptr;
     QMenu *mnuResult = nullptr;
 
     astro::ResultNotes m_notes;

@@ -2,7 +2,9 @@
 
 #include "platform/widgets/TopLevel.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -86,6 +88,12 @@ Answer ShowQtMessageBox(const MessageRequest &request)
     default:
         return yesNo ? Answer::No : Answer::Ok;
     }
+}
+
+QString AskQtFileToSave(const QString &title, const QString &suggestedName, const QString &filter)
+{
+    QWidget *owner = QApplication::activeWindow();
+    return QFileDialog::getSaveFileName(owner, title, suggestedName, filter);
 }
 
 } // namespace platform

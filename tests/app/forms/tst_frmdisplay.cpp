@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -68,6 +69,7 @@ private Q_SLOTS:
     void resultFocusAndKeys();
     void menuBackGoesBack();
     void notesCopyAndOtherSign();
+    void pictureSpokenAndSaved();
 };
 
 void TestFrmDisplay::cleanup()
@@ -101,7 +103,8 @@ void TestFrmDisplay::layout_data()
     QTest::newRow("cmdExit") << "cmdExit" << QRect(480, 312, 81, 31);
     // The notes, below all of the original window.
     QTest::newRow("fraNotes") << "fraNotes" << QRect(0, 409, 561, 153);
-    QTest::newRow("scrNotes") << "scrNotes" << QRect(12, 24, 537, 121); // 88 above the button
+    QTest::newRow("scrNotes") << "scrNotes" << QRect(12, 24, 409, 121); // 88 above the button
+    QTest::newRow("picSky") << "picSky" << QRect(429, 20, 120, 120);
     QTest::newRow("cmdOtherSign") << "cmdOtherSign" << QRect(145, 116, 270, 31);
 }
 
@@ -260,6 +263,34 @@ void TestFrmDisplay::notesCopyAndOtherSign()
         QTest::keySequence(display, QKeySequence::Copy);
         QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Placed in ") + next + u'\n' + whose));
     }
+}
+
+void TestFrmDisplay::pictureSpokenAndSaved()
+{
+    frmDisplay *display = lookUp(QDate(1979, 9, 15));
+    // The sky's place, retrograde, beside the table's Pisces.
+    auto *sky = Child<QWidget>(display, "picSky");
+    QVERIFY(sky->isVisible());
+    QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(sky);
+    QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("Eros at 13°09′ Aquarius, retrograde"));
+    QVERIFY(picture->text(QAccessible::Description).contains(QStringLiteral("the Sun at ")));
+
+    const QTemporaryDir dir;
+    QStringList asked;
+    MessageRecorder boxes;
+    const platform::testing::ScopedSaveFileHandler where([&](const QString &, const QString &suggested, const QString &) {
+        asked << suggested;
+        return asked.size() == 1 ? dir.filePath(QStringLiteral("sky.png")) : dir.filePath(QStringLiteral("no/such/sky.png"));
+    });
+    Child<QAction>(display, "mnuSavePicture")->trigger();
+    QImage saved(dir.filePath(QStringLiteral("sky.png")));
+    QVERIFY(!saved.isNull());
+    QCOMPARE(saved.width(), saved.height());
+    QVERIFY(boxes.shown().isEmpty());
+    // A place it cannot be written says so.
+    Child<QAction>(display, "mnuSavePicture")->trigger();
+    QCOMPARE(boxes.shown().size(), 1);
+    QCOMPARE(boxes.shown().first().icon, platform::MessageIcon::Stop);
 }
 
 QTEST_MAIN(TestFrmDisplay)
