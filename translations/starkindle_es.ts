@@ -131,24 +131,273 @@
         <translation>Según la tabla, ese día Eros pasa del signo %1 al signo %2; no indica la hora.</translation>
     </message>
     <message>
-        <source>The computed sky puts Eros in %1 at %2 UT on this day; for %3 to %4 the program keeps the original table&apos;s answer.</source>
-        <translation>En el cielo calculado, Eros está en %1 a las %2 UT ese día; para los años %3 a %4 el programa mantiene la respuesta de la tabla original.</translation>
-    </message>
-    <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for %1 UT on this day.</source>
         <translation>El signo se calcula a partir de la órbita de Eros publicada por el JPL, para las %1 UT de ese día.</translation>
     </message>
     <message>
-        <source>Eros moved from %1 into %2 at %3 UT on %4, which was %5 on %6 in this computer&apos;s time zone (%7).</source>
-        <translation>Eros pasó del signo %1 al signo %2 el %4 a las %3 UT, es decir, el %6 a las %5 en la zona horaria de este ordenador (%7).</translation>
-    </message>
-    <message>
-        <source>Born before that moment, Eros was in %1; born after it, in %2.</source>
-        <translation>Si naciste antes de ese momento, Eros estaba en %1; si naciste después, en %2.</translation>
-    </message>
-    <message>
         <source>Answer for %1, born on %2.</source>
         <translation>Respuesta para %1, fecha de nacimiento: %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>days and hours</comment>
+        <translation type="unfinished">%1 de %2 de %3 {1 %2?}</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>hours and minutes</comment>
+        <translation type="unfinished">%1 de %2 de %3 {1 %2?}</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>two signs, when the birth time decides</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 UT on %2</source>
+        <comment>a moment in UT: time, date</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, which was %2 on %3 local time (%4)</source>
+        <comment>a UT moment, then the local time, date and clock</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer for %1, born on %2 at %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer for %1, born on %2 at %3 in %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer for %1, born on %2 in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No birthplace was given: this computer&apos;s time zone stands in for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clocks there showed that time twice: at %1 and at %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You were born at %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You were born at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You were born at %1 on %2 local time (%3), which was %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros had entered %1 %2 before your birth and moved on into %3 %4 after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros moved from %1 into %2 at %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you were born before %1, Eros was in %2; if later, in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 UT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 local time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give your time of birth for one sign.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>retrograde ℞</source>
+        <comment>Eros moving backwards through the signs</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the computed sky Eros stood at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros stood at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the computed sky Eros stood at %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros stood at %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over the day in UT Eros moved from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over the local day Eros moved from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the computed sky, over the day in UT, Eros moved from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the computed sky, over the local day, Eros moved from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros was %1 all day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros stood still at %1 and then turned %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros stood still at %1 and then turned direct.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is in %1, not in the table&apos;s %2, which the program keeps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros at %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>retrograde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A zodiac wheel with Eros at %1 and the Sun at %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A zodiac wheel with Eros at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>a span of years</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computed sky has that change at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at the moment of your birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1 UT on this day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computed sky puts Eros in %1 %2; for %3 the program keeps the original table&apos;s answer, %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for births before %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for births at or after %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At the first Eros was in %1, at the second in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for a birth at the first of the two.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for a birth at the second of the two.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for births before %2 local time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for births at or after %2 local time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a position: degree and minute within the sign, the sign</comment>
+        <translation type="unfinished">%1 de %2 de %3 {1 %2?}</translation>
     </message>
 </context>
 <context>
@@ -301,60 +550,6 @@
 </translation>
     </message>
     <message>
-        <source>Usage: starkindle [OPTION]...
-  or:  starkindle --sign DATE[THH:MM[Z|+HH:MM|-HH:MM]]...
-Tells the zodiac sign in which the asteroid Eros stood on a birthday
-between %1 and %2, with a reading for that sign.
-For %3 to %4 the sign comes from the program&apos;s original table; for
-the other years from an ephemeris computed from JPL&apos;s orbit of Eros,
-at 12:00 UT of the date.
-
-Options:
-  -h, --help        show this help and exit
-      --version     show the version and exit
-      --sign DATE...  print &apos;DATE SIGN&apos; for each date (YYYY-MM-DD,
-                    %1-01-01 to %2-12-31) and exit, no display needed.
-                    With a time (THH:MM, then Z for UT, a UTC offset,
-                    or nothing for the time zone of TZ or the system&apos;s)
-                    the sign at that moment; %3 to %4 still answer by
-                    the date as written. &apos;-&apos; reads dates from standard
-                    input, one a line. A date refused is named on
-                    standard error, the others answered, and the exit
-                    status is 2.
-
-Qt&apos;s own options are accepted too, among them -platform NAME,
--display DISPLAY, -style STYLE and -reverse.
-The program needs a graphical session (X11, or Wayland with qt6-wayland).
-</source>
-        <translation>Uso: starkindle [OPCIÓN]...
-  o: starkindle --sign FECHA[THH:MM[Z|+HH:MM|-HH:MM]]...
-Indica el signo del zodiaco en el que estaba el asteroide Eros en una fecha
-de nacimiento entre %1 y %2, con una interpretación de ese signo.
-De %3 a %4 el signo procede de la tabla original del programa; para los
-demás años, de unas efemérides calculadas a partir de la órbita de Eros
-del JPL, a las 12:00 UT del día.
-
-Opciones:
-  -h, --help        muestra esta ayuda y sale
-      --version     muestra la versión y sale
-      --sign FECHA...
-                    imprime «FECHA SIGNO» para cada fecha (AAAA-MM-DD,
-                    de %1-01-01 a %2-12-31; el signo en inglés) y sale,
-                    sin necesitar una sesión gráfica. Con una hora (THH:MM,
-                    luego Z para UT, un desfase UTC, o nada para la zona
-                    horaria de TZ o del sistema), el signo en ese momento;
-                    de %3 a %4 se sigue respondiendo por la fecha tal como
-                    se escribe. «-» lee las fechas de la entrada estándar,
-                    una por línea. Una fecha rechazada se indica en la
-                    salida de error, las demás se responden, y el estado de
-                    salida es 2.
-
-También se aceptan las opciones propias de Qt, entre ellas -platform NOMBRE,
--display PANTALLA, -style ESTILO y -reverse.
-El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
-</translation>
-    </message>
-    <message>
         <source>starkindle: &apos;%1&apos; is not a date from %2-01-01 to %3-12-31 (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)
 </source>
         <translation>starkindle: «%1» no es una fecha entre %2-01-01 y %3-12-31 (AAAA-MM-DD, opcionalmente con THH:MM y Z, +HH:MM o -HH:MM)
@@ -383,6 +578,86 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
 </source>
         <translation>starkindle: no se puede leer la entrada estándar: %1
 </translation>
+    </message>
+    <message>
+        <source>Usage: starkindle [OPTION]...
+  or:  starkindle --sign [--zone ZONE | --place NAME] DATE[THH:MM[OFFSET]]...
+Tells the zodiac sign in which the asteroid Eros stood on a birthday
+between %1 and %2, with a reading for that sign.
+For %3 to %4 the sign comes from the program&apos;s original table; for
+the other years from an ephemeris computed from JPL&apos;s orbit of Eros,
+at 12:00 UT of the date.
+
+Options:
+  -h, --help         show this help and exit
+      --version      show the version and exit
+      --sign DATE... print &apos;DATE SIGN&apos; for each date (YYYY-MM-DD, from
+                     %1-01-01 to %2-12-31) and exit, no display needed.
+                     With a time (THH:MM, then Z for UT, an OFFSET +HH:MM
+                     or -HH:MM, or nothing for local time) the sign at
+                     that moment; %3 to %4 still answer by the date as
+                     written. &apos;-&apos; reads dates from standard input, one a
+                     line. A date refused is named on standard error,
+                     the others answered, and the exit status is 2.
+      --zone ZONE    read local times and days in the IANA time zone
+                     ZONE (such as Europe/London), with its history
+      --place NAME   read them where NAME is (its most populous place;
+                     &apos;NAME, CC&apos; for one country) and name it after each
+                     answer
+      --json         print one JSON object a line instead: input, utc,
+                     sign, longitude (degrees), degree (in the sign),
+                     retrograde, source (table or ephemeris), zone and
+                     offset; sky_sign where the degree&apos;s sign is not
+                     the answer&apos;s, later_sign and change on a day
+                     with two signs, place under --place
+      --csv          the same as CSV, after a header row
+  --                 end the options: all that follows is dates
+
+Local time is that of TZ, else the system&apos;s. A TZ that names no time
+zone (such as TZ=Foo/Bar) is refused for times without an offset, not
+taken as UT. Under --zone or --place a date alone answers the whole
+local day: its sign, or both signs and the local time of the change.
+
+Qt&apos;s own options are accepted too, among them -platform NAME,
+-display DISPLAY, -style STYLE and -reverse.
+The program needs a graphical session (X11, or Wayland with qt6-wayland).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;starkindle --help&apos; for more information.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: TZ=&apos;%1&apos; names no time zone: use --zone AREA/CITY, or give the time&apos;s UTC offset
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is a day this time zone skipped
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: options &apos;--zone&apos;, &apos;--place&apos;, &apos;--json&apos; and &apos;--csv&apos; go with &apos;--sign&apos;
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: give &apos;--zone&apos; or &apos;--place&apos;, not both
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is not a time zone (AREA/CITY, such as Europe/London)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no place called &apos;%1&apos; is known
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -478,6 +753,22 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
         <source>&amp;Show the reading for %1</source>
         <translation>&amp;Mostrar la interpretación de %1</translation>
     </message>
+    <message>
+        <source>Save &amp;Picture...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be saved in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -540,6 +831,58 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <translation>¡Por favor, elige un día o un mes correcto!</translation>
+    </message>
+    <message>
+        <source>&amp;Time of Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time of birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hours and minutes, such as 14:30; leave it empty if unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Place of Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place of birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A town or city, such as London; leave it empty if unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter the time of birth as hours and minutes, such as 14:30, or leave it empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No place called &quot;%1&quot; is known. Please type a town or city, such as London, or leave it empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clocks there skipped %1 on that day, so no one was born at that time. Please check the time of birth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That day was skipped there: the calendar went from the day before to the day after. Please check the date and place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That moment falls outside %1 to %2 in UT, the years the program answers for.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -131,24 +131,273 @@
         <translation>Selon la table, Éros passe ce jour-là du signe %1 au signe %2&#xa0;; elle n’indique pas d’heure.</translation>
     </message>
     <message>
-        <source>The computed sky puts Eros in %1 at %2 UT on this day; for %3 to %4 the program keeps the original table&apos;s answer.</source>
-        <translation>Dans le ciel calculé, Éros est en %1 à %2 UT ce jour-là&#xa0;; pour les années %3 à %4, le programme garde la réponse de la table d’origine.</translation>
-    </message>
-    <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for %1 UT on this day.</source>
         <translation>Le signe est calculé à partir de l’orbite d’Éros publiée par le JPL, pour %1 UT ce jour-là.</translation>
     </message>
     <message>
-        <source>Eros moved from %1 into %2 at %3 UT on %4, which was %5 on %6 in this computer&apos;s time zone (%7).</source>
-        <translation>Éros est passé du signe %1 au signe %2 le %4 à %3 UT, soit le %6 à %5 dans le fuseau horaire de cet ordinateur (%7).</translation>
-    </message>
-    <message>
-        <source>Born before that moment, Eros was in %1; born after it, in %2.</source>
-        <translation>Pour une naissance avant cet instant, Éros était en %1&#xa0;; après, en %2.</translation>
-    </message>
-    <message>
         <source>Answer for %1, born on %2.</source>
         <translation>Réponse pour %1, date de naissance&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>days and hours</comment>
+        <translation type="unfinished">%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>hours and minutes</comment>
+        <translation type="unfinished">%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>two signs, when the birth time decides</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 UT on %2</source>
+        <comment>a moment in UT: time, date</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, which was %2 on %3 local time (%4)</source>
+        <comment>a UT moment, then the local time, date and clock</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer for %1, born on %2 at %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer for %1, born on %2 at %3 in %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer for %1, born on %2 in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No birthplace was given: this computer&apos;s time zone stands in for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clocks there showed that time twice: at %1 and at %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You were born at %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You were born at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You were born at %1 on %2 local time (%3), which was %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros had entered %1 %2 before your birth and moved on into %3 %4 after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros moved from %1 into %2 at %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you were born before %1, Eros was in %2; if later, in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 UT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 local time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give your time of birth for one sign.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>retrograde ℞</source>
+        <comment>Eros moving backwards through the signs</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the computed sky Eros stood at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros stood at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the computed sky Eros stood at %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros stood at %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over the day in UT Eros moved from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over the local day Eros moved from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the computed sky, over the day in UT, Eros moved from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the computed sky, over the local day, Eros moved from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros was %1 all day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros stood still at %1 and then turned %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros stood still at %1 and then turned direct.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is in %1, not in the table&apos;s %2, which the program keeps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros at %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>retrograde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A zodiac wheel with Eros at %1 and the Sun at %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A zodiac wheel with Eros at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>a span of years</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computed sky has that change at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at the moment of your birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1 UT on this day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computed sky puts Eros in %1 %2; for %3 the program keeps the original table&apos;s answer, %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for births before %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for births at or after %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At the first Eros was in %1, at the second in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for a birth at the first of the two.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for a birth at the second of the two.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for births before %2 local time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for births at or after %2 local time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a position: degree and minute within the sign, the sign</comment>
+        <translation type="unfinished">%1 %2</translation>
     </message>
 </context>
 <context>
@@ -301,61 +550,6 @@
 </translation>
     </message>
     <message>
-        <source>Usage: starkindle [OPTION]...
-  or:  starkindle --sign DATE[THH:MM[Z|+HH:MM|-HH:MM]]...
-Tells the zodiac sign in which the asteroid Eros stood on a birthday
-between %1 and %2, with a reading for that sign.
-For %3 to %4 the sign comes from the program&apos;s original table; for
-the other years from an ephemeris computed from JPL&apos;s orbit of Eros,
-at 12:00 UT of the date.
-
-Options:
-  -h, --help        show this help and exit
-      --version     show the version and exit
-      --sign DATE...  print &apos;DATE SIGN&apos; for each date (YYYY-MM-DD,
-                    %1-01-01 to %2-12-31) and exit, no display needed.
-                    With a time (THH:MM, then Z for UT, a UTC offset,
-                    or nothing for the time zone of TZ or the system&apos;s)
-                    the sign at that moment; %3 to %4 still answer by
-                    the date as written. &apos;-&apos; reads dates from standard
-                    input, one a line. A date refused is named on
-                    standard error, the others answered, and the exit
-                    status is 2.
-
-Qt&apos;s own options are accepted too, among them -platform NAME,
--display DISPLAY, -style STYLE and -reverse.
-The program needs a graphical session (X11, or Wayland with qt6-wayland).
-</source>
-        <translation>Utilisation : starkindle [OPTION]...
-         ou : starkindle --sign DATE[THH:MM[Z|+HH:MM|-HH:MM]]...
-Indique le signe du zodiaque où se trouvait l’astéroïde Éros à une date de
-naissance entre %1 et %2, avec l’interprétation de ce signe.
-De %3 à %4, le signe vient de la table d’origine du programme ; pour les
-autres années, d’éphémérides calculées à partir de l’orbite d’Éros établie
-par le JPL, à 12:00 UT du jour.
-
-Options :
-  -h, --help        afficher cette aide et quitter
-      --version     afficher la version et quitter
-      --sign DATE...
-                    afficher « DATE SIGNE » pour chaque date (AAAA-MM-JJ,
-                    du %1-01-01 au %2-12-31 ; signe en anglais) et
-                    quitter, sans session graphique. Avec une heure
-                    (THH:MM, puis Z pour UT, un décalage UTC, ou rien pour
-                    le fuseau de TZ ou du système), le signe à cet instant ;
-                    de %3 à %4, la réponse suit toujours la date telle
-                    qu’écrite. « - » lit les dates sur l’entrée standard,
-                    une par ligne. Une date refusée est nommée sur la
-                    sortie d’erreur, les autres reçoivent leur réponse, et
-                    le code de sortie est 2.
-
-Les options propres à Qt sont aussi acceptées, dont -platform NOM,
--display AFFICHAGE, -style STYLE et -reverse.
-Le programme a besoin d’une session graphique (X11, ou Wayland avec
-qt6-wayland).
-</translation>
-    </message>
-    <message>
         <source>starkindle: &apos;%1&apos; is not a date from %2-01-01 to %3-12-31 (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)
 </source>
         <translation>starkindle : « %1 » n’est pas une date du %2-01-01 au %3-12-31 (AAAA-MM-JJ, éventuellement avec THH:MM et Z, +HH:MM ou -HH:MM)
@@ -384,6 +578,86 @@ qt6-wayland).
 </source>
         <translation>starkindle : impossible de lire l’entrée standard : %1
 </translation>
+    </message>
+    <message>
+        <source>Usage: starkindle [OPTION]...
+  or:  starkindle --sign [--zone ZONE | --place NAME] DATE[THH:MM[OFFSET]]...
+Tells the zodiac sign in which the asteroid Eros stood on a birthday
+between %1 and %2, with a reading for that sign.
+For %3 to %4 the sign comes from the program&apos;s original table; for
+the other years from an ephemeris computed from JPL&apos;s orbit of Eros,
+at 12:00 UT of the date.
+
+Options:
+  -h, --help         show this help and exit
+      --version      show the version and exit
+      --sign DATE... print &apos;DATE SIGN&apos; for each date (YYYY-MM-DD, from
+                     %1-01-01 to %2-12-31) and exit, no display needed.
+                     With a time (THH:MM, then Z for UT, an OFFSET +HH:MM
+                     or -HH:MM, or nothing for local time) the sign at
+                     that moment; %3 to %4 still answer by the date as
+                     written. &apos;-&apos; reads dates from standard input, one a
+                     line. A date refused is named on standard error,
+                     the others answered, and the exit status is 2.
+      --zone ZONE    read local times and days in the IANA time zone
+                     ZONE (such as Europe/London), with its history
+      --place NAME   read them where NAME is (its most populous place;
+                     &apos;NAME, CC&apos; for one country) and name it after each
+                     answer
+      --json         print one JSON object a line instead: input, utc,
+                     sign, longitude (degrees), degree (in the sign),
+                     retrograde, source (table or ephemeris), zone and
+                     offset; sky_sign where the degree&apos;s sign is not
+                     the answer&apos;s, later_sign and change on a day
+                     with two signs, place under --place
+      --csv          the same as CSV, after a header row
+  --                 end the options: all that follows is dates
+
+Local time is that of TZ, else the system&apos;s. A TZ that names no time
+zone (such as TZ=Foo/Bar) is refused for times without an offset, not
+taken as UT. Under --zone or --place a date alone answers the whole
+local day: its sign, or both signs and the local time of the change.
+
+Qt&apos;s own options are accepted too, among them -platform NAME,
+-display DISPLAY, -style STYLE and -reverse.
+The program needs a graphical session (X11, or Wayland with qt6-wayland).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;starkindle --help&apos; for more information.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: TZ=&apos;%1&apos; names no time zone: use --zone AREA/CITY, or give the time&apos;s UTC offset
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is a day this time zone skipped
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: options &apos;--zone&apos;, &apos;--place&apos;, &apos;--json&apos; and &apos;--csv&apos; go with &apos;--sign&apos;
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: give &apos;--zone&apos; or &apos;--place&apos;, not both
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is not a time zone (AREA/CITY, such as Europe/London)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no place called &apos;%1&apos; is known
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -479,6 +753,22 @@ qt6-wayland).
         <source>&amp;Show the reading for %1</source>
         <translation>&amp;Voir l’interprétation pour %1</translation>
     </message>
+    <message>
+        <source>Save &amp;Picture...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be saved in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -504,7 +794,7 @@ qt6-wayland).
     </message>
     <message>
         <source>Year</source>
-        <translation>An</translation>
+        <translation>Année</translation>
     </message>
     <message>
         <source>Find My &amp;Sexual Astrology Sign</source>
@@ -541,6 +831,58 @@ qt6-wayland).
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <translation>Veuillez saisir un jour ou un mois valide&#xa0;!</translation>
+    </message>
+    <message>
+        <source>&amp;Time of Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time of birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hours and minutes, such as 14:30; leave it empty if unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Place of Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place of birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A town or city, such as London; leave it empty if unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter the time of birth as hours and minutes, such as 14:30, or leave it empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No place called &quot;%1&quot; is known. Please type a town or city, such as London, or leave it empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clocks there skipped %1 on that day, so no one was born at that time. Please check the time of birth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That day was skipped there: the calendar went from the day before to the day after. Please check the date and place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That moment falls outside %1 to %2 in UT, the years the program answers for.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

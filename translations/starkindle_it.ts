@@ -131,24 +131,273 @@
         <translation>Secondo la tabella, in questo giorno Eros passa dal segno %1 al segno %2; l’ora non è indicata.</translation>
     </message>
     <message>
-        <source>The computed sky puts Eros in %1 at %2 UT on this day; for %3 to %4 the program keeps the original table&apos;s answer.</source>
-        <translation>Nel cielo calcolato Eros è in %1 alle %2 UT di questo giorno; per gli anni dal %3 al %4 il programma mantiene la risposta della tabella originale.</translation>
-    </message>
-    <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for %1 UT on this day.</source>
         <translation>Il segno è calcolato dall’orbita di Eros fornita dal JPL, per le %1 UT di questo giorno.</translation>
     </message>
     <message>
-        <source>Eros moved from %1 into %2 at %3 UT on %4, which was %5 on %6 in this computer&apos;s time zone (%7).</source>
-        <translation>Eros è passato dal segno %1 al segno %2 alle %3 UT del %4, cioè alle %5 del %6 nel fuso orario di questo computer (%7).</translation>
-    </message>
-    <message>
-        <source>Born before that moment, Eros was in %1; born after it, in %2.</source>
-        <translation>Per una nascita prima di quel momento Eros era in %1; per una nascita dopo, in %2.</translation>
-    </message>
-    <message>
         <source>Answer for %1, born on %2.</source>
         <translation>Risposta per %1, data di nascita: %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>days and hours</comment>
+        <translation type="unfinished">%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>hours and minutes</comment>
+        <translation type="unfinished">%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>two signs, when the birth time decides</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 UT on %2</source>
+        <comment>a moment in UT: time, date</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, which was %2 on %3 local time (%4)</source>
+        <comment>a UT moment, then the local time, date and clock</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer for %1, born on %2 at %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer for %1, born on %2 at %3 in %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer for %1, born on %2 in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No birthplace was given: this computer&apos;s time zone stands in for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clocks there showed that time twice: at %1 and at %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You were born at %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You were born at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You were born at %1 on %2 local time (%3), which was %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros had entered %1 %2 before your birth and moved on into %3 %4 after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros moved from %1 into %2 at %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you were born before %1, Eros was in %2; if later, in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 UT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 local time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give your time of birth for one sign.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>retrograde ℞</source>
+        <comment>Eros moving backwards through the signs</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the computed sky Eros stood at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros stood at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the computed sky Eros stood at %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros stood at %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over the day in UT Eros moved from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over the local day Eros moved from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the computed sky, over the day in UT, Eros moved from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the computed sky, over the local day, Eros moved from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros was %1 all day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros stood still at %1 and then turned %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros stood still at %1 and then turned direct.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is in %1, not in the table&apos;s %2, which the program keeps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros at %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>retrograde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eros at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A zodiac wheel with Eros at %1 and the Sun at %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A zodiac wheel with Eros at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>a span of years</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computed sky has that change at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at the moment of your birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at %1 UT on this day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computed sky puts Eros in %1 %2; for %3 the program keeps the original table&apos;s answer, %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for births before %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for births at or after %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At the first Eros was in %1, at the second in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for a birth at the first of the two.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for a birth at the second of the two.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for births before %2 local time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading below is for %1: for births at or after %2 local time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a position: degree and minute within the sign, the sign</comment>
+        <translation type="unfinished">%1 %2</translation>
     </message>
 </context>
 <context>
@@ -277,58 +526,6 @@
 </translation>
     </message>
     <message>
-        <source>Usage: starkindle [OPTION]...
-  or:  starkindle --sign DATE[THH:MM[Z|+HH:MM|-HH:MM]]...
-Tells the zodiac sign in which the asteroid Eros stood on a birthday
-between %1 and %2, with a reading for that sign.
-For %3 to %4 the sign comes from the program&apos;s original table; for
-the other years from an ephemeris computed from JPL&apos;s orbit of Eros,
-at 12:00 UT of the date.
-
-Options:
-  -h, --help        show this help and exit
-      --version     show the version and exit
-      --sign DATE...  print &apos;DATE SIGN&apos; for each date (YYYY-MM-DD,
-                    %1-01-01 to %2-12-31) and exit, no display needed.
-                    With a time (THH:MM, then Z for UT, a UTC offset,
-                    or nothing for the time zone of TZ or the system&apos;s)
-                    the sign at that moment; %3 to %4 still answer by
-                    the date as written. &apos;-&apos; reads dates from standard
-                    input, one a line. A date refused is named on
-                    standard error, the others answered, and the exit
-                    status is 2.
-
-Qt&apos;s own options are accepted too, among them -platform NAME,
--display DISPLAY, -style STYLE and -reverse.
-The program needs a graphical session (X11, or Wayland with qt6-wayland).
-</source>
-        <translation>Uso: starkindle [OPZIONE]...
-  o: starkindle --sign DATA[THH:MM[Z|+HH:MM|-HH:MM]]...
-Indica il segno zodiacale in cui si trovava l’asteroide Eros in un giorno
-di nascita tra il %1 e il %2, con un’interpretazione di quel segno.
-Per gli anni dal %3 al %4 il segno viene dalla tabella originale del
-programma; per gli altri anni da un’effemeride calcolata dall’orbita di
-Eros fornita dal JPL, alle 12:00 UT della data.
-
-Opzioni:
-  -h, --help        mostra questo aiuto ed esce
-      --version     mostra la versione ed esce
-      --sign DATA...  stampa «DATA SEGNO» per ogni data (AAAA-MM-GG,
-                    da %1-01-01 a %2-12-31; il segno in inglese) ed esce,
-                    senza bisogno di uno schermo. Con un’ora (THH:MM, poi Z
-                    per UT, uno scarto da UTC o nulla per il fuso orario di
-                    TZ o del sistema) dà il segno in quel momento; dal %3
-                    al %4 la risposta segue comunque la data scritta. «-»
-                    legge le date dallo standard input, una per riga. Una
-                    data rifiutata è indicata sullo standard error, alle
-                    altre si risponde, e lo stato d’uscita è 2.
-
-Sono accettate anche le opzioni di Qt, tra cui -platform NOME,
--display DISPLAY, -style STILE e -reverse.
-Il programma richiede una sessione grafica (X11, o Wayland con qt6-wayland).
-</translation>
-    </message>
-    <message>
         <source>starkindle: &apos;%1&apos; is not a date from %2-01-01 to %3-12-31 (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)
 </source>
         <translation>starkindle: «%1» non è una data dal %2-01-01 al %3-12-31 (AAAA-MM-GG, eventualmente con THH:MM e Z, +HH:MM o -HH:MM)
@@ -381,6 +578,86 @@ Il programma richiede una sessione grafica (X11, o Wayland con qt6-wayland).
 </source>
         <translation>starkindle: argomento inatteso «%1»
 </translation>
+    </message>
+    <message>
+        <source>Usage: starkindle [OPTION]...
+  or:  starkindle --sign [--zone ZONE | --place NAME] DATE[THH:MM[OFFSET]]...
+Tells the zodiac sign in which the asteroid Eros stood on a birthday
+between %1 and %2, with a reading for that sign.
+For %3 to %4 the sign comes from the program&apos;s original table; for
+the other years from an ephemeris computed from JPL&apos;s orbit of Eros,
+at 12:00 UT of the date.
+
+Options:
+  -h, --help         show this help and exit
+      --version      show the version and exit
+      --sign DATE... print &apos;DATE SIGN&apos; for each date (YYYY-MM-DD, from
+                     %1-01-01 to %2-12-31) and exit, no display needed.
+                     With a time (THH:MM, then Z for UT, an OFFSET +HH:MM
+                     or -HH:MM, or nothing for local time) the sign at
+                     that moment; %3 to %4 still answer by the date as
+                     written. &apos;-&apos; reads dates from standard input, one a
+                     line. A date refused is named on standard error,
+                     the others answered, and the exit status is 2.
+      --zone ZONE    read local times and days in the IANA time zone
+                     ZONE (such as Europe/London), with its history
+      --place NAME   read them where NAME is (its most populous place;
+                     &apos;NAME, CC&apos; for one country) and name it after each
+                     answer
+      --json         print one JSON object a line instead: input, utc,
+                     sign, longitude (degrees), degree (in the sign),
+                     retrograde, source (table or ephemeris), zone and
+                     offset; sky_sign where the degree&apos;s sign is not
+                     the answer&apos;s, later_sign and change on a day
+                     with two signs, place under --place
+      --csv          the same as CSV, after a header row
+  --                 end the options: all that follows is dates
+
+Local time is that of TZ, else the system&apos;s. A TZ that names no time
+zone (such as TZ=Foo/Bar) is refused for times without an offset, not
+taken as UT. Under --zone or --place a date alone answers the whole
+local day: its sign, or both signs and the local time of the change.
+
+Qt&apos;s own options are accepted too, among them -platform NAME,
+-display DISPLAY, -style STYLE and -reverse.
+The program needs a graphical session (X11, or Wayland with qt6-wayland).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;starkindle --help&apos; for more information.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: TZ=&apos;%1&apos; names no time zone: use --zone AREA/CITY, or give the time&apos;s UTC offset
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is a day this time zone skipped
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: options &apos;--zone&apos;, &apos;--place&apos;, &apos;--json&apos; and &apos;--csv&apos; go with &apos;--sign&apos;
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: give &apos;--zone&apos; or &apos;--place&apos;, not both
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: &apos;%1&apos; is not a time zone (AREA/CITY, such as Europe/London)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no place called &apos;%1&apos; is known
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -476,6 +753,22 @@ Il programma richiede una sessione grafica (X11, o Wayland con qt6-wayland).
         <source>Eros in your Chart is Placed in %1. %2</source>
         <translation>Nel tuo tema natale Eros è in %1. %2</translation>
     </message>
+    <message>
+        <source>Save &amp;Picture...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be saved in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -538,6 +831,58 @@ Il programma richiede una sessione grafica (X11, o Wayland con qt6-wayland).
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <translation>Inserisci un giorno o un mese valido!</translation>
+    </message>
+    <message>
+        <source>&amp;Time of Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time of birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hours and minutes, such as 14:30; leave it empty if unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Place of Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place of birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A town or city, such as London; leave it empty if unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter the time of birth as hours and minutes, such as 14:30, or leave it empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No place called &quot;%1&quot; is known. Please type a town or city, such as London, or leave it empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clocks there skipped %1 on that day, so no one was born at that time. Please check the time of birth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That day was skipped there: the calendar went from the day before to the day after. Please check the date and place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That moment falls outside %1 to %2 in UT, the years the program answers for.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -686,6 +1031,34 @@ Il programma richiede una sessione grafica (X11, o Wayland con qt6-wayland).
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Inserisci l’indirizzo email del tuo amico</translation>
+    </message>
+</context>
+<context>
+    <name>nodisplay</name>
+    <message>
+        <source>starkindle: no display could be opened: no X display, and the Wayland platform plugin is not installed (qt6-wayland)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened: DISPLAY is %1, and the Wayland platform plugin is not installed (qt6-wayland)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened (DISPLAY is not set); start it from a graphical session
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened (DISPLAY is %1); start it from a graphical session
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starkindle: no display could be opened: the X server of DISPLAY %1 dropped the connection %2 times in a row
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -131,7 +131,8 @@ frmMain::frmMain(QWidget *parent)
     look::label(entry, "Label2", tr("Date Of Birth"), twips::rect(240, 1020, 1245, 195), captionBold, look::Caption);
     QLabel *Label5 = look::label(entry, "Label5", tr("Date"), twips::rect(1920, 720, 405, 195), caption, look::Caption);
     QLabel *Label7 = look::label(entry, "Label7", tr("Month"), twips::rect(3240, 720, 510, 195), caption, look::Caption);
-    QLabel *Label6 = look::label(entry, "Label6", tr("Year"), twips::rect(4680, 720, 390, 195), caption, look::Caption);
+    // Wider than the English word needs (it is left-aligned): "Année".
+    QLabel *Label6 = look::label(entry, "Label6", tr("Year"), twips::rect(4680, 720, 600, 195), caption, look::Caption);
     cboDate = dateList(entry, "cboDate", tr("Date"), twips::rect(1680, 960, 900, 315));
     cboMonth = dateList(entry, "cboMonth", tr("Month"), twips::rect(2760, 960, 1500, 315));
     cboYear = dateList(entry, "cboYear", tr("Year"), twips::rect(4440, 960, 1020, 315));
