@@ -98,21 +98,6 @@ void Install(const QString &language)
     }
 }
 
-QString Current()
-{
-    return installed().language;
-}
-
-QLocale Locale()
-{
-    if (!Current().isEmpty())
-        return QLocale(Current());
-    // English: the system's English, or else the British English the texts
-    // are written in.
-    const QLocale system = QLocale::system();
-    return system.language() == QLocale::English ? system : QLocale(QLocale::English, QLocale::UnitedKingdom);
-}
-
 QString TranslateEarly(const char *context, const char *sourceText)
 {
     static const std::unique_ptr<QTranslator> translator = [] {

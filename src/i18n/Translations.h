@@ -33,11 +33,7 @@ QStringList SystemLanguages();
 // from then on. Needs the application object.
 void Install(const QString &language);
 
-// The language Install() last put in place; empty for English.
-QString Current();
 
-// The locale dates and numbers are shown in beside the translated texts.
-QLocale Locale();
 
 // A text of the program's own translation for the system's language, for
 // the command line, before there is an application object.

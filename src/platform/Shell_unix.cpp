@@ -14,16 +14,6 @@ namespace {
 // the call runs.
 void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
 
-// Openers still at work. They have no parent and are never deleted while
-// running: deleting a QProcess kills it, and an opener the application's
-// end killed would lose the page it was handing on. One still running at
-// the end is left to finish on its own.
-QList<QProcess *> &openers()
-{
-    static QList<QProcess *> running;
-    return running;
-}
-
 // xdg-open (xdg-utils) hands the address to the desktop's browser, on X11
 // and Wayland alike. Its output is dropped for the same reason as above.
 // It may start and then find no browser (status 3), or be killed: its end is
@@ -44,11 +34,12 @@ bool startXdgOpen(const QString &address)
         delete opener;
         return false;
     }
-    openers().append(opener);
+    // No parent, and deleted only once finished: deleting a QProcess kills
+    // it, and an opener the application's end killed would lose the page it
+    // was handing on. One still running at the end finishes on its own.
     QObject::connect(opener, &QProcess::finished, opener, [opener, address](int status, QProcess::ExitStatus how) {
         // The box below waits for the user: take what it needs first.
         const QString page = address;
-        openers().removeOne(opener);
         opener->deleteLater();
         if (how != QProcess::NormalExit || status != 0)
             TellNotOpened(page);

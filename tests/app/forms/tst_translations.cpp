@@ -281,7 +281,9 @@ private Q_SLOTS:
         misfits.removeDuplicates();
         QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(u'\n')));
         QVERIFY(QCoreApplication::translate("QPlatformTheme", "&Yes") != u"&Yes"); // Qt's own buttons too
-        QVERIFY(i18n::Locale().toString(QDate(1965, 3, 15), QLocale::LongFormat).contains(astro::MonthInDateName(3), Qt::CaseInsensitive));
+        // The month as a date writes it is the one the language's own locale
+        // writes (Polish and Russian in the genitive).
+        QVERIFY(QLocale(language).toString(QDate(1965, 3, 15), QLocale::LongFormat).contains(astro::MonthInDateName(3), Qt::CaseInsensitive));
     }
 
     void glossary_data() { language_data(); }
