@@ -161,13 +161,13 @@ frmMain::frmMain(QWidget *parent)
     QLabel *lblBirthTime = look::label(birth, "lblBirthTime", tr("&Time of Birth"), twips::rect(840, 150, 1440, 195),
                                        caption, look::Caption);
     txtBirthTime = new QLineEdit(birth);
-    look::styleInput(txtBirthTime, "txtBirthTime", tr("Time of birth"), twips::rect(2280, 90, 900, 315),
+    look::styleInput(txtBirthTime, "txtBirthTime", tr("Time of birth"), twips::rect(2280, 90, 1260, 315),
                      look::font(8.25, look::Bold), look::Caption);
     txtBirthTime->setPlaceholderText(tr("unknown"));
     txtBirthTime->setAccessibleDescription(tr("Hours and minutes, such as 14:30; leave it empty if unknown"));
     txtBirthTime->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,2}(:[0-9]{0,2})?")), txtBirthTime));
-    look::label(birth, "lblOptional", tr("(optional)"), twips::rect(3300, 150, 2400, 195), look::font(8.25),
+    look::label(birth, "lblOptional", tr("(optional)"), twips::rect(3660, 150, 2355, 195), look::font(8.25),
                 look::Caption);
     QLabel *lblBirthPlace = look::label(birth, "lblBirthPlace", tr("&Place of Birth"), twips::rect(840, 555, 1440, 195),
                                         caption, look::Caption);
