@@ -282,12 +282,14 @@ struct Reply {
 Reply reply(std::string_view argument, const Where &where, Format format)
 {
     const QString shown = QString::fromLocal8Bit(argument.data(), qsizetype(argument.size()));
-    const QString earliest = QString::number(astro::EarliestYear), latest = QString::number(astro::LatestYear);
+    const auto notADate = [&] {
+        return Reply{{}, tr("starkindle: '%1' is not a date from %2-01-01 to %3-12-31"
+                            " (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)\n")
+                             .arg(shown, QString::number(astro::EarliestYear), QString::number(astro::LatestYear))};
+    };
     const std::optional<astro::DateTime> dt = astro::ParseDateTime(shown);
     if (!dt || !astro::IsAnsweredYear(dt->year))
-        return {{}, tr("starkindle: '%1' is not a date from %2-01-01 to %3-12-31"
-                       " (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)\n")
-                        .arg(shown, earliest, latest)};
+        return notADate();
     astro::Birth birth;
     birth.year = dt->year;
     birth.month = dt->month;
@@ -307,16 +309,14 @@ Reply reply(std::string_view argument, const Where &where, Format format)
     case astro::Refusal::None:
         break;
     case astro::Refusal::NotADate:
-        return {{}, tr("starkindle: '%1' is not a date from %2-01-01 to %3-12-31"
-                       " (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)\n")
-                        .arg(shown, earliest, latest)};
+        return notADate();
     case astro::Refusal::SkippedTime:
         return {{}, tr("starkindle: '%1' is a local time the clocks skip in this time zone\n").arg(shown)};
     case astro::Refusal::SkippedDay:
         return {{}, tr("starkindle: '%1' is a day this time zone skipped\n").arg(shown)};
     case astro::Refusal::OutOfRange:
         return {{}, tr("starkindle: '%1' is not a moment from %2-01-01T00:00Z to %3-12-31T23:59Z\n")
-                        .arg(shown, earliest, latest)};
+                        .arg(shown, QString::number(astro::EarliestYear), QString::number(astro::LatestYear))};
     }
     if (answer.laterSign && answer.moments.size() > 1)
         return {{}, tr("starkindle: '%1' happens twice in this time zone, in two signs:"

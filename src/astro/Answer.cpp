@@ -14,8 +14,6 @@ namespace astro {
 namespace {
 
 constexpr qint64 SecondsPerDay = 24 * 60 * 60;
-// Longer than Eros ever stays in one sign.
-constexpr qint64 SearchMinutes = 3 * 366 * 24 * 60;
 
 // The first UT second whose wall-clock time is at or after localSecond: the
 // start of a local day even when its midnight was skipped.
@@ -51,13 +49,8 @@ bool nearBoundary(qint64 second)
 
 void findChangesAround(Answer &answer, qint64 second)
 {
-    const qint64 minute = MinuteOf(second);
-    const std::vector<Crossing> before = CrossingsBetween(minute - SearchMinutes, minute + 1);
-    if (!before.empty())
-        answer.changeBefore = before.back();
-    const std::vector<Crossing> after = CrossingsBetween(minute + 1, minute + SearchMinutes);
-    if (!after.empty())
-        answer.changeAfter = after.front();
+    answer.changeBefore = CrossingAtOrBefore(MinuteOf(second));
+    answer.changeAfter = CrossingAfter(MinuteOf(second));
 }
 
 // Eros's place at a moment, and over [from, to) when no time was given.

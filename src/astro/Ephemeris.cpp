@@ -81,6 +81,25 @@ std::vector<Crossing> CrossingsBetween(qint64 fromUtcMinute, qint64 toUtcMinute)
     return crossings;
 }
 
+std::optional<Crossing> CrossingAtOrBefore(qint64 utcMinute)
+{
+    // Row 0 is the start of the range, not a crossing.
+    const auto after = std::upper_bound(std::next(Minutes.begin()), Minutes.end(), utcMinute);
+    if (after == std::next(Minutes.begin()))
+        return std::nullopt;
+    const auto i = static_cast<std::size_t>(after - Minutes.begin()) - 1;
+    return Crossing{Minutes[i], Rows[i - 1].sign, Rows[i].sign};
+}
+
+std::optional<Crossing> CrossingAfter(qint64 utcMinute)
+{
+    const auto after = std::upper_bound(std::next(Minutes.begin()), Minutes.end(), utcMinute);
+    if (after == Minutes.end())
+        return std::nullopt;
+    const auto i = static_cast<std::size_t>(after - Minutes.begin());
+    return Crossing{Minutes[i], Rows[i - 1].sign, Rows[i].sign};
+}
+
 std::optional<Sign> EphemerisSignAt(qint64 utcMinute)
 {
     if (utcMinute < FirstMinute || utcMinute >= EndMinute)

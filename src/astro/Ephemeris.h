@@ -26,6 +26,10 @@ struct Crossing {
 // after the moment found: the new sign holds for all of it.
 std::vector<Crossing> CrossingsBetween(qint64 fromUtcMinute, qint64 toUtcMinute);
 
+// The last crossing at or before that UT minute, and the first after it.
+std::optional<Crossing> CrossingAtOrBefore(qint64 utcMinute);
+std::optional<Crossing> CrossingAfter(qint64 utcMinute);
+
 // The sign in force at that UT minute, from the ephemeris; no match outside
 // 1900-01-01T00:00Z..2100-12-31T23:59Z.
 std::optional<Sign> EphemerisSignAt(qint64 utcMinute);
