@@ -1,11 +1,16 @@
 #include "i18n/Translations.h"
 
+#include "Embedded.h"
+
 #include <QCoreApplication>
 #include <QTranslator>
 
 #include <memory>
 
 namespace i18n {
+
+// The .qm files, compiled in by src/i18n/CMakeLists.txt.
+std::span<const embed::File> EmbeddedFiles();
 
 namespace {
 
@@ -21,13 +26,20 @@ Translation &installed()
     return translation;
 }
 
-// From the program's resources (src/i18n/CMakeLists.txt); none if missing.
+// The compiled-in <name>.qm, read in place; none if missing. English never
+// gets here, so its start-up does not page in any of them.
 std::unique_ptr<QTranslator> load(const QString &name)
 {
-    auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QStringLiteral(":/i18n/") + name + QStringLiteral(".qm")))
-        return nullptr;
-    return translator;
+    const QByteArray file = (name + QStringLiteral(".qm")).toUtf8();
+    for (const embed::File &qm : EmbeddedFiles()) {
+        if (qm.name != std::string_view(file.constData(), static_cast<size_t>(file.size())))
+            continue;
+        auto translator = std::make_unique<QTranslator>();
+        if (!translator->load(qm.begin, static_cast<int>(qm.size())))
+            return nullptr;
+        return translator;
+    }
+    return nullptr;
 }
 
 } // namespace
