@@ -33,17 +33,20 @@ function(starkindle_embed target namespace)
 #include \"Embedded.h\"
 
 #if defined(_WIN32)
-#define STARKINDLE_EMBED_SECTION \".pushsection .rdata,\\\"dr\\\"\\n\"
+// COFF knows no section stack: back to .text, where the compiler left off.
+#define STARKINDLE_EMBED_SECTION \".section .rdata,\\\"dr\\\"\\n\"
+#define STARKINDLE_EMBED_END \".text\\n\"
 #define STARKINDLE_EMBED_SYMBOL(name) \".globl \" name \"\\n\"
 #define STARKINDLE_EMBED_HIDDEN
 #else
 #define STARKINDLE_EMBED_SECTION \".pushsection .lrodata,\\\"a\\\"\\n\"
+#define STARKINDLE_EMBED_END \".popsection\\n\"
 #define STARKINDLE_EMBED_SYMBOL(name) \".globl \" name \"\\n.hidden \" name \"\\n\"
 #define STARKINDLE_EMBED_HIDDEN __attribute__((visibility(\"hidden\")))
 #endif
 
 __asm__(STARKINDLE_EMBED_SECTION
-${asm}    \".popsection\\n\");
+${asm}    STARKINDLE_EMBED_END);
 
 ${declarations}
 namespace ${namespace} {
