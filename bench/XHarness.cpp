@@ -440,7 +440,9 @@ std::optional<StartResult> startOnce(const std::string &label, const std::string
         return std::nullopt;
     }
     const double ms = msBetween(child.started(), mapped->at);
+    const std::optional<std::uint64_t> cpuAtMap = child.cpuTimeNs();
     child.waitUntilQuiet();
+    const std::optional<std::uint64_t> cpuQuiet = child.cpuTimeNs();
     child.terminate();
     const int status = child.waitStatus();
     if (!WIFSIGNALED(status) || (WTERMSIG(status) != SIGTERM && WTERMSIG(status) != SIGKILL)) {
@@ -448,7 +450,9 @@ std::optional<StartResult> startOnce(const std::string &label, const std::string
                      logTail(logPath).c_str());
         return std::nullopt;
     }
-    return StartResult{ms, static_cast<double>(child.peakRssKiB()) / 1024.0};
+    return StartResult{ms, static_cast<double>(child.peakRssKiB()) / 1024.0,
+                       cpuAtMap ? static_cast<double>(*cpuAtMap) / 1e6 : 0.0,
+                       cpuQuiet ? static_cast<double>(*cpuQuiet) / 1e6 : 0.0};
 }
 
 std::string loadAverage()

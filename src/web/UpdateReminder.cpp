@@ -20,9 +20,24 @@ constexpr qint64 QuietDays = 14;
 // earlier versions of the program wrote to the same place.
 QDate ReadDate(const QString &stored)
 {
-    const QDate date = QDate::fromString(stored, DateFormat);
-    if (date.isValid())
-        return date;
+    // Our own form read by hand: QDate::fromString with a format builds
+    // Qt's date-time parser, whose code (about 190 KiB of pages) every
+    // start would otherwise read in just for this.
+    const auto number = [&stored](qsizetype from, qsizetype length) {
+        int n = 0;
+        for (qsizetype i = from; i < from + length; ++i) {
+            const char16_t c = stored.at(i).unicode();
+            if (c < u'0' || c > u'9')
+                return -1;
+            n = n * 10 + (c - u'0');
+        }
+        return n;
+    };
+    if (stored.size() == DateFormat.size() && stored.at(4) == u'-' && stored.at(7) == u'-') {
+        const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
+        if (year >= 0 && month >= 0 && day >= 0 && QDate::isValid(year, month, day))
+            return QDate(year, month, day);
+    }
     return QLocale().toDate(stored, QLocale::ShortFormat);
 }
 } // namespace

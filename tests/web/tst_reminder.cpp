@@ -77,6 +77,7 @@ void TestReminder::reminder_data()
     QTest::newRow("short form, a month ahead, Yes") << "07/01/2027" << Answer::Yes << true << today << true;
     QTest::newRow("short form, impossible") << "31/11/2026" << Answer::Yes << false << "31/11/2026" << false;
     QTest::newRow("an impossible date") << "2026-02-30" << Answer::Yes << false << "2026-02-30" << false;
+    QTest::newRow("our form with a letter for a digit") << "2026-O1-05" << Answer::Yes << false << "2026-O1-05" << false;
 }
 
 void TestReminder::reminder()
