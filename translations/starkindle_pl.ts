@@ -154,7 +154,7 @@
     <message numerus="yes">
         <source>%n hour(s)</source>
         <translation>
-            <numerusform>%n godzina</numerusform>
+            <numerusform>%n godzinę</numerusform>
             <numerusform>%n godziny</numerusform>
             <numerusform>%n godzin</numerusform>
         </translation>
@@ -167,14 +167,14 @@
     <message numerus="yes">
         <source>%n minute(s)</source>
         <translation>
-            <numerusform>%n minuta</numerusform>
+            <numerusform>%n minutę</numerusform>
             <numerusform>%n minuty</numerusform>
             <numerusform>%n minut</numerusform>
         </translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation>mniej niż minuta</translation>
+        <translation>mniej niż minutę</translation>
     </message>
     <message>
         <source>%1 or %2</source>
