@@ -902,7 +902,7 @@ Il programma richiede una sessione grafica (X11, o Wayland con qt6-wayland).
     </message>
     <message>
         <source>&amp;Place of Birth</source>
-        <translation>&amp;Luogo di nascita</translation>
+        <translation>&amp;Città natale</translation>
     </message>
     <message>
         <source>Place of birth</source>

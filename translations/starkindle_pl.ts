@@ -888,7 +888,7 @@ Program wymaga sesji graficznej (X11 albo Wayland z qt6-wayland).
     </message>
     <message>
         <source>&amp;Time of Birth</source>
-        <translation>&amp;Godzina urodzenia</translation>
+        <translation>&amp;Godzina ur.</translation>
     </message>
     <message>
         <source>Time of birth</source>
@@ -908,7 +908,7 @@ Program wymaga sesji graficznej (X11 albo Wayland z qt6-wayland).
     </message>
     <message>
         <source>&amp;Place of Birth</source>
-        <translation>Miejsce &amp;urodzenia</translation>
+        <translation>Miejsce &amp;ur.</translation>
     </message>
     <message>
         <source>Place of birth</source>

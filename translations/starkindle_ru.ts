@@ -800,7 +800,7 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>&amp;Show the reading for %1</source>
-        <translation>Показать &amp;толкование для знака %1</translation>
+        <translation>Показать &amp;толкование знака %1</translation>
     </message>
     <message>
         <source>Eros in your Chart is Placed in %1. %2</source>
@@ -887,7 +887,7 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>&amp;Time of Birth</source>
-        <translation>Время &amp;рождения</translation>
+        <translation>Время &amp;рожд.</translation>
     </message>
     <message>
         <source>Time of birth</source>
@@ -907,7 +907,7 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>&amp;Place of Birth</source>
-        <translation>&amp;Место рождения</translation>
+        <translation>&amp;Место рожд.</translation>
     </message>
     <message>
         <source>Place of birth</source>
