@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>That is in %1, not in the table&apos;s %2, which the program keeps.</source>
-        <translation>Quindi in %1, non in %2 come nella tabella, la cui risposta il programma mantiene.</translation>
+        <translation>Questo punto è in %1, non in %2 come nella tabella, la cui risposta il programma mantiene.</translation>
     </message>
     <message>
         <source>Eros at %1, %2</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation>L’interpretazione qui sotto è per %1, dove il cielo calcolato pone Eros; il programma risponde con %2, come la tabella.</translation>
+        <translation>L’interpretazione qui sotto è per %1, dove il cielo calcolato pone Eros; il programma risponde con il segno della tabella, %2.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>

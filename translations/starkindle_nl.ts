@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>The computed sky has that change at %1.</source>
-        <translation>De berekende hemel legt die overgang om %1.</translation>
+        <translation>Volgens de berekende hemel valt die overgang om %1.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
@@ -368,15 +368,15 @@
     </message>
     <message>
         <source>At the first Eros was in %1, at the second in %2.</source>
-        <translation>Op het eerste stond Eros in %1, op het tweede in %2.</translation>
+        <translation>Op het eerste tijdstip stond Eros in %1, op het tweede in %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation>De duiding hieronder is voor %1: voor een geboorte op het eerste van de twee.</translation>
+        <translation>De duiding hieronder is voor %1: voor een geboorte op het eerste van de twee tijdstippen.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation>De duiding hieronder is voor %1: voor een geboorte op het tweede van de twee.</translation>
+        <translation>De duiding hieronder is voor %1: voor een geboorte op het tweede van de twee tijdstippen.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>

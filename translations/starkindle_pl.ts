@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
-        <translation>Eros był wtedy bliżej niż %1″ od granicy między znakami %2 i %3, bliżej, niż wynosi błąd modelu: znak może być jednym albo drugim.</translation>
+        <translation>Eros był wtedy mniej niż %1″ od granicy między znakami %2 i %3, czyli bliżej, niż sięga błąd modelu: znak może być jednym albo drugim.</translation>
     </message>
     <message>
         <source>retrograde ℞</source>

@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
-        <translation>Эрос был тогда ближе чем в %1″ от границы между знаками %2 и %3, то есть ближе погрешности модели: знак может быть любым из двух.</translation>
+        <translation>Эрос был тогда менее чем в %1″ от границы между знаками %2 и %3, то есть ближе, чем позволяет погрешность модели: знак может быть любым из двух.</translation>
     </message>
     <message>
         <source>retrograde ℞</source>
