@@ -141,263 +141,263 @@
     <message>
         <source>%1 %2</source>
         <comment>days and hours</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 e %2</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n giorno</numerusform>
+            <numerusform>%n giorni</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ora</numerusform>
+            <numerusform>%n ore</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 e %2</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
         </translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>meno di un minuto</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <comment>two signs, when the birth time decides</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>%1 UT on %2</source>
         <comment>a moment in UT: time, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT del %2</translation>
     </message>
     <message>
         <source>%1, which was %2 on %3 local time (%4)</source>
         <comment>a UT moment, then the local time, date and clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, cioè le %2 del %3 ora locale (%4)</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Risposta per %1, data di nascita: %2, ore %3.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 at %3 in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Risposta per %1, data di nascita: %2, ore %3, a %4.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Risposta per %1, data di nascita: %2, a %3.</translation>
     </message>
     <message>
         <source>No birthplace was given: this computer&apos;s time zone stands in for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato indicato il luogo di nascita: al suo posto vale il fuso orario di questo computer.</translation>
     </message>
     <message>
         <source>The clocks there showed that time twice: at %1 and at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lì gli orologi hanno segnato quell’ora due volte: alle %1 e alle %2.</translation>
     </message>
     <message>
         <source>You were born at %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora della tua nascita: %1 (%2).</translation>
     </message>
     <message>
         <source>You were born at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora della tua nascita: %1.</translation>
     </message>
     <message>
         <source>You were born at %1 on %2 local time (%3), which was %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora della tua nascita: %1 del %2, ora locale (%3), cioè %4.</translation>
     </message>
     <message>
         <source>Eros had entered %1 %2 before your birth and moved on into %3 %4 after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros era entrato in %1 %2 prima della tua nascita ed è passato in %3 %4 dopo.</translation>
     </message>
     <message>
         <source>Eros moved from %1 into %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros è passato dal segno %1 al segno %2 alle %3.</translation>
     </message>
     <message>
         <source>If you were born before %1, Eros was in %2; if later, in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per una nascita prima delle %1 Eros era in %2; per una nascita successiva, in %3.</translation>
     </message>
     <message>
         <source>%1 UT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT</translation>
     </message>
     <message>
         <source>%1 local time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ora locale</translation>
     </message>
     <message>
         <source>Give your time of birth for one sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica l’ora di nascita per avere un solo segno.</translation>
     </message>
     <message>
         <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros era allora a meno di %1″ dal confine tra %2 e %3, più vicino dell’errore del modello: il segno potrebbe essere l’uno o l’altro.</translation>
     </message>
     <message>
         <source>retrograde ℞</source>
         <comment>Eros moving backwards through the signs</comment>
-        <translation type="unfinished"></translation>
+        <translation>retrogrado ℞</translation>
     </message>
     <message>
         <source>In the computed sky Eros stood at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel cielo calcolato Eros si trovava a %1.</translation>
     </message>
     <message>
         <source>Eros stood at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros si trovava a %1.</translation>
     </message>
     <message>
         <source>In the computed sky Eros stood at %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel cielo calcolato Eros si trovava a %1, %2.</translation>
     </message>
     <message>
         <source>Eros stood at %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros si trovava a %1, %2.</translation>
     </message>
     <message>
         <source>Over the day in UT Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel corso del giorno in UT Eros è passato da %1 a %2.</translation>
     </message>
     <message>
         <source>Over the local day Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel corso del giorno locale Eros è passato da %1 a %2.</translation>
     </message>
     <message>
         <source>In the computed sky, over the day in UT, Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel cielo calcolato, nel corso del giorno in UT, Eros è passato da %1 a %2.</translation>
     </message>
     <message>
         <source>In the computed sky, over the local day, Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel cielo calcolato, nel corso del giorno locale, Eros è passato da %1 a %2.</translation>
     </message>
     <message>
         <source>Eros was %1 all day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros è stato %1 per tutto il giorno.</translation>
     </message>
     <message>
         <source>Eros stood still at %1 and then turned %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros si è fermato alle %1 ed è poi diventato %2.</translation>
     </message>
     <message>
         <source>Eros stood still at %1 and then turned direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros si è fermato alle %1 ed è poi tornato diretto.</translation>
     </message>
     <message>
         <source>That is in %1, not in the table&apos;s %2, which the program keeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo punto è in %1, non in %2 come nella tabella, la cui risposta il programma mantiene.</translation>
     </message>
     <message>
         <source>Eros at %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros a %1, %2</translation>
     </message>
     <message>
         <source>retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>retrogrado</translation>
     </message>
     <message>
         <source>Eros at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros a %1</translation>
     </message>
     <message>
         <source>A zodiac wheel with Eros at %1 and the Sun at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una ruota dello zodiaco con Eros a %1 e il Sole a %2.</translation>
     </message>
     <message>
         <source>A zodiac wheel with Eros at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una ruota dello zodiaco con Eros a %1.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>a span of years</comment>
-        <translation type="unfinished"></translation>
+        <translation>gli anni %1–%2</translation>
     </message>
     <message>
         <source>The computed sky has that change at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il cielo calcolato pone quel cambio alle %1.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interpretazione qui sotto è per %1, il segno prima del cambio: secondo il cielo calcolato, per le nascite prima delle %2 UT del %3.</translation>
     </message>
     <message>
         <source>at the moment of your birth</source>
-        <translation type="unfinished"></translation>
+        <translation>nel momento della tua nascita</translation>
     </message>
     <message>
         <source>at %1 UT on this day</source>
-        <translation type="unfinished"></translation>
+        <translation>alle %1 UT di questo giorno</translation>
     </message>
     <message>
         <source>The computed sky puts Eros in %1 %2; for %3 the program keeps the original table&apos;s answer, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il cielo calcolato pone Eros in %1 %2; per %3 il programma mantiene la risposta della tabella originale, %4.</translation>
     </message>
     <message>
         <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interpretazione qui sotto è per %1, dove il cielo calcolato pone Eros; il programma risponde con il segno della tabella, %2.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel cielo calcolato Eros passa da %1 a %2 alle %3.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births before %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interpretazione qui sotto è per %1: per le nascite prima delle %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interpretazione qui sotto è per %1: per le nascite dalle %2 in poi.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il segno è calcolato dall’orbita di Eros fornita dal JPL, per il momento della tua nascita.</translation>
     </message>
     <message>
         <source>At the first Eros was in %1, at the second in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alla prima Eros era in %1, alla seconda in %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interpretazione qui sotto è per %1: per una nascita alla prima delle due.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interpretazione qui sotto è per %1: per una nascita alla seconda delle due.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interpretazione qui sotto è per %1, il segno in cui Eros si trovava o è entrato entro l’errore del modello dalla tua nascita.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il segno è calcolato dall’orbita di Eros fornita dal JPL, per l’intera giornata nel luogo di nascita.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births before %2 local time.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interpretazione qui sotto è per %1: per le nascite prima delle %2 ora locale.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2 local time.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interpretazione qui sotto è per %1: per le nascite dalle %2 ora locale in poi.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a position: degree and minute within the sign, the sign</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -622,42 +622,90 @@ Qt&apos;s own options are accepted too, among them -platform NAME,
 -display DISPLAY, -style STYLE and -reverse.
 The program needs a graphical session (X11, or Wayland with qt6-wayland).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: starkindle [OPZIONE]...
+  o: starkindle --sign [--zone ZONA | --place NOME] DATA[THH:MM[SCARTO]]...
+Indica il segno zodiacale in cui si trovava l’asteroide Eros in un giorno di
+nascita tra il %1 e il %2, con un’interpretazione di quel segno.
+Per gli anni dal %3 al %4 il segno viene dalla tabella originale del
+programma; per gli altri anni da un’effemeride calcolata dall’orbita di Eros
+fornita dal JPL, alle 12:00 UT della data.
+
+Opzioni:
+  -h, --help         mostra questo aiuto ed esce
+      --version      mostra la versione ed esce
+      --sign DATA...
+                     stampa «DATA SEGNO» per ogni data (AAAA-MM-GG, dal
+                     %1-01-01 al %2-12-31) ed esce, senza bisogno di uno
+                     schermo. Con un’ora (THH:MM, poi Z per UT, uno SCARTO
+                     +HH:MM o -HH:MM, o nulla per l’ora locale) dà il segno in
+                     quel momento; dal %3 al %4 la risposta segue comunque
+                     la data scritta. «-» legge le date dallo standard input,
+                     una per riga. Una data rifiutata è indicata sullo standard
+                     error, alle altre si risponde, e lo stato d’uscita è 2.
+      --zone ZONA    legge ore e giorni locali nel fuso orario IANA ZONA (come
+                     Europe/London), con la sua storia
+      --place NOME   li legge dove si trova NOME (il luogo più popoloso con
+                     quel nome; «NOME, CC» per un solo paese) e lo nomina dopo
+                     ogni risposta
+      --json         stampa invece un oggetto JSON per riga: input, utc, sign,
+                     longitude (gradi), degree (nel segno), retrograde, source
+                     (table o ephemeris), zone e offset; sky_sign dove il segno
+                     del grado non è quello della risposta, later_sign e change
+                     in un giorno con due segni, place con --place
+      --csv          lo stesso in CSV, dopo una riga d’intestazione
+  --                 termina le opzioni: tutto ciò che segue sono date
+
+L’ora locale è quella di TZ, altrimenti quella del sistema. Un TZ che non
+indica un fuso orario (come TZ=Foo/Bar) è rifiutato per le ore senza scarto,
+non preso come UT. Con --zone o --place una data da sola risponde per l’intero
+giorno locale: il suo segno, oppure entrambi i segni e l’ora locale del cambio.
+
+Sono accettate anche le opzioni di Qt, tra cui -platform NOME,
+-display DISPLAY, -style STILE e -reverse.
+Il programma richiede una sessione grafica (X11, o Wayland con qt6-wayland).
+</translation>
     </message>
     <message>
         <source>Try &apos;starkindle --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Per maggiori informazioni usa «starkindle --help».
+</translation>
     </message>
     <message>
         <source>starkindle: TZ=&apos;%1&apos; names no time zone: use --zone AREA/CITY, or give the time&apos;s UTC offset
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: TZ=«%1» non indica un fuso orario: usa --zone AREA/CITTÀ, o indica lo scarto da UTC dell’ora
+</translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is a day this time zone skipped
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: «%1» è un giorno che questo fuso orario ha saltato
+</translation>
     </message>
     <message>
         <source>starkindle: options &apos;--zone&apos;, &apos;--place&apos;, &apos;--json&apos; and &apos;--csv&apos; go with &apos;--sign&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: le opzioni «--zone», «--place», «--json» e «--csv» vanno con «--sign»
+</translation>
     </message>
     <message>
         <source>starkindle: give &apos;--zone&apos; or &apos;--place&apos;, not both
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: indica «--zone» o «--place», non entrambe
+</translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is not a time zone (AREA/CITY, such as Europe/London)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: «%1» non è un fuso orario (AREA/CITTÀ, come Europe/London)
+</translation>
     </message>
     <message>
         <source>starkindle: no place called &apos;%1&apos; is known
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: non si conosce nessun luogo chiamato «%1»
+</translation>
     </message>
 </context>
 <context>
@@ -755,19 +803,19 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>Save &amp;Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva imma&amp;gine...</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva immagine</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile salvare l’immagine in %1.</translation>
     </message>
 </context>
 <context>
@@ -834,55 +882,55 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>&amp;Time of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ora di nascita</translation>
     </message>
     <message>
         <source>Time of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di nascita</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>non si sa</translation>
     </message>
     <message>
         <source>Hours and minutes, such as 14:30; leave it empty if unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore e minuti, come 14:30; lascia vuoto se non la conosci</translation>
     </message>
     <message>
         <source>(optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>(facoltativo)</translation>
     </message>
     <message>
         <source>&amp;Place of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Città natale</translation>
     </message>
     <message>
         <source>Place of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Luogo di nascita</translation>
     </message>
     <message>
         <source>A town or city, such as London; leave it empty if unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Un paese o una città, come London; lascia vuoto se non lo conosci</translation>
     </message>
     <message>
         <source>Please enter the time of birth as hours and minutes, such as 14:30, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci l’ora di nascita in ore e minuti, come 14:30, o lascia il campo vuoto.</translation>
     </message>
     <message>
         <source>No place called &quot;%1&quot; is known. Please type a town or city, such as London, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non si conosce nessun luogo chiamato «%1». Scrivi un paese o una città, come London, o lascia il campo vuoto.</translation>
     </message>
     <message>
         <source>The clocks there skipped %1 on that day, so no one was born at that time. Please check the time of birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lì quel giorno gli orologi hanno saltato le %1, quindi nessuno è nato a quell’ora. Controlla l’ora di nascita.</translation>
     </message>
     <message>
         <source>That day was skipped there: the calendar went from the day before to the day after. Please check the date and place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lì quel giorno è stato saltato: il calendario è passato dal giorno prima al giorno dopo. Controlla la data e il luogo.</translation>
     </message>
     <message>
         <source>That moment falls outside %1 to %2 in UT, the years the program answers for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel momento cade fuori dagli anni dal %1 al %2 in UT, per i quali il programma risponde.</translation>
     </message>
 </context>
 <context>
@@ -1038,27 +1086,32 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     <message>
         <source>starkindle: no display could be opened: no X display, and the Wayland platform plugin is not installed (qt6-wayland)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: impossibile aprire uno schermo: nessuno schermo X, e il plugin della piattaforma Wayland non è installato (qt6-wayland)
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened: DISPLAY is %1, and the Wayland platform plugin is not installed (qt6-wayland)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: impossibile aprire uno schermo: DISPLAY è %1, e il plugin della piattaforma Wayland non è installato (qt6-wayland)
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened (DISPLAY is not set); start it from a graphical session
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: impossibile aprire uno schermo (DISPLAY non è impostato); avvialo da una sessione grafica
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened (DISPLAY is %1); start it from a graphical session
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: impossibile aprire uno schermo (DISPLAY è %1); avvialo da una sessione grafica
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened: the X server of DISPLAY %1 dropped the connection %2 times in a row
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: impossibile aprire uno schermo: il server X di DISPLAY %1 ha interrotto la connessione %2 volte di fila
+</translation>
     </message>
 </context>
 <context>

@@ -141,263 +141,263 @@
     <message>
         <source>%1 %2</source>
         <comment>days and hours</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 en %2</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dag</numerusform>
+            <numerusform>%n dagen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n uur</numerusform>
+            <numerusform>%n uur</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 en %2</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuut</numerusform>
+            <numerusform>%n minuten</numerusform>
         </translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>minder dan een minuut</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <comment>two signs, when the birth time decides</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 of %2</translation>
     </message>
     <message>
         <source>%1 UT on %2</source>
         <comment>a moment in UT: time, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT op %2</translation>
     </message>
     <message>
         <source>%1, which was %2 on %3 local time (%4)</source>
         <comment>a UT moment, then the local time, date and clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, dat was %2 op %3 lokale tijd (%4)</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwoord voor %1, geboren op %2 om %3.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 at %3 in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwoord voor %1, geboren op %2 om %3 in %4.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwoord voor %1, geboren op %2 in %3.</translation>
     </message>
     <message>
         <source>No birthplace was given: this computer&apos;s time zone stands in for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen geboorteplaats opgegeven: de tijdzone van deze computer geldt in plaats daarvan.</translation>
     </message>
     <message>
         <source>The clocks there showed that time twice: at %1 and at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De klokken daar wezen die tijd twee keer aan: om %1 en om %2.</translation>
     </message>
     <message>
         <source>You were born at %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Je bent geboren om %1 (%2).</translation>
     </message>
     <message>
         <source>You were born at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je bent geboren om %1.</translation>
     </message>
     <message>
         <source>You were born at %1 on %2 local time (%3), which was %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je bent geboren om %1 op %2 lokale tijd (%3), dat was %4.</translation>
     </message>
     <message>
         <source>Eros had entered %1 %2 before your birth and moved on into %3 %4 after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros was %2 voor je geboorte in %1 gekomen en trok %4 erna verder naar %3.</translation>
     </message>
     <message>
         <source>Eros moved from %1 into %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros ging van %1 naar %2 om %3.</translation>
     </message>
     <message>
         <source>If you were born before %1, Eros was in %2; if later, in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als je vóór %1 bent geboren, stond Eros in %2; als je later bent geboren, in %3.</translation>
     </message>
     <message>
         <source>%1 UT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT</translation>
     </message>
     <message>
         <source>%1 local time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lokale tijd</translation>
     </message>
     <message>
         <source>Give your time of birth for one sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef je geboortetijd op voor één teken.</translation>
     </message>
     <message>
         <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros stond toen binnen %1″ van de grens tussen %2 en %3, dichterbij dan de fout van het model: het kan het ene of het andere teken zijn.</translation>
     </message>
     <message>
         <source>retrograde ℞</source>
         <comment>Eros moving backwards through the signs</comment>
-        <translation type="unfinished"></translation>
+        <translation>retrograde ℞</translation>
     </message>
     <message>
         <source>In the computed sky Eros stood at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In de berekende hemel stond Eros op %1.</translation>
     </message>
     <message>
         <source>Eros stood at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros stond op %1.</translation>
     </message>
     <message>
         <source>In the computed sky Eros stood at %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>In de berekende hemel stond Eros op %1, %2.</translation>
     </message>
     <message>
         <source>Eros stood at %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros stond op %1, %2.</translation>
     </message>
     <message>
         <source>Over the day in UT Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>In de loop van de dag in UT ging Eros van %1 naar %2.</translation>
     </message>
     <message>
         <source>Over the local day Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>In de loop van de lokale dag ging Eros van %1 naar %2.</translation>
     </message>
     <message>
         <source>In the computed sky, over the day in UT, Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>In de berekende hemel ging Eros in de loop van de dag in UT van %1 naar %2.</translation>
     </message>
     <message>
         <source>In the computed sky, over the local day, Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>In de berekende hemel ging Eros in de loop van de lokale dag van %1 naar %2.</translation>
     </message>
     <message>
         <source>Eros was %1 all day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros was de hele dag %1.</translation>
     </message>
     <message>
         <source>Eros stood still at %1 and then turned %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros stond om %1 stil en werd daarna %2.</translation>
     </message>
     <message>
         <source>Eros stood still at %1 and then turned direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros stond om %1 stil en werd daarna weer direct.</translation>
     </message>
     <message>
         <source>That is in %1, not in the table&apos;s %2, which the program keeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dat is in %1, niet in %2 van de tabel, die het programma aanhoudt.</translation>
     </message>
     <message>
         <source>Eros at %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros op %1, %2</translation>
     </message>
     <message>
         <source>retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>retrograde</translation>
     </message>
     <message>
         <source>Eros at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros op %1</translation>
     </message>
     <message>
         <source>A zodiac wheel with Eros at %1 and the Sun at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een dierenriem met Eros op %1 en de Zon op %2.</translation>
     </message>
     <message>
         <source>A zodiac wheel with Eros at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een dierenriem met Eros op %1.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>a span of years</comment>
-        <translation type="unfinished"></translation>
+        <translation>de jaren %1 tot en met %2</translation>
     </message>
     <message>
         <source>The computed sky has that change at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgens de berekende hemel valt die overgang om %1.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>De duiding hieronder is voor %1, het teken vóór de overgang: volgens de berekende hemel voor geboorten vóór %2 UT op %3.</translation>
     </message>
     <message>
         <source>at the moment of your birth</source>
-        <translation type="unfinished"></translation>
+        <translation>op het moment van je geboorte</translation>
     </message>
     <message>
         <source>at %1 UT on this day</source>
-        <translation type="unfinished"></translation>
+        <translation>om %1 UT op deze dag</translation>
     </message>
     <message>
         <source>The computed sky puts Eros in %1 %2; for %3 the program keeps the original table&apos;s answer, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>De berekende hemel plaatst Eros %2 in %1; voor %3 houdt het programma het antwoord van de oorspronkelijke tabel aan, %4.</translation>
     </message>
     <message>
         <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De duiding hieronder is voor %1, waar de berekende hemel Eros plaatst; het programma antwoordt met %2, het teken van de tabel.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgens de berekende hemel gaat Eros van %1 naar %2 om %3.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births before %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De duiding hieronder is voor %1: voor geboorten vóór %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De duiding hieronder is voor %1: voor geboorten om of na %2.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het teken is berekend uit de baan van Eros volgens het JPL, voor het moment van je geboorte.</translation>
     </message>
     <message>
         <source>At the first Eros was in %1, at the second in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op het eerste tijdstip stond Eros in %1, op het tweede in %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>De duiding hieronder is voor %1: voor een geboorte op het eerste van de twee tijdstippen.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>De duiding hieronder is voor %1: voor een geboorte op het tweede van de twee tijdstippen.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>De duiding hieronder is voor %1, het teken waarin Eros stond of dat Eros binnen de fout van het model rond je geboorte binnenging.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het teken is berekend uit de baan van Eros volgens het JPL, voor de hele dag op de geboorteplaats.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births before %2 local time.</source>
-        <translation type="unfinished"></translation>
+        <translation>De duiding hieronder is voor %1: voor geboorten vóór %2 lokale tijd.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2 local time.</source>
-        <translation type="unfinished"></translation>
+        <translation>De duiding hieronder is voor %1: voor geboorten om of na %2 lokale tijd.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a position: degree and minute within the sign, the sign</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -622,42 +622,95 @@ Qt&apos;s own options are accepted too, among them -platform NAME,
 -display DISPLAY, -style STYLE and -reverse.
 The program needs a graphical session (X11, or Wayland with qt6-wayland).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik: starkindle [OPTIE]...
+     of: starkindle --sign [--zone ZONE | --place NAAM]
+                   DATUM[THH:MM[VERSCHUIVING]]...
+Noemt het teken van de dierenriem waarin de planetoïde Eros stond op een
+geboortedag tussen %1 en %2, met een duiding van dat teken.
+Voor %3 tot en met %4 komt het teken uit de oorspronkelijke tabel van het
+programma, voor de andere jaren uit een efemeride die is berekend uit de baan
+van Eros volgens het JPL, om 12:00 UT op die datum.
+
+Opties:
+  -h, --help         deze hulp tonen en afsluiten
+      --version      de versie tonen en afsluiten
+      --sign DATUM...
+                     ‘DATUM TEKEN’ afdrukken voor elke datum (JJJJ-MM-DD,
+                     %1-01-01 tot en met %2-12-31) en afsluiten, zonder
+                     beeldscherm. Met een tijd (THH:MM, dan Z voor UT, een
+                     VERSCHUIVING +HH:MM of -HH:MM, of niets voor lokale tijd)
+                     het teken op dat moment; voor %3 tot en met %4 geldt
+                     nog steeds de datum zoals geschreven. ‘-’ leest datums van
+                     de standaardinvoer, één per regel. Een geweigerde datum
+                     wordt op de standaardfoutuitvoer genoemd, de andere worden
+                     beantwoord, en de afsluitstatus is 2.
+      --zone ZONE    lokale tijden en dagen lezen in de IANA-tijdzone ZONE
+                     (zoals Europe/London), met haar geschiedenis
+      --place NAAM   ze lezen waar NAAM ligt (de plaats met die naam en de
+                     meeste inwoners; ‘NAAM, CC’ voor één land) en die plaats
+                     na elk antwoord noemen
+      --json         in plaats daarvan één JSON-object per regel afdrukken:
+                     input, utc, sign, longitude (graden), degree (in het
+                     teken), retrograde, source (table of ephemeris), zone en
+                     offset; sky_sign waar het teken van de graad niet dat van
+                     het antwoord is, later_sign en change op een dag met twee
+                     tekens, place bij --place
+      --csv          hetzelfde als CSV, na een kopregel
+  --                 einde van de opties: al het volgende zijn datums
+
+Lokale tijd is die van TZ, anders die van het systeem. Een TZ die geen tijdzone
+noemt (zoals TZ=Foo/Bar), wordt geweigerd voor tijden zonder verschuiving en
+niet als UT opgevat. Met --zone of --place beantwoordt een datum zonder tijd de
+hele lokale dag: het teken ervan, of beide tekens en de lokale tijd van de
+overgang.
+
+Ook de eigen opties van Qt worden aanvaard, waaronder -platform NAAM,
+-display DISPLAY, -style STIJL en -reverse.
+Het programma heeft een grafische sessie nodig (X11, of Wayland met
+qt6-wayland).
+</translation>
     </message>
     <message>
         <source>Try &apos;starkindle --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Typ ‘starkindle --help’ voor meer informatie.
+</translation>
     </message>
     <message>
         <source>starkindle: TZ=&apos;%1&apos; names no time zone: use --zone AREA/CITY, or give the time&apos;s UTC offset
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: TZ=‘%1’ noemt geen tijdzone: gebruik --zone GEBIED/STAD, of geef de UTC-verschuiving van de tijd op
+</translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is a day this time zone skipped
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: ‘%1’ is een dag die deze tijdzone heeft overgeslagen
+</translation>
     </message>
     <message>
         <source>starkindle: options &apos;--zone&apos;, &apos;--place&apos;, &apos;--json&apos; and &apos;--csv&apos; go with &apos;--sign&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: de opties ‘--zone’, ‘--place’, ‘--json’ en ‘--csv’ horen bij ‘--sign’
+</translation>
     </message>
     <message>
         <source>starkindle: give &apos;--zone&apos; or &apos;--place&apos;, not both
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: geef ‘--zone’ of ‘--place’, niet allebei
+</translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is not a time zone (AREA/CITY, such as Europe/London)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: ‘%1’ is geen tijdzone (GEBIED/STAD, zoals Europe/London)
+</translation>
     </message>
     <message>
         <source>starkindle: no place called &apos;%1&apos; is known
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: er is geen plaats met de naam ‘%1’ bekend
+</translation>
     </message>
 </context>
 <context>
@@ -755,19 +808,19 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>Save &amp;Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding op&amp;slaan...</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding opslaan</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-afbeelding (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding kon niet worden opgeslagen in %1.</translation>
     </message>
 </context>
 <context>
@@ -834,55 +887,55 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>&amp;Time of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboorte&amp;tijd</translation>
     </message>
     <message>
         <source>Time of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboortetijd</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekend</translation>
     </message>
     <message>
         <source>Hours and minutes, such as 14:30; leave it empty if unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Uren en minuten, zoals 14:30; laat leeg als je het niet weet</translation>
     </message>
     <message>
         <source>(optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>(optioneel)</translation>
     </message>
     <message>
         <source>&amp;Place of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboorte&amp;plaats</translation>
     </message>
     <message>
         <source>Place of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboorteplaats</translation>
     </message>
     <message>
         <source>A town or city, such as London; leave it empty if unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Een dorp of stad, zoals London; laat leeg als je het niet weet</translation>
     </message>
     <message>
         <source>Please enter the time of birth as hours and minutes, such as 14:30, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer de geboortetijd in als uren en minuten, zoals 14:30, of laat het veld leeg.</translation>
     </message>
     <message>
         <source>No place called &quot;%1&quot; is known. Please type a town or city, such as London, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen plaats met de naam ‘%1’ bekend. Typ een dorp of stad, zoals London, of laat het veld leeg.</translation>
     </message>
     <message>
         <source>The clocks there skipped %1 on that day, so no one was born at that time. Please check the time of birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>De klokken daar sloegen op die dag %1 over, dus niemand is op dat tijdstip geboren. Controleer de geboortetijd.</translation>
     </message>
     <message>
         <source>That day was skipped there: the calendar went from the day before to the day after. Please check the date and place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die dag is daar overgeslagen: de kalender ging van de dag ervoor naar de dag erna. Controleer de datum en de plaats.</translation>
     </message>
     <message>
         <source>That moment falls outside %1 to %2 in UT, the years the program answers for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dat moment valt buiten %1 tot en met %2 in UT, de jaren waarvoor het programma antwoordt.</translation>
     </message>
 </context>
 <context>
@@ -1038,27 +1091,32 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     <message>
         <source>starkindle: no display could be opened: no X display, and the Wayland platform plugin is not installed (qt6-wayland)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: er kon geen beeldscherm worden geopend: geen X-beeldscherm, en de Wayland-platformplug-in is niet geïnstalleerd (qt6-wayland)
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened: DISPLAY is %1, and the Wayland platform plugin is not installed (qt6-wayland)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: er kon geen beeldscherm worden geopend: DISPLAY is %1, en de Wayland-platformplug-in is niet geïnstalleerd (qt6-wayland)
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened (DISPLAY is not set); start it from a graphical session
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: er kon geen beeldscherm worden geopend (DISPLAY is niet ingesteld); start het programma vanuit een grafische sessie
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened (DISPLAY is %1); start it from a graphical session
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: er kon geen beeldscherm worden geopend (DISPLAY is %1); start het programma vanuit een grafische sessie
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened: the X server of DISPLAY %1 dropped the connection %2 times in a row
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: er kon geen beeldscherm worden geopend: de X-server van DISPLAY %1 verbrak de verbinding %2 keer achter elkaar
+</translation>
     </message>
 </context>
 <context>

@@ -141,266 +141,266 @@
     <message>
         <source>%1 %2</source>
         <comment>days and hours</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 i %2</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dzień</numerusform>
+            <numerusform>%n dni</numerusform>
+            <numerusform>%n dni</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n godzinę</numerusform>
+            <numerusform>%n godziny</numerusform>
+            <numerusform>%n godzin</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 i %2</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minutę</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
         </translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>mniej niż minutę</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <comment>two signs, when the birth time decides</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 lub %2</translation>
     </message>
     <message>
         <source>%1 UT on %2</source>
         <comment>a moment in UT: time, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT dnia %2</translation>
     </message>
     <message>
         <source>%1, which was %2 on %3 local time (%4)</source>
         <comment>a UT moment, then the local time, date and clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, czyli %2 dnia %3 czasu lokalnego (%4)</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedź dla: %1, data urodzenia: %2, godz. %3.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 at %3 in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedź dla: %1, data urodzenia: %2, godz. %3, miejsce: %4.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedź dla: %1, data urodzenia: %2, miejsce: %3.</translation>
     </message>
     <message>
         <source>No birthplace was given: this computer&apos;s time zone stands in for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie podano miejsca urodzenia: zamiast niego obowiązuje strefa czasowa tego komputera.</translation>
     </message>
     <message>
         <source>The clocks there showed that time twice: at %1 and at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zegary pokazywały tam tę godzinę dwa razy: o %1 i o %2.</translation>
     </message>
     <message>
         <source>You were born at %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Moment twoich narodzin: %1 (%2).</translation>
     </message>
     <message>
         <source>You were born at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moment twoich narodzin: %1.</translation>
     </message>
     <message>
         <source>You were born at %1 on %2 local time (%3), which was %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moment twoich narodzin: %1 dnia %2 czasu lokalnego (%3), czyli %4.</translation>
     </message>
     <message>
         <source>Eros had entered %1 %2 before your birth and moved on into %3 %4 after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros wszedł do znaku %1 %2 przed twoimi narodzinami, a %4 po nich przeszedł do znaku %3.</translation>
     </message>
     <message>
         <source>Eros moved from %1 into %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros przeszedł ze znaku %1 do znaku %2 o %3.</translation>
     </message>
     <message>
         <source>If you were born before %1, Eros was in %2; if later, in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przy narodzinach przed %1 Eros był w znaku %2, przy późniejszych – w znaku %3.</translation>
     </message>
     <message>
         <source>%1 UT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT</translation>
     </message>
     <message>
         <source>%1 local time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 czasu lokalnego</translation>
     </message>
     <message>
         <source>Give your time of birth for one sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj godzinę urodzenia, aby otrzymać jeden znak.</translation>
     </message>
     <message>
         <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros był wtedy mniej niż %1″ od granicy między znakami %2 i %3, czyli bliżej, niż sięga błąd modelu: znak może być jednym albo drugim.</translation>
     </message>
     <message>
         <source>retrograde ℞</source>
         <comment>Eros moving backwards through the signs</comment>
-        <translation type="unfinished"></translation>
+        <translation>retrogradacyjny ℞</translation>
     </message>
     <message>
         <source>In the computed sky Eros stood at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na obliczonym niebie Eros znajdował się w punkcie %1.</translation>
     </message>
     <message>
         <source>Eros stood at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros znajdował się w punkcie %1.</translation>
     </message>
     <message>
         <source>In the computed sky Eros stood at %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na obliczonym niebie Eros znajdował się w punkcie %1, %2.</translation>
     </message>
     <message>
         <source>Eros stood at %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros znajdował się w punkcie %1, %2.</translation>
     </message>
     <message>
         <source>Over the day in UT Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>W ciągu doby w UT Eros przeszedł z punktu %1 do punktu %2.</translation>
     </message>
     <message>
         <source>Over the local day Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>W ciągu doby lokalnej Eros przeszedł z punktu %1 do punktu %2.</translation>
     </message>
     <message>
         <source>In the computed sky, over the day in UT, Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na obliczonym niebie w ciągu doby w UT Eros przeszedł z punktu %1 do punktu %2.</translation>
     </message>
     <message>
         <source>In the computed sky, over the local day, Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na obliczonym niebie w ciągu doby lokalnej Eros przeszedł z punktu %1 do punktu %2.</translation>
     </message>
     <message>
         <source>Eros was %1 all day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros był %1 przez cały dzień.</translation>
     </message>
     <message>
         <source>Eros stood still at %1 and then turned %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros zatrzymał się o %1, a potem stał się %2.</translation>
     </message>
     <message>
         <source>Eros stood still at %1 and then turned direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros zatrzymał się o %1, a potem wrócił do ruchu prostego.</translation>
     </message>
     <message>
         <source>That is in %1, not in the table&apos;s %2, which the program keeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>To punkt w znaku %1, a nie w znaku %2 z tabeli, który program zachowuje.</translation>
     </message>
     <message>
         <source>Eros at %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros w punkcie %1, %2</translation>
     </message>
     <message>
         <source>retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>retrogradacyjny</translation>
     </message>
     <message>
         <source>Eros at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros w punkcie %1</translation>
     </message>
     <message>
         <source>A zodiac wheel with Eros at %1 and the Sun at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Koło zodiaku z Erosem w punkcie %1 i Słońcem w punkcie %2.</translation>
     </message>
     <message>
         <source>A zodiac wheel with Eros at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Koło zodiaku z Erosem w punkcie %1.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>a span of years</comment>
-        <translation type="unfinished"></translation>
+        <translation>lat %1–%2</translation>
     </message>
     <message>
         <source>The computed sky has that change at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Według obliczonego nieba ta zmiana następuje o %1.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretacja poniżej dotyczy znaku %1, znaku sprzed zmiany: według obliczonego nieba dla narodzin przed %2 UT dnia %3.</translation>
     </message>
     <message>
         <source>at the moment of your birth</source>
-        <translation type="unfinished"></translation>
+        <translation>w chwili twoich narodzin</translation>
     </message>
     <message>
         <source>at %1 UT on this day</source>
-        <translation type="unfinished"></translation>
+        <translation>o %1 UT tego dnia</translation>
     </message>
     <message>
         <source>The computed sky puts Eros in %1 %2; for %3 the program keeps the original table&apos;s answer, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obliczone niebo stawia Erosa w znaku %1 %2; dla %3 program zachowuje odpowiedź oryginalnej tabeli, znak %4.</translation>
     </message>
     <message>
         <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretacja poniżej dotyczy znaku %1, w którym obliczone niebo stawia Erosa; program odpowiada znakiem %2 z tabeli.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Według obliczonego nieba Eros przechodzi ze znaku %1 do znaku %2 o %3.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births before %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretacja poniżej dotyczy znaku %1: dla narodzin przed %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretacja poniżej dotyczy znaku %1: dla narodzin o %2 lub później.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Znak obliczono na podstawie orbity Erosa według JPL, dla chwili twoich narodzin.</translation>
     </message>
     <message>
         <source>At the first Eros was in %1, at the second in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>W pierwszej z tych chwil Eros był w znaku %1, w drugiej – w znaku %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretacja poniżej dotyczy znaku %1: dla narodzin w pierwszej z tych dwóch chwil.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretacja poniżej dotyczy znaku %1: dla narodzin w drugiej z tych dwóch chwil.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretacja poniżej dotyczy znaku %1, w którym Eros był lub do którego wszedł w granicach błędu modelu od chwili twoich narodzin.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Znak obliczono na podstawie orbity Erosa według JPL, dla całego dnia w miejscu urodzenia.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births before %2 local time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretacja poniżej dotyczy znaku %1: dla narodzin przed %2 czasu lokalnego.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2 local time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretacja poniżej dotyczy znaku %1: dla narodzin o %2 czasu lokalnego lub później.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a position: degree and minute within the sign, the sign</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 znaku %2</translation>
     </message>
 </context>
 <context>
@@ -625,42 +625,93 @@ Qt&apos;s own options are accepted too, among them -platform NAME,
 -display DISPLAY, -style STYLE and -reverse.
 The program needs a graphical session (X11, or Wayland with qt6-wayland).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: starkindle [OPCJA]...
+   lub: starkindle --sign [--zone STREFA | --place NAZWA]
+                   DATA[THH:MM[PRZESUNIĘCIE]]...
+Podaje znak zodiaku, w którym planetoida Eros była w dniu urodzin między %1
+a %2 rokiem, wraz z interpretacją tego znaku.
+Dla lat %3–%4 znak pochodzi z oryginalnej tabeli programu, dla pozostałych
+lat z efemerydy obliczonej na podstawie orbity Erosa według JPL, na godzinę
+12:00 UT danego dnia.
+
+Opcje:
+  -h, --help         wyświetla tę pomoc i kończy działanie
+      --version      wyświetla wersję i kończy działanie
+      --sign DATA...
+                     wypisuje „DATA ZNAK” dla każdej daty (RRRR-MM-DD, od
+                     %1-01-01 do %2-12-31) i kończy działanie, bez potrzeby
+                     ekranu. Z godziną (THH:MM, potem Z dla UT, PRZESUNIĘCIE
+                     +HH:MM lub -HH:MM albo nic dla czasu lokalnego) podaje
+                     znak w tej chwili; dla lat %3–%4 odpowiedź nadal
+                     zależy od daty w zapisanej postaci. „-” czyta daty ze
+                     standardowego wejścia, po jednej w wierszu. Odrzucona data
+                     jest zgłaszana na standardowym wyjściu błędów, pozostałe
+                     dostają odpowiedź, a kod wyjścia wynosi 2.
+      --zone STREFA  odczytuje czasy i dni lokalne w strefie czasowej IANA
+                     STREFA (np. Europe/London), z jej historią
+      --place NAZWA  odczytuje je tam, gdzie leży NAZWA (najludniejsze miejsce
+                     o tej nazwie; „NAZWA, CC” dla jednego kraju), i podaje tę
+                     nazwę po każdej odpowiedzi
+      --json         zamiast tego wypisuje jeden obiekt JSON w wierszu: input,
+                     utc, sign, longitude (stopnie), degree (w znaku),
+                     retrograde, source (table lub ephemeris), zone i offset;
+                     sky_sign, gdy znak stopnia nie jest znakiem odpowiedzi,
+                     later_sign i change w dniu z dwoma znakami, place przy
+                     --place
+      --csv          to samo w formacie CSV, po wierszu nagłówka
+  --                 kończy opcje: wszystko, co następuje, to daty
+
+Czas lokalny to czas z TZ, a bez niej czas systemu. TZ, która nie wskazuje
+strefy czasowej (np. TZ=Foo/Bar), jest odrzucana dla godzin bez przesunięcia,
+a nie traktowana jako UT. Przy --zone lub --place sama data daje odpowiedź dla
+całego dnia lokalnego: jego znak albo oba znaki i czas lokalny zmiany.
+
+Akceptowane są też własne opcje Qt, między innymi -platform NAZWA,
+-display EKRAN, -style STYL i -reverse.
+Program wymaga sesji graficznej (X11 albo Wayland z qt6-wayland).
+</translation>
     </message>
     <message>
         <source>Try &apos;starkindle --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz „starkindle --help”, aby uzyskać więcej informacji.
+</translation>
     </message>
     <message>
         <source>starkindle: TZ=&apos;%1&apos; names no time zone: use --zone AREA/CITY, or give the time&apos;s UTC offset
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: TZ=„%1” nie wskazuje strefy czasowej: użyj --zone OBSZAR/MIASTO albo podaj przesunięcie czasu względem UTC
+</translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is a day this time zone skipped
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: „%1” to dzień, który ta strefa czasowa pominęła
+</translation>
     </message>
     <message>
         <source>starkindle: options &apos;--zone&apos;, &apos;--place&apos;, &apos;--json&apos; and &apos;--csv&apos; go with &apos;--sign&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: opcje „--zone”, „--place”, „--json” i „--csv” działają tylko z „--sign”
+</translation>
     </message>
     <message>
         <source>starkindle: give &apos;--zone&apos; or &apos;--place&apos;, not both
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: podaj „--zone” albo „--place”, nie obie
+</translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is not a time zone (AREA/CITY, such as Europe/London)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: „%1” nie jest strefą czasową (OBSZAR/MIASTO, np. Europe/London)
+</translation>
     </message>
     <message>
         <source>starkindle: no place called &apos;%1&apos; is known
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: nie jest znane miejsce o nazwie „%1”
+</translation>
     </message>
 </context>
 <context>
@@ -758,19 +809,19 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>Save &amp;Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz &amp;obraz...</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz obraz</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać obrazu w %1.</translation>
     </message>
 </context>
 <context>
@@ -837,55 +888,55 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>&amp;Time of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Godzina ur.</translation>
     </message>
     <message>
         <source>Time of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Godzina urodzenia</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>nie wiadomo</translation>
     </message>
     <message>
         <source>Hours and minutes, such as 14:30; leave it empty if unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Godziny i minuty, np. 14:30; zostaw puste, jeśli nie wiadomo</translation>
     </message>
     <message>
         <source>(optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>(opcjonalnie)</translation>
     </message>
     <message>
         <source>&amp;Place of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejsce &amp;ur.</translation>
     </message>
     <message>
         <source>Place of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejsce urodzenia</translation>
     </message>
     <message>
         <source>A town or city, such as London; leave it empty if unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejscowość lub miasto, np. London; zostaw puste, jeśli nie wiadomo</translation>
     </message>
     <message>
         <source>Please enter the time of birth as hours and minutes, such as 14:30, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz godzinę urodzenia jako godziny i minuty, np. 14:30, albo zostaw pole puste.</translation>
     </message>
     <message>
         <source>No place called &quot;%1&quot; is known. Please type a town or city, such as London, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie jest znane miejsce o nazwie „%1”. Wpisz miejscowość lub miasto, np. London, albo zostaw pole puste.</translation>
     </message>
     <message>
         <source>The clocks there skipped %1 on that day, so no one was born at that time. Please check the time of birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zegary pominęły tam tego dnia godzinę %1, więc nikt nie urodził się o tej porze. Sprawdź godzinę urodzenia.</translation>
     </message>
     <message>
         <source>That day was skipped there: the calendar went from the day before to the day after. Please check the date and place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten dzień został tam pominięty: kalendarz przeszedł od dnia poprzedniego od razu do następnego. Sprawdź datę i miejsce.</translation>
     </message>
     <message>
         <source>That moment falls outside %1 to %2 in UT, the years the program answers for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta chwila wypada poza lata %1–%2 w UT, dla których program podaje odpowiedź.</translation>
     </message>
 </context>
 <context>
@@ -1041,27 +1092,32 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     <message>
         <source>starkindle: no display could be opened: no X display, and the Wayland platform plugin is not installed (qt6-wayland)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: nie można otworzyć ekranu: brak ekranu X, a wtyczka platformy Wayland nie jest zainstalowana (qt6-wayland)
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened: DISPLAY is %1, and the Wayland platform plugin is not installed (qt6-wayland)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: nie można otworzyć ekranu: DISPLAY ma wartość %1, a wtyczka platformy Wayland nie jest zainstalowana (qt6-wayland)
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened (DISPLAY is not set); start it from a graphical session
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: nie można otworzyć ekranu (DISPLAY nie jest ustawione); uruchom program w sesji graficznej
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened (DISPLAY is %1); start it from a graphical session
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: nie można otworzyć ekranu (DISPLAY ma wartość %1); uruchom program w sesji graficznej
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened: the X server of DISPLAY %1 dropped the connection %2 times in a row
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: nie można otworzyć ekranu: serwer X z DISPLAY %1 zerwał połączenie %2 razy z rzędu
+</translation>
     </message>
 </context>
 <context>

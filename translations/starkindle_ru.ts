@@ -141,266 +141,266 @@
     <message>
         <source>%1 %2</source>
         <comment>days and hours</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 и %2</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n день</numerusform>
+            <numerusform>%n дня</numerusform>
+            <numerusform>%n дней</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n час</numerusform>
+            <numerusform>%n часа</numerusform>
+            <numerusform>%n часов</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 и %2</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n минуту</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
         </translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>неполную минуту</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <comment>two signs, when the birth time decides</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 или %2</translation>
     </message>
     <message>
         <source>%1 UT on %2</source>
         <comment>a moment in UT: time, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT %2</translation>
     </message>
     <message>
         <source>%1, which was %2 on %3 local time (%4)</source>
         <comment>a UT moment, then the local time, date and clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, то есть %2 %3 по местному времени (%4)</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ для: %1, дата рождения: %2, время: %3.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 at %3 in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ для: %1, дата рождения: %2, время: %3, место: %4.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ для: %1, дата рождения: %2, место: %3.</translation>
     </message>
     <message>
         <source>No birthplace was given: this computer&apos;s time zone stands in for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Место рождения не указано: вместо него используется часовой пояс этого компьютера.</translation>
     </message>
     <message>
         <source>The clocks there showed that time twice: at %1 and at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Часы там показывали это время дважды: в %1 и в %2.</translation>
     </message>
     <message>
         <source>You were born at %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы родились в %1 (%2).</translation>
     </message>
     <message>
         <source>You were born at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы родились в %1.</translation>
     </message>
     <message>
         <source>You were born at %1 on %2 local time (%3), which was %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы родились в %1 %2 по местному времени (%3), то есть в %4.</translation>
     </message>
     <message>
         <source>Eros had entered %1 %2 before your birth and moved on into %3 %4 after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эрос вошёл в знак %1 за %2 до вашего рождения и перешёл в знак %3 через %4 после него.</translation>
     </message>
     <message>
         <source>Eros moved from %1 into %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эрос перешёл из знака %1 в знак %2 в %3.</translation>
     </message>
     <message>
         <source>If you were born before %1, Eros was in %2; if later, in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Если вы родились раньше %1, Эрос был в знаке %2; если позже — в знаке %3.</translation>
     </message>
     <message>
         <source>%1 UT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT</translation>
     </message>
     <message>
         <source>%1 local time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 по местному времени</translation>
     </message>
     <message>
         <source>Give your time of birth for one sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>Укажите время рождения, чтобы получить один знак.</translation>
     </message>
     <message>
         <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эрос был тогда менее чем в %1″ от границы между знаками %2 и %3, то есть ближе, чем позволяет погрешность модели: знак может быть любым из двух.</translation>
     </message>
     <message>
         <source>retrograde ℞</source>
         <comment>Eros moving backwards through the signs</comment>
-        <translation type="unfinished"></translation>
+        <translation>в попятном движении ℞</translation>
     </message>
     <message>
         <source>In the computed sky Eros stood at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>На рассчитанном небе Эрос стоял в точке %1.</translation>
     </message>
     <message>
         <source>Eros stood at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эрос стоял в точке %1.</translation>
     </message>
     <message>
         <source>In the computed sky Eros stood at %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>На рассчитанном небе Эрос стоял в точке %1, %2.</translation>
     </message>
     <message>
         <source>Eros stood at %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эрос стоял в точке %1, %2.</translation>
     </message>
     <message>
         <source>Over the day in UT Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>За сутки по UT Эрос прошёл от %1 до %2.</translation>
     </message>
     <message>
         <source>Over the local day Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>За местные сутки Эрос прошёл от %1 до %2.</translation>
     </message>
     <message>
         <source>In the computed sky, over the day in UT, Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>На рассчитанном небе за сутки по UT Эрос прошёл от %1 до %2.</translation>
     </message>
     <message>
         <source>In the computed sky, over the local day, Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>На рассчитанном небе за местные сутки Эрос прошёл от %1 до %2.</translation>
     </message>
     <message>
         <source>Eros was %1 all day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Весь день Эрос был %1.</translation>
     </message>
     <message>
         <source>Eros stood still at %1 and then turned %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эрос остановился в %1, а затем был уже %2.</translation>
     </message>
     <message>
         <source>Eros stood still at %1 and then turned direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эрос остановился в %1, а затем вернулся к прямому движению.</translation>
     </message>
     <message>
         <source>That is in %1, not in the table&apos;s %2, which the program keeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это в знаке %1, а не в знаке %2 из таблицы, который программа сохраняет.</translation>
     </message>
     <message>
         <source>Eros at %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Эрос в точке %1, %2</translation>
     </message>
     <message>
         <source>retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>ретроградный</translation>
     </message>
     <message>
         <source>Eros at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Эрос в точке %1</translation>
     </message>
     <message>
         <source>A zodiac wheel with Eros at %1 and the Sun at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зодиакальный круг с Эросом в точке %1 и Солнцем в точке %2.</translation>
     </message>
     <message>
         <source>A zodiac wheel with Eros at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зодиакальный круг с Эросом в точке %1.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>a span of years</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1–%2 годов</translation>
     </message>
     <message>
         <source>The computed sky has that change at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>По рассчитанному небу эта смена приходится на %1.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Толкование ниже дано для знака %1, знака до смены: по рассчитанному небу — для рождений до %2 UT %3.</translation>
     </message>
     <message>
         <source>at the moment of your birth</source>
-        <translation type="unfinished"></translation>
+        <translation>в момент вашего рождения</translation>
     </message>
     <message>
         <source>at %1 UT on this day</source>
-        <translation type="unfinished"></translation>
+        <translation>в %1 UT этого дня</translation>
     </message>
     <message>
         <source>The computed sky puts Eros in %1 %2; for %3 the program keeps the original table&apos;s answer, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>По рассчитанному небу Эрос находился в знаке %1 %2; для %3 программа сохраняет ответ исходной таблицы — %4.</translation>
     </message>
     <message>
         <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Толкование ниже дано для знака %1, где Эрос стоит по рассчитанному небу; программа отвечает знаком %2 из таблицы.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>По рассчитанному небу Эрос переходит из знака %1 в знак %2 в %3.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births before %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Толкование ниже дано для знака %1: для рождений до %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Толкование ниже дано для знака %1: для рождений в %2 и позже.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Знак рассчитан по орбите Эроса от JPL на момент вашего рождения.</translation>
     </message>
     <message>
         <source>At the first Eros was in %1, at the second in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>В первый из этих моментов Эрос был в знаке %1, во второй — в знаке %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Толкование ниже дано для знака %1: для рождения в первый из двух моментов.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Толкование ниже дано для знака %1: для рождения во второй из двух моментов.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Толкование ниже дано для знака %1 — знака, в котором был Эрос или в который он вошёл в пределах погрешности модели от момента вашего рождения.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Знак рассчитан по орбите Эроса от JPL на весь день в месте рождения.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births before %2 local time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Толкование ниже дано для знака %1: для рождений до %2 по местному времени.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2 local time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Толкование ниже дано для знака %1: для рождений в %2 по местному времени и позже.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a position: degree and minute within the sign, the sign</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 знака %2</translation>
     </message>
 </context>
 <context>
@@ -625,42 +625,92 @@ Qt&apos;s own options are accepted too, among them -platform NAME,
 -display DISPLAY, -style STYLE and -reverse.
 The program needs a graphical session (X11, or Wayland with qt6-wayland).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: starkindle [ПАРАМЕТР]...
+          или: starkindle --sign [--zone ПОЯС | --place МЕСТО]
+                          ДАТА[THH:MM[СМЕЩЕНИЕ]]...
+Сообщает знак зодиака, в котором стоял астероид Эрос в день рождения между %1
+и %2 годами, с толкованием этого знака.
+Для %3–%4 годов знак берётся из исходной таблицы программы, для остальных
+лет — из эфемериды, рассчитанной по орбите Эроса от JPL, на 12:00 UT этой даты.
+
+Параметры:
+  -h, --help         показать эту справку и выйти
+      --version      показать версию и выйти
+      --sign ДАТА...
+                     вывести «ДАТА ЗНАК» для каждой даты (ГГГГ-ММ-ДД, с
+                     %1-01-01 по %2-12-31) и выйти, экран не нужен. Со
+                     временем (THH:MM, затем Z для UT, СМЕЩЕНИЕ +HH:MM или
+                     -HH:MM либо ничего для местного времени) — знак в этот
+                     момент; для %3–%4 годов ответ по-прежнему даётся по
+                     дате в записанном виде. «-» читает даты со стандартного
+                     ввода, по одной в строке. Отклонённая дата называется в
+                     стандартном потоке ошибок, на остальные даётся ответ, а
+                     код возврата равен 2.
+      --zone ПОЯС    читать местное время и дни в часовом поясе IANA ПОЯС
+                     (например, Europe/London) с учётом его истории
+      --place МЕСТО  читать их там, где находится МЕСТО (самый населённый пункт
+                     с таким названием; «МЕСТО, CC» — в одной стране), и
+                     называть его после каждого ответа
+      --json         вместо этого выводить по одному объекту JSON в строке:
+                     input, utc, sign, longitude (градусы), degree (в знаке),
+                     retrograde, source (table или ephemeris), zone и offset;
+                     sky_sign, если знак градуса не совпадает со знаком ответа,
+                     later_sign и change в день с двумя знаками, place при
+                     --place
+      --csv          то же в формате CSV, после строки заголовка
+  --                 конец параметров: всё дальнейшее — даты
+
+Местное время берётся из TZ, иначе — системное. TZ, не называющая часовой пояс
+(например, TZ=Foo/Bar), отклоняется для времени без смещения, а не принимается
+за UT. С --zone или --place одна дата даёт ответ на весь местный день: его знак
+или оба знака и местное время смены.
+
+Принимаются и собственные параметры Qt, в том числе -platform ИМЯ,
+-display ДИСПЛЕЙ, -style СТИЛЬ и -reverse.
+Программе нужен графический сеанс (X11 или Wayland с qt6-wayland).
+</translation>
     </message>
     <message>
         <source>Try &apos;starkindle --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Для получения справки введите «starkindle --help».
+</translation>
     </message>
     <message>
         <source>starkindle: TZ=&apos;%1&apos; names no time zone: use --zone AREA/CITY, or give the time&apos;s UTC offset
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: TZ=«%1» не называет часовой пояс: используйте --zone РЕГИОН/ГОРОД или укажите смещение времени от UTC
+</translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is a day this time zone skipped
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: «%1» — день, пропущенный в этом часовом поясе
+</translation>
     </message>
     <message>
         <source>starkindle: options &apos;--zone&apos;, &apos;--place&apos;, &apos;--json&apos; and &apos;--csv&apos; go with &apos;--sign&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: параметры «--zone», «--place», «--json» и «--csv» используются только вместе с «--sign»
+</translation>
     </message>
     <message>
         <source>starkindle: give &apos;--zone&apos; or &apos;--place&apos;, not both
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: укажите «--zone» или «--place», но не оба
+</translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is not a time zone (AREA/CITY, such as Europe/London)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: «%1» — не часовой пояс (РЕГИОН/ГОРОД, например Europe/London)
+</translation>
     </message>
     <message>
         <source>starkindle: no place called &apos;%1&apos; is known
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: место с названием «%1» неизвестно
+</translation>
     </message>
 </context>
 <context>
@@ -750,7 +800,7 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>&amp;Show the reading for %1</source>
-        <translation>Показать &amp;толкование для знака %1</translation>
+        <translation>Показать &amp;толкование знака %1</translation>
     </message>
     <message>
         <source>Eros in your Chart is Placed in %1. %2</source>
@@ -758,19 +808,19 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>Save &amp;Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить &amp;изображение...</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить изображение</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображение PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить изображение в %1.</translation>
     </message>
 </context>
 <context>
@@ -837,55 +887,55 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>&amp;Time of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Время &amp;рожд.</translation>
     </message>
     <message>
         <source>Time of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Время рождения</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестно</translation>
     </message>
     <message>
         <source>Hours and minutes, such as 14:30; leave it empty if unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Часы и минуты, например 14:30; оставьте пустым, если неизвестно</translation>
     </message>
     <message>
         <source>(optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>(необязательно)</translation>
     </message>
     <message>
         <source>&amp;Place of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Место рожд.</translation>
     </message>
     <message>
         <source>Place of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Место рождения</translation>
     </message>
     <message>
         <source>A town or city, such as London; leave it empty if unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Город или посёлок, например London; оставьте пустым, если неизвестно</translation>
     </message>
     <message>
         <source>Please enter the time of birth as hours and minutes, such as 14:30, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите время рождения в часах и минутах, например 14:30, или оставьте поле пустым.</translation>
     </message>
     <message>
         <source>No place called &quot;%1&quot; is known. Please type a town or city, such as London, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Место с названием «%1» неизвестно. Введите город или посёлок, например London, или оставьте поле пустым.</translation>
     </message>
     <message>
         <source>The clocks there skipped %1 on that day, so no one was born at that time. Please check the time of birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>В тот день часы там пропустили %1, поэтому в это время никто не родился. Проверьте время рождения.</translation>
     </message>
     <message>
         <source>That day was skipped there: the calendar went from the day before to the day after. Please check the date and place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Там этот день был пропущен: календарь перешёл с предыдущего дня сразу на следующий. Проверьте дату и место.</translation>
     </message>
     <message>
         <source>That moment falls outside %1 to %2 in UT, the years the program answers for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот момент лежит вне %1–%2 годов по UT, для которых программа даёт ответ.</translation>
     </message>
 </context>
 <context>
@@ -1041,27 +1091,32 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     <message>
         <source>starkindle: no display could be opened: no X display, and the Wayland platform plugin is not installed (qt6-wayland)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: не удалось открыть дисплей: нет дисплея X, а модуль платформы Wayland не установлен (qt6-wayland)
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened: DISPLAY is %1, and the Wayland platform plugin is not installed (qt6-wayland)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: не удалось открыть дисплей: DISPLAY равен %1, а модуль платформы Wayland не установлен (qt6-wayland)
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened (DISPLAY is not set); start it from a graphical session
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: не удалось открыть дисплей (DISPLAY не задан); запустите программу из графического сеанса
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened (DISPLAY is %1); start it from a graphical session
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: не удалось открыть дисплей (DISPLAY равен %1); запустите программу из графического сеанса
+</translation>
     </message>
     <message>
         <source>starkindle: no display could be opened: the X server of DISPLAY %1 dropped the connection %2 times in a row
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: не удалось открыть дисплей: X-сервер DISPLAY %1 %2 раз подряд разорвал соединение
+</translation>
     </message>
 </context>
 <context>
