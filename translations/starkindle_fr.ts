@@ -886,7 +886,7 @@ qt6-wayland).
     </message>
     <message>
         <source>&amp;Time of Birth</source>
-        <translation>&amp;Heure de naissance</translation>
+        <translation>&amp;Heure natale</translation>
     </message>
     <message>
         <source>Time of birth</source>
@@ -906,7 +906,7 @@ qt6-wayland).
     </message>
     <message>
         <source>&amp;Place of Birth</source>
-        <translation>&amp;Lieu de naissance</translation>
+        <translation>&amp;Ville natale</translation>
     </message>
     <message>
         <source>Place of birth</source>
