@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
-        <translation>Eros stand damals weniger als %1″ von der Grenze zwischen %2 und %3 entfernt, näher, als das Modell genau ist: Es kann jedes der beiden Zeichen sein.</translation>
+        <translation>Eros stand damals weniger als %1″ von der Grenze zwischen %2 und %3 entfernt und damit innerhalb der Fehlergrenze des Modells: Es kann jedes der beiden Zeichen sein.</translation>
     </message>
     <message>
         <source>retrograde ℞</source>
@@ -332,7 +332,7 @@
     </message>
     <message>
         <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
-        <translation>Die folgende Deutung gilt dem Zeichen %1, dem Zeichen vor dem Wechsel: nach dem berechneten Himmel für Geburten vor %2 UT am %3.</translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1, dem Zeichen vor dem Wechsel: nach dem berechneten Himmel für Geburten vor %2 UT am %3.</translation>
     </message>
     <message>
         <source>at the moment of your birth</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation>Die folgende Deutung gilt dem Zeichen %1, in dem Eros am berechneten Himmel steht; das Programm antwortet mit dem Zeichen %2 der Tabelle.</translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1, in dem Eros am berechneten Himmel steht; das Programm antwortet mit dem Zeichen %2 der Tabelle.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
@@ -356,11 +356,11 @@
     </message>
     <message>
         <source>The reading below is for %1: for births before %2.</source>
-        <translation>Die folgende Deutung gilt dem Zeichen %1: für Geburten vor %2.</translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1: für Geburten vor %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2.</source>
-        <translation>Die folgende Deutung gilt dem Zeichen %1: für Geburten ab %2.</translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1: für Geburten ab %2.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
@@ -372,15 +372,15 @@
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation>Die folgende Deutung gilt dem Zeichen %1: für eine Geburt zum ersten der beiden Zeitpunkte.</translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1: für eine Geburt zum ersten der beiden Zeitpunkte.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation>Die folgende Deutung gilt dem Zeichen %1: für eine Geburt zum zweiten der beiden Zeitpunkte.</translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1: für eine Geburt zum zweiten der beiden Zeitpunkte.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
-        <translation>Die folgende Deutung gilt dem Zeichen %1, in dem Eros innerhalb der Genauigkeit des Modells zum Zeitpunkt Ihrer Geburt stand oder in das er da eintrat.</translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1, in dem Eros bei Ihrer Geburt stand oder in das er, gemessen an der Fehlergrenze des Modells, zur selben Zeit eintrat.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
@@ -388,11 +388,11 @@
     </message>
     <message>
         <source>The reading below is for %1: for births before %2 local time.</source>
-        <translation>Die folgende Deutung gilt dem Zeichen %1: für Geburten vor %2 Ortszeit.</translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1: für Geburten vor %2 Ortszeit.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2 local time.</source>
-        <translation>Die folgende Deutung gilt dem Zeichen %1: für Geburten ab %2 Ortszeit.</translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1: für Geburten ab %2 Ortszeit.</translation>
     </message>
     <message>
         <source>%1 %2</source>

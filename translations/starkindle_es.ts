@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
-        <translation>Eros estaba entonces a menos de %1″ del límite entre %2 y %3, más cerca que el margen de error del modelo: el signo puede ser cualquiera de los dos.</translation>
+        <translation>Eros estaba entonces a menos de %1″ del límite entre %2 y %3, dentro del margen de error del modelo: el signo puede ser cualquiera de los dos.</translation>
     </message>
     <message>
         <source>retrograde ℞</source>
@@ -332,7 +332,7 @@
     </message>
     <message>
         <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
-        <translation>La interpretación que sigue es la de %1, el signo anterior al cambio: según el cielo calculado, para nacimientos antes de las %2 UT del %3.</translation>
+        <translation>La interpretación mostrada es la de %1, el signo anterior al cambio: según el cielo calculado, para nacimientos antes de las %2 UT del %3.</translation>
     </message>
     <message>
         <source>at the moment of your birth</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation>La interpretación que sigue es la de %1, donde el cielo calculado sitúa a Eros; el programa responde con %2, el signo de la tabla.</translation>
+        <translation>La interpretación mostrada es la de %1, donde el cielo calculado sitúa a Eros; el programa responde con %2, el signo de la tabla.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
@@ -356,11 +356,11 @@
     </message>
     <message>
         <source>The reading below is for %1: for births before %2.</source>
-        <translation>La interpretación que sigue es la de %1: para nacimientos antes de las %2.</translation>
+        <translation>La interpretación mostrada es la de %1: para nacimientos antes de las %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2.</source>
-        <translation>La interpretación que sigue es la de %1: para nacimientos a partir de las %2.</translation>
+        <translation>La interpretación mostrada es la de %1: para nacimientos a partir de las %2.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
@@ -372,15 +372,15 @@
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation>La interpretación que sigue es la de %1: para un nacimiento en el primero de los dos momentos.</translation>
+        <translation>La interpretación mostrada es la de %1: para un nacimiento en el primero de los dos momentos.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation>La interpretación que sigue es la de %1: para un nacimiento en el segundo de los dos momentos.</translation>
+        <translation>La interpretación mostrada es la de %1: para un nacimiento en el segundo de los dos momentos.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
-        <translation>La interpretación que sigue es la de %1, el signo en el que Eros estaba o en el que entró en el momento de tu nacimiento, dentro del margen de error del modelo.</translation>
+        <translation>La interpretación mostrada es la de %1, el signo en el que Eros estaba o en el que entró en el momento de tu nacimiento, dentro del margen de error del modelo.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
@@ -388,11 +388,11 @@
     </message>
     <message>
         <source>The reading below is for %1: for births before %2 local time.</source>
-        <translation>La interpretación que sigue es la de %1: para nacimientos antes de las %2, hora local.</translation>
+        <translation>La interpretación mostrada es la de %1: para nacimientos antes de las %2, hora local.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2 local time.</source>
-        <translation>La interpretación que sigue es la de %1: para nacimientos a partir de las %2, hora local.</translation>
+        <translation>La interpretación mostrada es la de %1: para nacimientos a partir de las %2, hora local.</translation>
     </message>
     <message>
         <source>%1 %2</source>

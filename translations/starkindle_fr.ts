@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
-        <translation>Éros se trouvait alors à moins de %1″ de la limite entre %2 et %3, plus près que la marge d’erreur du modèle&#xa0;: le signe peut être l’un ou l’autre.</translation>
+        <translation>Éros se trouvait alors à moins de %1″ de la limite entre %2 et %3, en deçà de la marge d’erreur du modèle&#xa0;: le signe peut être l’un ou l’autre.</translation>
     </message>
     <message>
         <source>retrograde ℞</source>
@@ -332,7 +332,7 @@
     </message>
     <message>
         <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
-        <translation>L’interprétation ci-dessous est celle du signe %1, le signe d’avant le changement&#xa0;: selon le ciel calculé, pour les naissances avant %2 UT le %3.</translation>
+        <translation>L’interprétation affichée est celle du signe %1, le signe d’avant le changement&#xa0;: selon le ciel calculé, pour les naissances avant %2 UT le %3.</translation>
     </message>
     <message>
         <source>at the moment of your birth</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation>L’interprétation ci-dessous est celle du signe %1, où le ciel calculé place Éros&#xa0;; le programme répond avec le signe %2 de la table.</translation>
+        <translation>L’interprétation affichée est celle du signe %1, où le ciel calculé place Éros&#xa0;; le programme répond avec le signe %2 de la table.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
@@ -356,11 +356,11 @@
     </message>
     <message>
         <source>The reading below is for %1: for births before %2.</source>
-        <translation>L’interprétation ci-dessous est celle du signe %1&#xa0;: pour les naissances avant %2.</translation>
+        <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour les naissances avant %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2.</source>
-        <translation>L’interprétation ci-dessous est celle du signe %1&#xa0;: pour les naissances à partir de %2.</translation>
+        <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour les naissances à partir de %2.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
@@ -372,15 +372,15 @@
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation>L’interprétation ci-dessous est celle du signe %1&#xa0;: pour une naissance à la première des deux.</translation>
+        <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour une naissance à la première des deux.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation>L’interprétation ci-dessous est celle du signe %1&#xa0;: pour une naissance à la seconde des deux.</translation>
+        <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour une naissance à la seconde des deux.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
-        <translation>L’interprétation ci-dessous est celle du signe %1, où Éros se trouvait ou entrait au moment de votre naissance, à la marge d’erreur du modèle près.</translation>
+        <translation>L’interprétation affichée est celle du signe %1, où Éros se trouvait ou entrait au moment de votre naissance, à la marge d’erreur du modèle près.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
@@ -388,11 +388,11 @@
     </message>
     <message>
         <source>The reading below is for %1: for births before %2 local time.</source>
-        <translation>L’interprétation ci-dessous est celle du signe %1&#xa0;: pour les naissances avant %2 heure locale.</translation>
+        <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour les naissances avant %2 heure locale.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2 local time.</source>
-        <translation>L’interprétation ci-dessous est celle du signe %1&#xa0;: pour les naissances à partir de %2 heure locale.</translation>
+        <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour les naissances à partir de %2 heure locale.</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -894,7 +894,7 @@ qt6-wayland).
     </message>
     <message>
         <source>unknown</source>
-        <translation>non renseigné</translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <source>Hours and minutes, such as 14:30; leave it empty if unknown</source>

@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
-        <translation>Eros estava então a menos de %1″ do limite entre %2 e %3, mais perto do que a margem de erro do modelo: o signo pode ser qualquer um dos dois.</translation>
+        <translation>Eros estava então a menos de %1″ do limite entre %2 e %3, dentro da margem de erro do modelo: o signo pode ser qualquer um dos dois.</translation>
     </message>
     <message>
         <source>retrograde ℞</source>
@@ -332,7 +332,7 @@
     </message>
     <message>
         <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
-        <translation>A interpretação abaixo é a de %1, o signo anterior à mudança: segundo o céu calculado, para nascimentos antes das %2 UT de %3.</translation>
+        <translation>A interpretação mostrada é a de %1, o signo anterior à mudança: segundo o céu calculado, para nascimentos antes das %2 UT de %3.</translation>
     </message>
     <message>
         <source>at the moment of your birth</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation>A interpretação abaixo é a de %1, onde o céu calculado coloca Eros; o programa responde com %2, o signo da tabela.</translation>
+        <translation>A interpretação mostrada é a de %1, onde o céu calculado coloca Eros; o programa responde com %2, o signo da tabela.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
@@ -356,11 +356,11 @@
     </message>
     <message>
         <source>The reading below is for %1: for births before %2.</source>
-        <translation>A interpretação abaixo é a de %1: para nascimentos antes das %2.</translation>
+        <translation>A interpretação mostrada é a de %1: para nascimentos antes das %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2.</source>
-        <translation>A interpretação abaixo é a de %1: para nascimentos a partir das %2.</translation>
+        <translation>A interpretação mostrada é a de %1: para nascimentos a partir das %2.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
@@ -372,15 +372,15 @@
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation>A interpretação abaixo é a de %1: para um nascimento no primeiro dos dois momentos.</translation>
+        <translation>A interpretação mostrada é a de %1: para um nascimento no primeiro dos dois momentos.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation>A interpretação abaixo é a de %1: para um nascimento no segundo dos dois momentos.</translation>
+        <translation>A interpretação mostrada é a de %1: para um nascimento no segundo dos dois momentos.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
-        <translation>A interpretação abaixo é a de %1, o signo em que Eros estava ou em que entrou no momento do seu nascimento, dentro da margem de erro do modelo.</translation>
+        <translation>A interpretação mostrada é a de %1, o signo em que Eros estava ou em que entrou no momento do seu nascimento, dentro da margem de erro do modelo.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
@@ -388,11 +388,11 @@
     </message>
     <message>
         <source>The reading below is for %1: for births before %2 local time.</source>
-        <translation>A interpretação abaixo é a de %1: para nascimentos antes das %2 no horário local.</translation>
+        <translation>A interpretação mostrada é a de %1: para nascimentos antes das %2 no horário local.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2 local time.</source>
-        <translation>A interpretação abaixo é a de %1: para nascimentos a partir das %2 no horário local.</translation>
+        <translation>A interpretação mostrada é a de %1: para nascimentos a partir das %2 no horário local.</translation>
     </message>
     <message>
         <source>%1 %2</source>
