@@ -141,263 +141,263 @@
     <message>
         <source>%1 %2</source>
         <comment>days and hours</comment>
-        <translation type="unfinished">%1. %2 %3 {1 %2?}</translation>
+        <translation>%1 und %2</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished">%1. %2 %3 {1 %2?}</translation>
+        <translation>%1 und %2</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
         </translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>weniger als eine Minute</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <comment>two signs, when the birth time decides</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>%1 UT on %2</source>
         <comment>a moment in UT: time, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT am %2</translation>
     </message>
     <message>
         <source>%1, which was %2 on %3 local time (%4)</source>
         <comment>a UT moment, then the local time, date and clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, nach Ortszeit %2 am %3 (%4)</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort für %1, geboren am %2 um %3.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 at %3 in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort für %1, geboren am %2 um %3 in %4.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort für %1, geboren am %2 in %3.</translation>
     </message>
     <message>
         <source>No birthplace was given: this computer&apos;s time zone stands in for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Geburtsort angegeben: An seiner Stelle gilt die Zeitzone dieses Computers.</translation>
     </message>
     <message>
         <source>The clocks there showed that time twice: at %1 and at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhren dort zeigten diese Uhrzeit zweimal: um %1 und um %2.</translation>
     </message>
     <message>
         <source>You were born at %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wurden um %1 geboren (%2).</translation>
     </message>
     <message>
         <source>You were born at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wurden um %1 geboren.</translation>
     </message>
     <message>
         <source>You were born at %1 on %2 local time (%3), which was %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wurden um %1 am %2 Ortszeit geboren (%3), also um %4.</translation>
     </message>
     <message>
         <source>Eros had entered %1 %2 before your birth and moved on into %3 %4 after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros war %2 vor Ihrer Geburt in das Zeichen %1 eingetreten und zog %4 danach weiter in das Zeichen %3.</translation>
     </message>
     <message>
         <source>Eros moved from %1 into %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros wechselte um %3 vom Zeichen %1 in das Zeichen %2.</translation>
     </message>
     <message>
         <source>If you were born before %1, Eros was in %2; if later, in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie vor %1 geboren wurden, stand Eros im Zeichen %2, wenn später, im Zeichen %3.</translation>
     </message>
     <message>
         <source>%1 UT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT</translation>
     </message>
     <message>
         <source>%1 local time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ortszeit</translation>
     </message>
     <message>
         <source>Give your time of birth for one sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihre Geburtszeit an, um ein einziges Zeichen zu erhalten.</translation>
     </message>
     <message>
         <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros stand damals weniger als %1″ von der Grenze zwischen %2 und %3 entfernt und damit innerhalb der Fehlergrenze des Modells: Es kann jedes der beiden Zeichen sein.</translation>
     </message>
     <message>
         <source>retrograde ℞</source>
         <comment>Eros moving backwards through the signs</comment>
-        <translation type="unfinished"></translation>
+        <translation>rückläufig ℞</translation>
     </message>
     <message>
         <source>In the computed sky Eros stood at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am berechneten Himmel stand Eros auf %1.</translation>
     </message>
     <message>
         <source>Eros stood at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros stand auf %1.</translation>
     </message>
     <message>
         <source>In the computed sky Eros stood at %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am berechneten Himmel stand Eros auf %1, %2.</translation>
     </message>
     <message>
         <source>Eros stood at %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros stand auf %1, %2.</translation>
     </message>
     <message>
         <source>Over the day in UT Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Lauf des Tages in UT zog Eros von %1 nach %2.</translation>
     </message>
     <message>
         <source>Over the local day Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Lauf des Ortstages zog Eros von %1 nach %2.</translation>
     </message>
     <message>
         <source>In the computed sky, over the day in UT, Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am berechneten Himmel zog Eros im Lauf des Tages in UT von %1 nach %2.</translation>
     </message>
     <message>
         <source>In the computed sky, over the local day, Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am berechneten Himmel zog Eros im Lauf des Ortstages von %1 nach %2.</translation>
     </message>
     <message>
         <source>Eros was %1 all day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros war den ganzen Tag %1.</translation>
     </message>
     <message>
         <source>Eros stood still at %1 and then turned %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros stand um %1 still und wurde dann %2.</translation>
     </message>
     <message>
         <source>Eros stood still at %1 and then turned direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros stand um %1 still und wurde dann wieder direktläufig.</translation>
     </message>
     <message>
         <source>That is in %1, not in the table&apos;s %2, which the program keeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das liegt im Zeichen %1, nicht im Zeichen %2 der Tabelle, das das Programm beibehält.</translation>
     </message>
     <message>
         <source>Eros at %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros auf %1, %2</translation>
     </message>
     <message>
         <source>retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>rückläufig</translation>
     </message>
     <message>
         <source>Eros at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros auf %1</translation>
     </message>
     <message>
         <source>A zodiac wheel with Eros at %1 and the Sun at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tierkreis mit Eros auf %1 und der Sonne auf %2.</translation>
     </message>
     <message>
         <source>A zodiac wheel with Eros at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tierkreis mit Eros auf %1.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>a span of years</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>The computed sky has that change at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am berechneten Himmel liegt dieser Wechsel um %1.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1, dem Zeichen vor dem Wechsel: nach dem berechneten Himmel für Geburten vor %2 UT am %3.</translation>
     </message>
     <message>
         <source>at the moment of your birth</source>
-        <translation type="unfinished"></translation>
+        <translation>im Moment Ihrer Geburt</translation>
     </message>
     <message>
         <source>at %1 UT on this day</source>
-        <translation type="unfinished"></translation>
+        <translation>um %1 UT an diesem Tag</translation>
     </message>
     <message>
         <source>The computed sky puts Eros in %1 %2; for %3 the program keeps the original table&apos;s answer, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am berechneten Himmel steht Eros %2 im Zeichen %1; für die Jahre %3 behält das Programm die Antwort der ursprünglichen Tabelle bei, %4.</translation>
     </message>
     <message>
         <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1, in dem Eros am berechneten Himmel steht; das Programm antwortet mit dem Zeichen %2 der Tabelle.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am berechneten Himmel wechselt Eros um %3 vom Zeichen %1 in das Zeichen %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births before %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1: für Geburten vor %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1: für Geburten ab %2.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zeichen wurde für den Moment Ihrer Geburt aus der vom JPL bestimmten Bahn des Eros berechnet.</translation>
     </message>
     <message>
         <source>At the first Eros was in %1, at the second in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum ersten Zeitpunkt stand Eros im Zeichen %1, zum zweiten im Zeichen %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1: für eine Geburt zum ersten der beiden Zeitpunkte.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1: für eine Geburt zum zweiten der beiden Zeitpunkte.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1, in dem Eros bei Ihrer Geburt stand oder in das er, gemessen an der Fehlergrenze des Modells, zur selben Zeit eintrat.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zeichen wurde für den ganzen Tag am Geburtsort aus der vom JPL bestimmten Bahn des Eros berechnet.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births before %2 local time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1: für Geburten vor %2 Ortszeit.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2 local time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angezeigte Deutung gilt dem Zeichen %1: für Geburten ab %2 Ortszeit.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a position: degree and minute within the sign, the sign</comment>
-        <translation type="unfinished">%1. %2 %3 {1 %2?}</translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -622,42 +622,94 @@ Qt&apos;s own options are accepted too, among them -platform NAME,
 -display DISPLAY, -style STYLE and -reverse.
 The program needs a graphical session (X11, or Wayland with qt6-wayland).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: starkindle [OPTION]...
+  oder: starkindle --sign [--zone ZONE|--place NAME] DATUM[THH:MM[VERSATZ]]...
+Nennt das Tierkreiszeichen, in dem der Asteroid Eros an einem Geburtstag
+zwischen %1 und %2 stand, mit der Deutung dieses Zeichens.
+Für %3 bis %4 stammt das Zeichen aus der ursprünglichen Tabelle des
+Programms, für die übrigen Jahre aus einer Ephemeride, die aus der vom JPL
+bestimmten Bahn des Eros berechnet ist, jeweils für 12:00 UT des Tages.
+
+Optionen:
+  -h, --help         diese Hilfe anzeigen und beenden
+      --version      die Version anzeigen und beenden
+      --sign DATUM...
+                     für jedes Datum „DATUM ZEICHEN“ ausgeben (JJJJ-MM-TT,
+                     %1-01-01 bis %2-12-31; das Zeichen auf Englisch) und
+                     beenden, auch ohne grafische Sitzung. Mit einer Uhrzeit
+                     (THH:MM, dann Z für UT, ein VERSATZ +HH:MM oder -HH:MM
+                     oder nichts für Ortszeit) das Zeichen in diesem Moment;
+                     %3 bis %4 antworten weiter nach dem Datum, wie es
+                     geschrieben ist. „-“ liest Daten von der Standardeingabe,
+                     eines pro Zeile. Ein abgelehntes Datum wird auf der
+                     Standardfehlerausgabe genannt, die übrigen werden
+                     beantwortet, und der Exit-Status ist 2.
+      --zone ZONE    Ortszeiten und Tage in der IANA-Zeitzone ZONE (etwa
+                     Europe/Berlin) lesen, mit ihrer Geschichte
+      --place NAME   Ortszeiten dort lesen, wo NAME liegt (der
+                     einwohnerreichste Ort dieses Namens; „NAME, CC“ für ein
+                     Land), und den Ort nach jeder Antwort nennen
+      --json         stattdessen ein JSON-Objekt pro Zeile ausgeben: input,
+                     utc, sign, longitude (Grad), degree (im Zeichen),
+                     retrograde, source (table oder ephemeris), zone und
+                     offset; sky_sign, wo das Zeichen des Grades nicht das der
+                     Antwort ist, later_sign und change an einem Tag mit zwei
+                     Zeichen, place bei --place
+      --csv          dasselbe als CSV, nach einer Kopfzeile
+  --                 Ende der Optionen: alles Folgende sind Daten
+
+Ortszeit ist die von TZ, sonst die des Systems. Ein TZ, das keine Zeitzone
+nennt (etwa TZ=Foo/Bar), wird für Uhrzeiten ohne Versatz abgelehnt, nicht als
+UT genommen. Mit --zone oder --place beantwortet ein Datum allein den ganzen
+Ortstag: sein Zeichen oder beide Zeichen und die Ortszeit des Wechsels.
+
+Qts eigene Optionen werden ebenfalls angenommen, darunter -platform NAME,
+-display DISPLAY, -style STIL und -reverse.
+Das Programm braucht eine grafische Sitzung (X11 oder Wayland mit
+qt6-wayland).
+</translation>
     </message>
     <message>
         <source>Try &apos;starkindle --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>„starkindle --help“ liefert weitere Informationen.
+</translation>
     </message>
     <message>
         <source>starkindle: TZ=&apos;%1&apos; names no time zone: use --zone AREA/CITY, or give the time&apos;s UTC offset
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: TZ=&apos;%1&apos; nennt keine Zeitzone: Verwenden Sie --zone REGION/STADT oder geben Sie den UTC-Versatz der Uhrzeit an
+</translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is a day this time zone skipped
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: „%1“ ist ein Tag, den diese Zeitzone übersprungen hat
+</translation>
     </message>
     <message>
         <source>starkindle: options &apos;--zone&apos;, &apos;--place&apos;, &apos;--json&apos; and &apos;--csv&apos; go with &apos;--sign&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: die Optionen „--zone“, „--place“, „--json“ und „--csv“ gehören zu „--sign“
+</translation>
     </message>
     <message>
         <source>starkindle: give &apos;--zone&apos; or &apos;--place&apos;, not both
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: geben Sie „--zone“ oder „--place“ an, nicht beides
+</translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is not a time zone (AREA/CITY, such as Europe/London)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: „%1“ ist keine Zeitzone (REGION/STADT, etwa Europe/Berlin)
+</translation>
     </message>
     <message>
         <source>starkindle: no place called &apos;%1&apos; is known
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: ein Ort namens „%1“ ist nicht bekannt
+</translation>
     </message>
 </context>
 <context>
@@ -755,19 +807,19 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>Save &amp;Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ild speichern...</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild speichern</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht in %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -834,55 +886,55 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>&amp;Time of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburts&amp;zeit</translation>
     </message>
     <message>
         <source>Time of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtszeit</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>Hours and minutes, such as 14:30; leave it empty if unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden und Minuten, etwa 14:30; leer lassen, wenn unbekannt</translation>
     </message>
     <message>
         <source>(optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>(freiwillige Angabe)</translation>
     </message>
     <message>
         <source>&amp;Place of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geburtsort</translation>
     </message>
     <message>
         <source>Place of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtsort</translation>
     </message>
     <message>
         <source>A town or city, such as London; leave it empty if unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Stadt oder Gemeinde, etwa Berlin; leer lassen, wenn unbekannt</translation>
     </message>
     <message>
         <source>Please enter the time of birth as hours and minutes, such as 14:30, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Geburtszeit in Stunden und Minuten ein, etwa 14:30, oder lassen Sie das Feld leer.</translation>
     </message>
     <message>
         <source>No place called &quot;%1&quot; is known. Please type a town or city, such as London, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ort namens „%1“ ist nicht bekannt. Bitte geben Sie eine Stadt oder Gemeinde ein, etwa Berlin, oder lassen Sie das Feld leer.</translation>
     </message>
     <message>
         <source>The clocks there skipped %1 on that day, so no one was born at that time. Please check the time of birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhren dort haben an diesem Tag %1 übersprungen, zu dieser Zeit wurde also niemand geboren. Bitte prüfen Sie die Geburtszeit.</translation>
     </message>
     <message>
         <source>That day was skipped there: the calendar went from the day before to the day after. Please check the date and place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Tag wurde dort übersprungen: Der Kalender sprang vom Vortag direkt auf den folgenden Tag. Bitte prüfen Sie Datum und Ort.</translation>
     </message>
     <message>
         <source>That moment falls outside %1 to %2 in UT, the years the program answers for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Zeitpunkt liegt in UT außerhalb der Jahre %1 bis %2, für die das Programm antwortet.</translation>
     </message>
 </context>
 <context>

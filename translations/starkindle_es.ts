@@ -141,263 +141,263 @@
     <message>
         <source>%1 %2</source>
         <comment>days and hours</comment>
-        <translation type="unfinished">%1 de %2 de %3 {1 %2?}</translation>
+        <translation>%1 y %2</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished">%1 de %2 de %3 {1 %2?}</translation>
+        <translation>%1 y %2</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>menos de un minuto</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <comment>two signs, when the birth time decides</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>%1 UT on %2</source>
         <comment>a moment in UT: time, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT del %2</translation>
     </message>
     <message>
         <source>%1, which was %2 on %3 local time (%4)</source>
         <comment>a UT moment, then the local time, date and clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, es decir, las %2 del %3 en hora local (%4)</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta para %1, fecha de nacimiento: %2 a las %3.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 at %3 in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta para %1, fecha de nacimiento: %2 a las %3, en %4.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta para %1, fecha de nacimiento: %2, en %3.</translation>
     </message>
     <message>
         <source>No birthplace was given: this computer&apos;s time zone stands in for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se indicó ningún lugar de nacimiento: en su lugar se usa la zona horaria de este equipo.</translation>
     </message>
     <message>
         <source>The clocks there showed that time twice: at %1 and at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Allí los relojes marcaron esa hora dos veces: a las %1 y a las %2.</translation>
     </message>
     <message>
         <source>You were born at %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciste a las %1 (%2).</translation>
     </message>
     <message>
         <source>You were born at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciste a las %1.</translation>
     </message>
     <message>
         <source>You were born at %1 on %2 local time (%3), which was %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciste a las %1 del %2 en hora local (%3), es decir, a las %4.</translation>
     </message>
     <message>
         <source>Eros had entered %1 %2 before your birth and moved on into %3 %4 after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros había entrado en %1 %2 antes de tu nacimiento y pasó a %3 %4 después.</translation>
     </message>
     <message>
         <source>Eros moved from %1 into %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros pasó del signo %1 al signo %2 a las %3.</translation>
     </message>
     <message>
         <source>If you were born before %1, Eros was in %2; if later, in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si naciste antes de las %1, Eros estaba en %2; si más tarde, en %3.</translation>
     </message>
     <message>
         <source>%1 UT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT</translation>
     </message>
     <message>
         <source>%1 local time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, hora local</translation>
     </message>
     <message>
         <source>Give your time of birth for one sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica tu hora de nacimiento para obtener un solo signo.</translation>
     </message>
     <message>
         <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros estaba entonces a menos de %1″ del límite entre %2 y %3, dentro del margen de error del modelo: el signo puede ser cualquiera de los dos.</translation>
     </message>
     <message>
         <source>retrograde ℞</source>
         <comment>Eros moving backwards through the signs</comment>
-        <translation type="unfinished"></translation>
+        <translation>retrógrado ℞</translation>
     </message>
     <message>
         <source>In the computed sky Eros stood at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el cielo calculado, Eros estaba en %1.</translation>
     </message>
     <message>
         <source>Eros stood at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros estaba en %1.</translation>
     </message>
     <message>
         <source>In the computed sky Eros stood at %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el cielo calculado, Eros estaba en %1, %2.</translation>
     </message>
     <message>
         <source>Eros stood at %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros estaba en %1, %2.</translation>
     </message>
     <message>
         <source>Over the day in UT Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A lo largo del día en UT, Eros pasó de %1 a %2.</translation>
     </message>
     <message>
         <source>Over the local day Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A lo largo del día local, Eros pasó de %1 a %2.</translation>
     </message>
     <message>
         <source>In the computed sky, over the day in UT, Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el cielo calculado, a lo largo del día en UT, Eros pasó de %1 a %2.</translation>
     </message>
     <message>
         <source>In the computed sky, over the local day, Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el cielo calculado, a lo largo del día local, Eros pasó de %1 a %2.</translation>
     </message>
     <message>
         <source>Eros was %1 all day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros estuvo %1 todo el día.</translation>
     </message>
     <message>
         <source>Eros stood still at %1 and then turned %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros quedó estacionario a las %1 y luego se volvió %2.</translation>
     </message>
     <message>
         <source>Eros stood still at %1 and then turned direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros quedó estacionario a las %1 y luego volvió a ser directo.</translation>
     </message>
     <message>
         <source>That is in %1, not in the table&apos;s %2, which the program keeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eso corresponde al signo %1, no al signo %2 de la tabla, que es el que mantiene el programa.</translation>
     </message>
     <message>
         <source>Eros at %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros en %1, %2</translation>
     </message>
     <message>
         <source>retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>retrógrado</translation>
     </message>
     <message>
         <source>Eros at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros en %1</translation>
     </message>
     <message>
         <source>A zodiac wheel with Eros at %1 and the Sun at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una rueda zodiacal con Eros en %1 y el Sol en %2.</translation>
     </message>
     <message>
         <source>A zodiac wheel with Eros at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una rueda zodiacal con Eros en %1.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>a span of years</comment>
-        <translation type="unfinished"></translation>
+        <translation>de %1 a %2</translation>
     </message>
     <message>
         <source>The computed sky has that change at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el cielo calculado, ese cambio ocurre a las %1.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La interpretación mostrada es la de %1, el signo anterior al cambio: según el cielo calculado, para nacimientos antes de las %2 UT del %3.</translation>
     </message>
     <message>
         <source>at the moment of your birth</source>
-        <translation type="unfinished"></translation>
+        <translation>en el momento de tu nacimiento</translation>
     </message>
     <message>
         <source>at %1 UT on this day</source>
-        <translation type="unfinished"></translation>
+        <translation>a las %1 UT de ese día</translation>
     </message>
     <message>
         <source>The computed sky puts Eros in %1 %2; for %3 the program keeps the original table&apos;s answer, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el cielo calculado, Eros está en %1 %2; para los años %3 el programa mantiene la respuesta de la tabla original, %4.</translation>
     </message>
     <message>
         <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La interpretación mostrada es la de %1, donde el cielo calculado sitúa a Eros; el programa responde con %2, el signo de la tabla.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el cielo calculado, Eros pasa del signo %1 al signo %2 a las %3.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births before %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La interpretación mostrada es la de %1: para nacimientos antes de las %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La interpretación mostrada es la de %1: para nacimientos a partir de las %2.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>El signo se calcula a partir de la órbita de Eros publicada por el JPL, para el momento de tu nacimiento.</translation>
     </message>
     <message>
         <source>At the first Eros was in %1, at the second in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el primero, Eros estaba en %1; en el segundo, en %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>La interpretación mostrada es la de %1: para un nacimiento en el primero de los dos momentos.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>La interpretación mostrada es la de %1: para un nacimiento en el segundo de los dos momentos.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>La interpretación mostrada es la de %1, el signo en el que Eros estaba o en el que entró en el momento de tu nacimiento, dentro del margen de error del modelo.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
-        <translation type="unfinished"></translation>
+        <translation>El signo se calcula a partir de la órbita de Eros publicada por el JPL, para todo el día en el lugar de nacimiento.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births before %2 local time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La interpretación mostrada es la de %1: para nacimientos antes de las %2, hora local.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2 local time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La interpretación mostrada es la de %1: para nacimientos a partir de las %2, hora local.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a position: degree and minute within the sign, the sign</comment>
-        <translation type="unfinished">%1 de %2 de %3 {1 %2?}</translation>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
@@ -622,42 +622,92 @@ Qt&apos;s own options are accepted too, among them -platform NAME,
 -display DISPLAY, -style STYLE and -reverse.
 The program needs a graphical session (X11, or Wayland with qt6-wayland).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: starkindle [OPCIÓN]...
+  o: starkindle --sign [--zone ZONA | --place NOMBRE] FECHA[THH:MM[DESFASE]]...
+Indica el signo del zodiaco en el que estaba el asteroide Eros en una fecha
+de nacimiento entre %1 y %2, con una interpretación de ese signo.
+De %3 a %4 el signo procede de la tabla original del programa; para los
+demás años, de unas efemérides calculadas a partir de la órbita de Eros
+del JPL, a las 12:00 UT del día.
+
+Opciones:
+  -h, --help         muestra esta ayuda y sale
+      --version      muestra la versión y sale
+      --sign FECHA...
+                     imprime «FECHA SIGNO» para cada fecha (AAAA-MM-DD, de
+                     %1-01-01 a %2-12-31; el signo en inglés) y sale, sin
+                     necesitar una sesión gráfica. Con una hora (THH:MM, luego
+                     Z para UT, un DESFASE +HH:MM o -HH:MM, o nada para la hora
+                     local), el signo en ese momento; de %3 a %4 se sigue
+                     respondiendo por la fecha tal como se escribe. «-» lee las
+                     fechas de la entrada estándar, una por línea. Una fecha
+                     rechazada se indica en la salida de error, las demás se
+                     responden, y el estado de salida es 2.
+      --zone ZONA    lee las horas y los días locales en la zona horaria IANA
+                     ZONA (como Europe/Madrid), con su historia
+      --place NOMBRE
+                     los lee donde está NOMBRE (su lugar más poblado;
+                     «NOMBRE, CC» para un país) y lo nombra tras cada respuesta
+      --json         imprime en su lugar un objeto JSON por línea: input, utc,
+                     sign, longitude (grados), degree (dentro del signo),
+                     retrograde, source (table o ephemeris), zone y offset;
+                     sky_sign cuando el signo del grado no es el de la
+                     respuesta, later_sign y change en un día con dos signos,
+                     place con --place
+      --csv          lo mismo en CSV, tras una fila de encabezado
+  --                 fin de las opciones: todo lo que sigue son fechas
+
+La hora local es la de TZ o, si no, la del sistema. Un TZ que no nombra ninguna
+zona horaria (como TZ=Foo/Bar) se rechaza para las horas sin desfase, en vez de
+tomarse como UT. Con --zone o --place, una fecha sola responde por todo el día
+local: su signo, o los dos signos y la hora local del cambio.
+
+También se aceptan las opciones propias de Qt, entre ellas -platform NOMBRE,
+-display PANTALLA, -style ESTILO y -reverse.
+El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
+</translation>
     </message>
     <message>
         <source>Try &apos;starkindle --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba «starkindle --help» para más información.
+</translation>
     </message>
     <message>
         <source>starkindle: TZ=&apos;%1&apos; names no time zone: use --zone AREA/CITY, or give the time&apos;s UTC offset
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: TZ=&apos;%1&apos; no nombra ninguna zona horaria: usa --zone REGIÓN/CIUDAD o indica el desfase UTC de la hora
+</translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is a day this time zone skipped
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: «%1» es un día que esta zona horaria se saltó
+</translation>
     </message>
     <message>
         <source>starkindle: options &apos;--zone&apos;, &apos;--place&apos;, &apos;--json&apos; and &apos;--csv&apos; go with &apos;--sign&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: las opciones «--zone», «--place», «--json» y «--csv» van con «--sign»
+</translation>
     </message>
     <message>
         <source>starkindle: give &apos;--zone&apos; or &apos;--place&apos;, not both
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: indica «--zone» o «--place», no las dos
+</translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is not a time zone (AREA/CITY, such as Europe/London)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: «%1» no es una zona horaria (REGIÓN/CIUDAD, como Europe/Madrid)
+</translation>
     </message>
     <message>
         <source>starkindle: no place called &apos;%1&apos; is known
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: no se conoce ningún lugar llamado «%1»
+</translation>
     </message>
 </context>
 <context>
@@ -755,19 +805,19 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>Save &amp;Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;imagen...</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar imagen</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la imagen en %1.</translation>
     </message>
 </context>
 <context>
@@ -834,55 +884,55 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>&amp;Time of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hora natal</translation>
     </message>
     <message>
         <source>Time of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de nacimiento</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>no se sabe</translation>
     </message>
     <message>
         <source>Hours and minutes, such as 14:30; leave it empty if unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas y minutos, como 14:30; déjalo vacío si no la sabes</translation>
     </message>
     <message>
         <source>(optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>(opcional)</translation>
     </message>
     <message>
         <source>&amp;Place of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ciudad natal</translation>
     </message>
     <message>
         <source>Place of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar de nacimiento</translation>
     </message>
     <message>
         <source>A town or city, such as London; leave it empty if unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Una ciudad o un pueblo, como Madrid; déjalo vacío si no lo sabes</translation>
     </message>
     <message>
         <source>Please enter the time of birth as hours and minutes, such as 14:30, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Por favor, escribe la hora de nacimiento en horas y minutos, como 14:30, o deja el campo vacío.</translation>
     </message>
     <message>
         <source>No place called &quot;%1&quot; is known. Please type a town or city, such as London, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se conoce ningún lugar llamado «%1». Por favor, escribe una ciudad o un pueblo, como Madrid, o deja el campo vacío.</translation>
     </message>
     <message>
         <source>The clocks there skipped %1 on that day, so no one was born at that time. Please check the time of birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese día los relojes de allí se saltaron las %1, así que nadie nació a esa hora. Por favor, revisa la hora de nacimiento.</translation>
     </message>
     <message>
         <source>That day was skipped there: the calendar went from the day before to the day after. Please check the date and place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Allí se saltaron ese día: el calendario pasó directamente del día anterior al siguiente. Por favor, revisa la fecha y el lugar.</translation>
     </message>
     <message>
         <source>That moment falls outside %1 to %2 in UT, the years the program answers for.</source>
-        <translation type="unfinished"></translation>
+        <translation>En UT, ese momento queda fuera de los años %1 a %2, para los que responde el programa.</translation>
     </message>
 </context>
 <context>

@@ -141,263 +141,263 @@
     <message>
         <source>%1 %2</source>
         <comment>days and hours</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 et %2</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 et %2</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
         </translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>moins d’une minute</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <comment>two signs, when the birth time decides</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1 UT on %2</source>
         <comment>a moment in UT: time, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT le %2</translation>
     </message>
     <message>
         <source>%1, which was %2 on %3 local time (%4)</source>
         <comment>a UT moment, then the local time, date and clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, soit %2 le %3 heure locale (%4)</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse pour %1, date de naissance&#xa0;: %2 à %3.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 at %3 in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse pour %1, date de naissance&#xa0;: %2 à %3, à %4.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse pour %1, date de naissance&#xa0;: %2, à %3.</translation>
     </message>
     <message>
         <source>No birthplace was given: this computer&apos;s time zone stands in for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun lieu de naissance n’a été indiqué&#xa0;: le fuseau horaire de cet ordinateur en tient lieu.</translation>
     </message>
     <message>
         <source>The clocks there showed that time twice: at %1 and at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les horloges de ce lieu ont indiqué cette heure deux fois&#xa0;: à %1 et à %2.</translation>
     </message>
     <message>
         <source>You were born at %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre naissance a eu lieu à %1 (%2).</translation>
     </message>
     <message>
         <source>You were born at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre naissance a eu lieu à %1.</translation>
     </message>
     <message>
         <source>You were born at %1 on %2 local time (%3), which was %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre naissance a eu lieu à %1 le %2 heure locale (%3), soit à %4.</translation>
     </message>
     <message>
         <source>Eros had entered %1 %2 before your birth and moved on into %3 %4 after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Éros était entré en %1 %2 avant votre naissance et est passé en %3 %4 après.</translation>
     </message>
     <message>
         <source>Eros moved from %1 into %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Éros est passé du signe %1 au signe %2 à %3.</translation>
     </message>
     <message>
         <source>If you were born before %1, Eros was in %2; if later, in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour une naissance avant %1, Éros était en %2&#xa0;; plus tard, en %3.</translation>
     </message>
     <message>
         <source>%1 UT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT</translation>
     </message>
     <message>
         <source>%1 local time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heure locale</translation>
     </message>
     <message>
         <source>Give your time of birth for one sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez votre heure de naissance pour obtenir un seul signe.</translation>
     </message>
     <message>
         <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Éros se trouvait alors à moins de %1″ de la limite entre %2 et %3, en deçà de la marge d’erreur du modèle&#xa0;: le signe peut être l’un ou l’autre.</translation>
     </message>
     <message>
         <source>retrograde ℞</source>
         <comment>Eros moving backwards through the signs</comment>
-        <translation type="unfinished"></translation>
+        <translation>rétrograde ℞</translation>
     </message>
     <message>
         <source>In the computed sky Eros stood at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le ciel calculé, Éros se trouvait à %1.</translation>
     </message>
     <message>
         <source>Eros stood at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Éros se trouvait à %1.</translation>
     </message>
     <message>
         <source>In the computed sky Eros stood at %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le ciel calculé, Éros se trouvait à %1, %2.</translation>
     </message>
     <message>
         <source>Eros stood at %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Éros se trouvait à %1, %2.</translation>
     </message>
     <message>
         <source>Over the day in UT Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au cours de la journée en UT, Éros est allé de %1 à %2.</translation>
     </message>
     <message>
         <source>Over the local day Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au cours de la journée locale, Éros est allé de %1 à %2.</translation>
     </message>
     <message>
         <source>In the computed sky, over the day in UT, Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le ciel calculé, au cours de la journée en UT, Éros est allé de %1 à %2.</translation>
     </message>
     <message>
         <source>In the computed sky, over the local day, Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le ciel calculé, au cours de la journée locale, Éros est allé de %1 à %2.</translation>
     </message>
     <message>
         <source>Eros was %1 all day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Éros a été %1 toute la journée.</translation>
     </message>
     <message>
         <source>Eros stood still at %1 and then turned %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Éros a stationné à %1, puis est devenu %2.</translation>
     </message>
     <message>
         <source>Eros stood still at %1 and then turned direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Éros a stationné à %1, puis est redevenu direct.</translation>
     </message>
     <message>
         <source>That is in %1, not in the table&apos;s %2, which the program keeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cela correspond au signe %1, et non au signe %2 de la table, que le programme conserve.</translation>
     </message>
     <message>
         <source>Eros at %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Éros à %1, %2</translation>
     </message>
     <message>
         <source>retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>rétrograde</translation>
     </message>
     <message>
         <source>Eros at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Éros à %1</translation>
     </message>
     <message>
         <source>A zodiac wheel with Eros at %1 and the Sun at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une roue du zodiaque avec Éros à %1 et le Soleil à %2.</translation>
     </message>
     <message>
         <source>A zodiac wheel with Eros at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une roue du zodiaque avec Éros à %1.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>a span of years</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>The computed sky has that change at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le ciel calculé, ce changement a lieu à %1.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interprétation affichée est celle du signe %1, le signe d’avant le changement&#xa0;: selon le ciel calculé, pour les naissances avant %2 UT le %3.</translation>
     </message>
     <message>
         <source>at the moment of your birth</source>
-        <translation type="unfinished"></translation>
+        <translation>au moment de votre naissance</translation>
     </message>
     <message>
         <source>at %1 UT on this day</source>
-        <translation type="unfinished"></translation>
+        <translation>à %1 UT ce jour-là</translation>
     </message>
     <message>
         <source>The computed sky puts Eros in %1 %2; for %3 the program keeps the original table&apos;s answer, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le ciel calculé, Éros est en %1 %2&#xa0;; pour les années %3, le programme garde la réponse de la table d’origine, %4.</translation>
     </message>
     <message>
         <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interprétation affichée est celle du signe %1, où le ciel calculé place Éros&#xa0;; le programme répond avec le signe %2 de la table.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le ciel calculé, Éros passe du signe %1 au signe %2 à %3.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births before %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour les naissances avant %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour les naissances à partir de %2.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le signe est calculé à partir de l’orbite d’Éros publiée par le JPL, pour le moment de votre naissance.</translation>
     </message>
     <message>
         <source>At the first Eros was in %1, at the second in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>À la première, Éros était en %1&#xa0;; à la seconde, en %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour une naissance à la première des deux.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour une naissance à la seconde des deux.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interprétation affichée est celle du signe %1, où Éros se trouvait ou entrait au moment de votre naissance, à la marge d’erreur du modèle près.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le signe est calculé à partir de l’orbite d’Éros publiée par le JPL, pour toute la journée au lieu de naissance.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births before %2 local time.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour les naissances avant %2 heure locale.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2 local time.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour les naissances à partir de %2 heure locale.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a position: degree and minute within the sign, the sign</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -622,42 +622,94 @@ Qt&apos;s own options are accepted too, among them -platform NAME,
 -display DISPLAY, -style STYLE and -reverse.
 The program needs a graphical session (X11, or Wayland with qt6-wayland).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Syntaxe : starkindle [OPTION]...
+     ou : starkindle --sign [--zone ZONE|--place NOM] DATE[THH:MM[DÉCALAGE]]...
+Indique le signe du zodiaque où se trouvait l’astéroïde Éros à une date de
+naissance entre %1 et %2, avec l’interprétation de ce signe.
+De %3 à %4, le signe vient de la table d’origine du programme ; pour les
+autres années, d’éphémérides calculées à partir de l’orbite d’Éros établie
+par le JPL, à 12:00 UT du jour.
+
+Options :
+  -h, --help         afficher cette aide et quitter
+      --version      afficher la version et quitter
+      --sign DATE...
+                     afficher « DATE SIGNE » pour chaque date (AAAA-MM-JJ, du
+                     %1-01-01 au %2-12-31 ; signe en anglais) et quitter,
+                     sans session graphique. Avec une heure (THH:MM, puis Z
+                     pour UT, un DÉCALAGE +HH:MM ou -HH:MM, ou rien pour
+                     l’heure locale), le signe à cet instant ; de %3 à %4,
+                     la réponse suit toujours la date telle qu’écrite. « - »
+                     lit les dates sur l’entrée standard, une par ligne. Une
+                     date refusée est nommée sur la sortie d’erreur, les autres
+                     reçoivent leur réponse, et le code de sortie est 2.
+      --zone ZONE    lire les heures et les jours locaux dans le fuseau horaire
+                     IANA ZONE (par exemple Europe/Paris), avec son historique
+      --place NOM    les lire là où se trouve NOM (le lieu le plus peuplé de ce
+                     nom ; « NOM, CC » pour un pays) et nommer le lieu après
+                     chaque réponse
+      --json         afficher à la place un objet JSON par ligne : input, utc,
+                     sign, longitude (degrés), degree (dans le signe),
+                     retrograde, source (table ou ephemeris), zone et offset ;
+                     sky_sign quand le signe du degré n’est pas celui de la
+                     réponse, later_sign et change un jour à deux signes, place
+                     avec --place
+      --csv          la même chose en CSV, après une ligne d’en-tête
+  --                 fin des options : tout ce qui suit est une date
+
+L’heure locale est celle de TZ, sinon celle du système. Un TZ qui ne désigne
+aucun fuseau horaire (comme TZ=Foo/Bar) est refusé pour les heures sans
+décalage, et non pris pour UT. Avec --zone ou --place, une date seule répond
+pour toute la journée locale : son signe, ou les deux signes et l’heure locale
+du changement.
+
+Les options propres à Qt sont aussi acceptées, dont -platform NOM,
+-display AFFICHAGE, -style STYLE et -reverse.
+Le programme a besoin d’une session graphique (X11, ou Wayland avec
+qt6-wayland).
+</translation>
     </message>
     <message>
         <source>Try &apos;starkindle --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez « starkindle --help » pour plus d’informations.
+</translation>
     </message>
     <message>
         <source>starkindle: TZ=&apos;%1&apos; names no time zone: use --zone AREA/CITY, or give the time&apos;s UTC offset
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle : TZ=&apos;%1&apos; ne désigne aucun fuseau horaire : utilisez --zone RÉGION/VILLE, ou indiquez le décalage UTC de l’heure
+</translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is a day this time zone skipped
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle : « %1 » est un jour que ce fuseau horaire a sauté
+</translation>
     </message>
     <message>
         <source>starkindle: options &apos;--zone&apos;, &apos;--place&apos;, &apos;--json&apos; and &apos;--csv&apos; go with &apos;--sign&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle : les options « --zone », « --place », « --json » et « --csv » s’emploient avec « --sign »
+</translation>
     </message>
     <message>
         <source>starkindle: give &apos;--zone&apos; or &apos;--place&apos;, not both
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle : indiquez « --zone » ou « --place », pas les deux
+</translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is not a time zone (AREA/CITY, such as Europe/London)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle : « %1 » n’est pas un fuseau horaire (RÉGION/VILLE, par exemple Europe/Paris)
+</translation>
     </message>
     <message>
         <source>starkindle: no place called &apos;%1&apos; is known
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle : aucun lieu nommé « %1 » n’est connu
+</translation>
     </message>
 </context>
 <context>
@@ -755,19 +807,19 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>Save &amp;Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’&amp;image...</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image n’a pas pu être enregistrée dans %1.</translation>
     </message>
 </context>
 <context>
@@ -834,55 +886,55 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>&amp;Time of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Heure natale</translation>
     </message>
     <message>
         <source>Time of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de naissance</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <source>Hours and minutes, such as 14:30; leave it empty if unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures et minutes, par exemple 14:30&#xa0;; laissez vide si vous ne la connaissez pas</translation>
     </message>
     <message>
         <source>(optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>(facultatif)</translation>
     </message>
     <message>
         <source>&amp;Place of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ville natale</translation>
     </message>
     <message>
         <source>Place of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu de naissance</translation>
     </message>
     <message>
         <source>A town or city, such as London; leave it empty if unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ville ou une commune, par exemple Paris&#xa0;; laissez vide si vous ne le connaissez pas</translation>
     </message>
     <message>
         <source>Please enter the time of birth as hours and minutes, such as 14:30, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir l’heure de naissance en heures et minutes, par exemple 14:30, ou laisser le champ vide.</translation>
     </message>
     <message>
         <source>No place called &quot;%1&quot; is known. Please type a town or city, such as London, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun lieu nommé «&#xa0;%1&#xa0;» n’est connu. Veuillez saisir une ville ou une commune, par exemple Paris, ou laisser le champ vide.</translation>
     </message>
     <message>
         <source>The clocks there skipped %1 on that day, so no one was born at that time. Please check the time of birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce jour-là, les horloges de ce lieu ont sauté %1&#xa0;: personne n’est donc né à cette heure. Veuillez vérifier l’heure de naissance.</translation>
     </message>
     <message>
         <source>That day was skipped there: the calendar went from the day before to the day after. Please check the date and place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce jour a été sauté dans ce lieu&#xa0;: le calendrier est passé directement de la veille au lendemain. Veuillez vérifier la date et le lieu.</translation>
     </message>
     <message>
         <source>That moment falls outside %1 to %2 in UT, the years the program answers for.</source>
-        <translation type="unfinished"></translation>
+        <translation>En UT, ce moment tombe en dehors des années %1 à %2, pour lesquelles le programme donne une réponse.</translation>
     </message>
 </context>
 <context>

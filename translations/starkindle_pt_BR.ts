@@ -141,263 +141,263 @@
     <message>
         <source>%1 %2</source>
         <comment>days and hours</comment>
-        <translation type="unfinished">%1 de %2 de %3 {1 %2?}</translation>
+        <translation>%1 e %2</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dia</numerusform>
+            <numerusform>%n dias</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>hours and minutes</comment>
-        <translation type="unfinished">%1 de %2 de %3 {1 %2?}</translation>
+        <translation>%1 e %2</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>menos de um minuto</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <comment>two signs, when the birth time decides</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1 UT on %2</source>
         <comment>a moment in UT: time, date</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT de %2</translation>
     </message>
     <message>
         <source>%1, which was %2 on %3 local time (%4)</source>
         <comment>a UT moment, then the local time, date and clock</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, ou seja, %2 de %3 no horário local (%4)</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta para %1, data de nascimento: %2 às %3.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 at %3 in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta para %1, data de nascimento: %2 às %3, em %4.</translation>
     </message>
     <message>
         <source>Answer for %1, born on %2 in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta para %1, data de nascimento: %2, em %3.</translation>
     </message>
     <message>
         <source>No birthplace was given: this computer&apos;s time zone stands in for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum local de nascimento foi informado: o fuso horário deste computador é usado no lugar dele.</translation>
     </message>
     <message>
         <source>The clocks there showed that time twice: at %1 and at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os relógios de lá marcaram esse horário duas vezes: às %1 e às %2.</translation>
     </message>
     <message>
         <source>You were born at %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Você nasceu às %1 (%2).</translation>
     </message>
     <message>
         <source>You were born at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você nasceu às %1.</translation>
     </message>
     <message>
         <source>You were born at %1 on %2 local time (%3), which was %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você nasceu às %1 de %2 no horário local (%3), ou seja, às %4.</translation>
     </message>
     <message>
         <source>Eros had entered %1 %2 before your birth and moved on into %3 %4 after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros tinha entrado em %1 %2 antes do seu nascimento e passou para %3 %4 depois.</translation>
     </message>
     <message>
         <source>Eros moved from %1 into %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros passou de %1 para %2 às %3.</translation>
     </message>
     <message>
         <source>If you were born before %1, Eros was in %2; if later, in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se você nasceu antes das %1, Eros estava em %2; se depois, em %3.</translation>
     </message>
     <message>
         <source>%1 UT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT</translation>
     </message>
     <message>
         <source>%1 local time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no horário local</translation>
     </message>
     <message>
         <source>Give your time of birth for one sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe sua hora de nascimento para obter um único signo.</translation>
     </message>
     <message>
         <source>Eros was then within %1″ of the boundary between %2 and %3, closer than the model&apos;s error: the sign could be either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros estava então a menos de %1″ do limite entre %2 e %3, dentro da margem de erro do modelo: o signo pode ser qualquer um dos dois.</translation>
     </message>
     <message>
         <source>retrograde ℞</source>
         <comment>Eros moving backwards through the signs</comment>
-        <translation type="unfinished"></translation>
+        <translation>retrógrado ℞</translation>
     </message>
     <message>
         <source>In the computed sky Eros stood at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No céu calculado, Eros estava em %1.</translation>
     </message>
     <message>
         <source>Eros stood at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros estava em %1.</translation>
     </message>
     <message>
         <source>In the computed sky Eros stood at %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No céu calculado, Eros estava em %1, %2.</translation>
     </message>
     <message>
         <source>Eros stood at %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros estava em %1, %2.</translation>
     </message>
     <message>
         <source>Over the day in UT Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ao longo do dia em UT, Eros passou de %1 para %2.</translation>
     </message>
     <message>
         <source>Over the local day Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ao longo do dia local, Eros passou de %1 para %2.</translation>
     </message>
     <message>
         <source>In the computed sky, over the day in UT, Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No céu calculado, ao longo do dia em UT, Eros passou de %1 para %2.</translation>
     </message>
     <message>
         <source>In the computed sky, over the local day, Eros moved from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No céu calculado, ao longo do dia local, Eros passou de %1 para %2.</translation>
     </message>
     <message>
         <source>Eros was %1 all day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros ficou %1 o dia todo.</translation>
     </message>
     <message>
         <source>Eros stood still at %1 and then turned %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros ficou estacionário às %1 e depois se tornou %2.</translation>
     </message>
     <message>
         <source>Eros stood still at %1 and then turned direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros ficou estacionário às %1 e depois voltou a ser direto.</translation>
     </message>
     <message>
         <source>That is in %1, not in the table&apos;s %2, which the program keeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isso fica em %1, e não em %2, o signo da tabela, que o programa mantém.</translation>
     </message>
     <message>
         <source>Eros at %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros em %1, %2</translation>
     </message>
     <message>
         <source>retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>retrógrado</translation>
     </message>
     <message>
         <source>Eros at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eros em %1</translation>
     </message>
     <message>
         <source>A zodiac wheel with Eros at %1 and the Sun at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma roda do zodíaco com Eros em %1 e o Sol em %2.</translation>
     </message>
     <message>
         <source>A zodiac wheel with Eros at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma roda do zodíaco com Eros em %1.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>a span of years</comment>
-        <translation type="unfinished"></translation>
+        <translation>de %1 a %2</translation>
     </message>
     <message>
         <source>The computed sky has that change at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No céu calculado, essa mudança ocorre às %1.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>A interpretação mostrada é a de %1, o signo anterior à mudança: segundo o céu calculado, para nascimentos antes das %2 UT de %3.</translation>
     </message>
     <message>
         <source>at the moment of your birth</source>
-        <translation type="unfinished"></translation>
+        <translation>no momento do seu nascimento</translation>
     </message>
     <message>
         <source>at %1 UT on this day</source>
-        <translation type="unfinished"></translation>
+        <translation>às %1 UT desse dia</translation>
     </message>
     <message>
         <source>The computed sky puts Eros in %1 %2; for %3 the program keeps the original table&apos;s answer, %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>No céu calculado, Eros está em %1 %2; para os anos %3 o programa mantém a resposta da tabela original, %4.</translation>
     </message>
     <message>
         <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A interpretação mostrada é a de %1, onde o céu calculado coloca Eros; o programa responde com %2, o signo da tabela.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No céu calculado, Eros passa de %1 para %2 às %3.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births before %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A interpretação mostrada é a de %1: para nascimentos antes das %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A interpretação mostrada é a de %1: para nascimentos a partir das %2.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>O signo é calculado a partir da órbita de Eros publicada pelo JPL, para o momento do seu nascimento.</translation>
     </message>
     <message>
         <source>At the first Eros was in %1, at the second in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No primeiro, Eros estava em %1; no segundo, em %2.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>A interpretação mostrada é a de %1: para um nascimento no primeiro dos dois momentos.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>A interpretação mostrada é a de %1: para um nascimento no segundo dos dois momentos.</translation>
     </message>
     <message>
         <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>A interpretação mostrada é a de %1, o signo em que Eros estava ou em que entrou no momento do seu nascimento, dentro da margem de erro do modelo.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
-        <translation type="unfinished"></translation>
+        <translation>O signo é calculado a partir da órbita de Eros publicada pelo JPL, para o dia inteiro no local de nascimento.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births before %2 local time.</source>
-        <translation type="unfinished"></translation>
+        <translation>A interpretação mostrada é a de %1: para nascimentos antes das %2 no horário local.</translation>
     </message>
     <message>
         <source>The reading below is for %1: for births at or after %2 local time.</source>
-        <translation type="unfinished"></translation>
+        <translation>A interpretação mostrada é a de %1: para nascimentos a partir das %2 no horário local.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a position: degree and minute within the sign, the sign</comment>
-        <translation type="unfinished">%1 de %2 de %3 {1 %2?}</translation>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
@@ -622,42 +622,92 @@ Qt&apos;s own options are accepted too, among them -platform NAME,
 -display DISPLAY, -style STYLE and -reverse.
 The program needs a graphical session (X11, or Wayland with qt6-wayland).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: starkindle [OPÇÃO]...
+ ou: starkindle --sign [--zone ZONA|--place NOME] DATA[THH:MM[DESLOCAMENTO]]...
+Informa o signo do zodíaco em que o asteroide Eros estava numa data de
+nascimento entre %1 e %2, com a interpretação desse signo.
+De %3 a %4 o signo vem da tabela original do programa; para os demais
+anos, de uma efeméride calculada a partir da órbita de Eros determinada
+pelo JPL, às 12:00 UT do dia.
+
+Opções:
+  -h, --help         mostra esta ajuda e sai
+      --version      mostra a versão e sai
+      --sign DATA...
+                     imprime “DATA SIGNO” para cada data (AAAA-MM-DD, de
+                     %1-01-01 a %2-12-31; o signo em inglês) e sai, sem
+                     precisar de sessão gráfica. Com uma hora (THH:MM, depois Z
+                     para UT, um DESLOCAMENTO +HH:MM ou -HH:MM, ou nada para a
+                     hora local), o signo naquele momento; de %3 a %4 a
+                     resposta continua pela data como escrita. “-” lê as datas
+                     da entrada padrão, uma por linha. Uma data recusada é
+                     indicada na saída de erro, as demais são respondidas, e o
+                     status de saída é 2.
+      --zone ZONA    lê as horas e os dias locais no fuso horário IANA ZONA
+                     (como America/Sao_Paulo), com seu histórico
+      --place NOME   lê as horas onde fica NOME (o lugar mais populoso com esse
+                     nome; “NOME, CC” para um país) e mostra o lugar após cada
+                     resposta
+      --json         imprime em vez disso um objeto JSON por linha: input, utc,
+                     sign, longitude (graus), degree (no signo), retrograde,
+                     source (table ou ephemeris), zone e offset; sky_sign
+                     quando o signo do grau não é o da resposta, later_sign e
+                     change num dia com dois signos, place com --place
+      --csv          o mesmo em CSV, após uma linha de cabeçalho
+  --                 fim das opções: tudo o que vem depois são datas
+
+A hora local é a de TZ ou, se não houver, a do sistema. Um TZ que não indica
+nenhum fuso horário (como TZ=Foo/Bar) é recusado para horas sem deslocamento,
+em vez de ser tomado como UT. Com --zone ou --place, uma data sozinha responde
+pelo dia local inteiro: o seu signo, ou os dois signos e a hora local da
+mudança.
+
+As opções próprias do Qt também são aceitas, entre elas -platform NOME,
+-display TELA, -style ESTILO e -reverse.
+O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
+</translation>
     </message>
     <message>
         <source>Try &apos;starkindle --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tente “starkindle --help” para mais informações.
+</translation>
     </message>
     <message>
         <source>starkindle: TZ=&apos;%1&apos; names no time zone: use --zone AREA/CITY, or give the time&apos;s UTC offset
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: TZ=&apos;%1&apos; não indica nenhum fuso horário: use --zone REGIÃO/CIDADE ou informe o deslocamento UTC do horário
+</translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is a day this time zone skipped
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: “%1” é um dia que este fuso horário pulou
+</translation>
     </message>
     <message>
         <source>starkindle: options &apos;--zone&apos;, &apos;--place&apos;, &apos;--json&apos; and &apos;--csv&apos; go with &apos;--sign&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: as opções “--zone”, “--place”, “--json” e “--csv” acompanham “--sign”
+</translation>
     </message>
     <message>
         <source>starkindle: give &apos;--zone&apos; or &apos;--place&apos;, not both
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: informe “--zone” ou “--place”, não os dois
+</translation>
     </message>
     <message>
         <source>starkindle: &apos;%1&apos; is not a time zone (AREA/CITY, such as Europe/London)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: “%1” não é um fuso horário (REGIÃO/CIDADE, como America/Sao_Paulo)
+</translation>
     </message>
     <message>
         <source>starkindle: no place called &apos;%1&apos; is known
 </source>
-        <translation type="unfinished"></translation>
+        <translation>starkindle: nenhum local chamado “%1” é conhecido
+</translation>
     </message>
 </context>
 <context>
@@ -755,19 +805,19 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>Save &amp;Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar &amp;imagem...</translation>
     </message>
     <message>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar imagem</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a imagem em %1.</translation>
     </message>
 </context>
 <context>
@@ -834,55 +884,55 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>&amp;Time of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hora natal</translation>
     </message>
     <message>
         <source>Time of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de nascimento</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>não se sabe</translation>
     </message>
     <message>
         <source>Hours and minutes, such as 14:30; leave it empty if unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas e minutos, como 14:30; deixe em branco se não souber</translation>
     </message>
     <message>
         <source>(optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>(opcional)</translation>
     </message>
     <message>
         <source>&amp;Place of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cidade natal</translation>
     </message>
     <message>
         <source>Place of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Local de nascimento</translation>
     </message>
     <message>
         <source>A town or city, such as London; leave it empty if unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma cidade, como São Paulo; deixe em branco se não souber</translation>
     </message>
     <message>
         <source>Please enter the time of birth as hours and minutes, such as 14:30, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Por favor, digite a hora de nascimento em horas e minutos, como 14:30, ou deixe o campo em branco.</translation>
     </message>
     <message>
         <source>No place called &quot;%1&quot; is known. Please type a town or city, such as London, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum local chamado “%1” é conhecido. Por favor, digite uma cidade, como São Paulo, ou deixe o campo em branco.</translation>
     </message>
     <message>
         <source>The clocks there skipped %1 on that day, so no one was born at that time. Please check the time of birth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesse dia, os relógios de lá pularam %1, então ninguém nasceu nesse horário. Por favor, confira a hora de nascimento.</translation>
     </message>
     <message>
         <source>That day was skipped there: the calendar went from the day before to the day after. Please check the date and place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esse dia foi pulado lá: o calendário passou direto da véspera para o dia seguinte. Por favor, confira a data e o local.</translation>
     </message>
     <message>
         <source>That moment falls outside %1 to %2 in UT, the years the program answers for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Em UT, esse momento fica fora dos anos de %1 a %2, para os quais o programa responde.</translation>
     </message>
 </context>
 <context>

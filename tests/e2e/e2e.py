@@ -274,7 +274,7 @@ def described(window, description):
     raise AssertionError("nothing described as %r" % description)
 
 
-def tab_to(acc, limit=8):
+def tab_to(acc, limit=10):
     """Presses Tab until acc has the focus, as a keyboard user would; after
     each Tab, waits for the focus to leave where it was."""
     window = acc
@@ -289,6 +289,12 @@ def tab_to(acc, limit=8):
             wait_for("Tab to move the focus from %r" % before.name,
                      lambda: not before.getState().contains(pyatspi.STATE_FOCUSED))
     raise AssertionError("Tab never reached %r" % acc.name)
+
+
+def labelled_by(acc):
+    """The names of the labels a screen reader names acc by."""
+    return [relation.getTarget(0).name for relation in acc.getRelationSet()
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY]
 
 
 def combos(window):
@@ -415,6 +421,80 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(described(result, "Your sexual astrology sign").name, "Libra")
         self.assertIsNone(process.poll())
 
+    def test_birth_time_and_place_by_keyboard(self):
+        """At Kiritimati (UTC+14) Eros entered Sagittarius at 01:59 local time
+        on 24 February 2035, 11:59 UT the day before: the place without a time
+        gives both signs, the other reading a Tab and a key away; a time
+        before the change gives one."""
+        process, app, main = self.start_main()
+        day, month, year = combos(main)
+        when = child_named(main, "Time of birth", "text")
+        where = child_named(main, "Place of birth", "text")
+        find = child_named(main, "Find My Sexual Astrology Sign", "push button")
+        self.assertEqual([labelled_by(a) for a in (day, month, year, when, where)],
+                         [["Date"], ["Month"], ["Year"], ["Time of Birth"], ["Place of Birth"]])
+        self.assertEqual([when.description, where.description],
+                         ["Hours and minutes, such as 14:30; leave it empty if unknown",
+                          "A town or city, such as London; leave it empty if unknown"])
+        name_box = child_named(main, "Name", "text")
+        wait_for("the focus in the name box", lambda: name_box.getState().contains(pyatspi.STATE_FOCUSED))
+        type_text("ann")
+        tab_to(day)
+        keys("Home", *["Down"] * 23)
+        tab_to(month)
+        keys("Down")
+        tab_to(year)
+        keys("End", *["Up"] * 65)
+        wait_for("the lists to read 24 February 2035", lambda: [c.name for c in combos(main)] == ["24", "February", "2035"])
+        tab_to(when)  # and on: the time is not known
+        tab_to(where)
+        # No town of Kiritimati is listed, so nothing is offered: the zone of
+        # that name answers.
+        type_text("Kiritimati")
+        wait_for("the place typed", lambda: where.queryText().getText(0, -1) == "Kiritimati")
+        tab_to(find)
+        keys("Return")
+        result = self.session.window(app, is_result, "the result window", process)
+        sign = described(result, "Your sexual astrology sign")
+        reading = described(result, "The reading for your sign")
+        notes = described(result, "Notes on your sign")
+        self.assertEqual(sign.name, "Scorpio or Sagittarius")
+        self.assertTrue(reading.name.startswith("The most intriguing position of 12 zodiacs, Eros is all intensity"))
+        self.assertEqual(notes.name.splitlines()[:2], ["Answer for ANN, born on 24 February 2035 in Kiritimati, KI.",
+                                                       "The reading below is for Scorpio: for births before 01:59 "
+                                                       "local time."])
+        other = child_named(result, "Show the reading for Sagittarius", "push button")
+        wait_for("the focus on Exit", lambda: focus_is(result, "Exit"))
+        tab_to(other)  # after Exit and Back
+        keys("Return")
+        wait_for("the Sagittarius reading", lambda: reading.name.startswith("If you have Eros in Sagittarius"))
+        wait_for("the notes to say whom it is for", lambda: notes.name.splitlines()[1:2] == [
+            "The reading below is for Sagittarius: for births at or after 01:59 local time."])
+        self.assertEqual(sign.name, "Scorpio or Sagittarius")
+        self.assertEqual(other.name, "Show the reading for Scorpio")
+        self.assertTrue(other.getState().contains(pyatspi.STATE_FOCUSED))
+        # The notes are the next stop, so that the arrow keys scroll them.
+        pane = child_named(result, "Notes on your sign", "filler")
+        keys("Tab")
+        wait_for("Tab to reach the notes", lambda: pane.getState().contains(pyatspi.STATE_FOCUSED))
+
+        child_named(result, "Back", "push button")
+        keys("alt+b")
+        main = self.session.window(app, is_main, "the main window again", process)
+        keys("alt+t")  # the time's label leads to its box
+        wait_for("the focus in the time box", lambda: focus_is(main, "Time of birth"))
+        type_text("01:40")
+        wait_for("the time typed", lambda: child_named(main, "Time of birth", "text").queryText().getText(0, -1)
+                 == "01:40")
+        keys("alt+s")
+        result = self.session.window(app, is_result, "the second result window", process)
+        sign = described(result, "Your sexual astrology sign")
+        wait_for("one sign", lambda: sign.name == "Scorpio")
+        self.assertEqual(described(result, "Notes on your sign").name.splitlines()[0],
+                         "Answer for ANN, born on 24 February 2035 at 01:40 in Kiritimati, KI.")
+        self.assertFalse(any(a.name.startswith("Show the reading for") and a.getState().contains(pyatspi.STATE_SHOWING)
+                             for a in walk(result)))
+
 
     def test_each_validation_message(self):
         process, app, main = self.start_main()
@@ -508,7 +588,8 @@ class EndToEnd(unittest.TestCase):
         process, app, main = self.start_main()
         self.assertLess(press(child_named(main, "Find My Sexual Astrology Sign", "menu item")), 3)
         self.dismiss_box(process, app, "Please Enter Your Name")
-        check_links(process, main, 6, [banner, front_promotion(main)])  # after name, lists, Find, Exit
+        # After name, lists, time, place, Find and Exit.
+        check_links(process, main, 8, [banner, front_promotion(main)])
 
         type_text("ann")
         keys("alt+s")
@@ -520,7 +601,7 @@ class EndToEnd(unittest.TestCase):
                          + reading.name)
         self.assertEqual(reading.queryText().getText(0, -1), reading.name)
         wait_for("the focus on Exit", lambda: focus_is(result, "Exit"))
-        check_links(process, result, 2, [banner, front_promotion(result)])  # after Exit, Back
+        check_links(process, result, 3, [banner, front_promotion(result)])  # after Exit, Back, the notes
 
         self.assertLess(press(child_named(result, "About Software", "menu item")), 3)
         about = self.session.window(app, is_about, "the About window", process)

@@ -1,5 +1,5 @@
-"""Orca, as run by run-orca.sh, reads the date lists, the result and the exit
-window with its form. Usage: screen_reader.py PATH/TO/starkindle SPOKEN-FILE"""
+"""Orca, as run by run-orca.sh, reads the date lists, the time and place
+boxes, the result and the exit window with its form. Usage: screen_reader.py PATH/TO/starkindle SPOKEN-FILE"""
 
 import sys
 import unittest
@@ -71,6 +71,10 @@ class ScreenReader(unittest.TestCase):
         self.hear("1", "9", "7", "5", expect=["1975"])
         self.hear("Down", expect=["1976"])
         self.hear("Up", expect=["1975"])
+        # The optional boxes, by the labels that are their buddies, with what
+        # goes in them.
+        self.hear("Tab", expect=["Time of Birth", "text", "Hours and minutes, such as 14:30; leave it empty if unknown"])
+        self.hear("Tab", expect=["Place of Birth", "text", "A town or city, such as London; leave it empty if unknown"])
         self.hear("Tab", "Return", expect=["Eros in your Chart is Placed in"])
         session.window(app, is_result, "the result window")
         keys("Escape")

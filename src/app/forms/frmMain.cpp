@@ -178,6 +178,11 @@ frmMain::frmMain(QWidget *parent)
     txtBirthPlace->setAccessibleDescription(tr("A town or city, such as London; leave it empty if unknown"));
     lblBirthTime->setBuddy(txtBirthTime);
     lblBirthPlace->setBuddy(txtBirthPlace);
+    // An empty box first reached by Tab would otherwise report its caret
+    // moving (from nowhere to 0) just before its focus, and Orca, taking the
+    // caret for the focus, would never speak the box's name.
+    for (QLineEdit *optional : {txtBirthTime, txtBirthPlace})
+        optional->setCursorPosition(0);
     placeNames = new QStringListModel(this);
     placeCompleter = new QCompleter(placeNames, this);
     placeCompleter->setCaseSensitivity(Qt::CaseInsensitive);
