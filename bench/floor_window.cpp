@@ -83,7 +83,7 @@ int main(int argc, char *argv[])
                                     | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window.setWindowTitle(QStringLiteral(FLOOR_TITLE));
     window.setFont(font(8.25, false));
-    auto *client = panel(&window, rect(0, 0, 7260, 5040));
+    auto *client = panel(&window, rect(0, 0, 7260, 6000));
     client->setFixedSize(client->size());
     window.setCentralWidget(client);
 
@@ -124,6 +124,14 @@ int main(int argc, char *argv[])
           rect(120, 120, 5985, 615), font(8.25, true, true), text)
         ->setAutoFillBackground(true);
     styled(new QPushButton(QStringLiteral("&Exit"), bottom), rect(6240, 240, 900, 465), font(8.25, true), Qt::black);
+
+    // The time and place of birth.
+    QWidget *birth = panel(client, rect(0, 5040, 7260, 960));
+    label(birth, QStringLiteral("&Time of Birth"), rect(840, 150, 1440, 195), font(8.25, false, true), grey);
+    styled(new QLineEdit(birth), rect(2280, 90, 1260, 315), font(8.25, true), grey);
+    label(birth, QStringLiteral("(optional)"), rect(3660, 150, 2355, 195), font(8.25, false), grey);
+    label(birth, QStringLiteral("&Place of Birth"), rect(840, 555, 1440, 195), font(8.25, false, true), grey);
+    styled(new QLineEdit(birth), rect(2280, 495, 3735, 315), font(8.25, true), grey);
 
     QMenu *file = window.menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("Find My &Sexual Astrology Sign"));

@@ -63,3 +63,18 @@ ${table}    };
     target_sources(${target} PRIVATE "${out}")
     set_source_files_properties("${out}" PROPERTIES GENERATED TRUE OBJECT_DEPENDS "${ARGN}")
 endfunction()
+
+# starkindle_cold_data(<source>...)
+#
+# Generated tables that only a later request reads (the zones, the places,
+# the longitude series) go, like the embedded files above, into .lrodata on
+# x86-64 ELF: GCC's medium code model puts every object larger than
+# -mlarge-data-threshold there, in a segment of its own that start-up never
+# pages in. Elsewhere the sources build as they are.
+function(starkindle_cold_data)
+    if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64"
+       AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        set_source_files_properties(${ARGN} DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
+            PROPERTIES COMPILE_OPTIONS "-mcmodel=medium;-mlarge-data-threshold=4096")
+    endif()
+endfunction()

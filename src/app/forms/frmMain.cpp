@@ -17,8 +17,8 @@
 
 #include <QComboBox>
 #include <QCompleter>
-#include <QRegularExpressionValidator>
 #include <QStringListModel>
+#include <QValidator>
 #include <QDate>
 #include <QLabel>
 #include <QInputMethodEvent>
@@ -29,6 +29,7 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -82,15 +83,44 @@ QComboBox *dateList(QWidget *parent, const char *name, const QString &accessible
 constexpr int BirthTop = 5040;
 constexpr int BirthHeight = 960;
 
-// "14:30": hours 0..23 and minutes, as minutes of the day.
+// "14:30" or "9:05": hours 0..23 and minutes, as minutes of the day. Read by
+// hand: a regular expression would bring its engine into every start.
 std::optional<int> minuteOfDay(const QString &text)
 {
-    static const QRegularExpression time(QStringLiteral("^([01]?[0-9]|2[0-3]):([0-5][0-9])$"));
-    const QRegularExpressionMatch m = time.match(text.trimmed());
-    if (!m.hasMatch())
+    const QString t = text.trimmed();
+    const qsizetype colon = t.indexOf(u':');
+    if (colon < 1 || colon > 2 || t.size() != colon + 3)
         return std::nullopt;
-    return m.captured(1).toInt() * 60 + m.captured(2).toInt();
+    int hours = 0, minutes = 0;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (i == colon)
+            continue;
+        if (!t[i].isDigit() || t[i].unicode() > u'9')
+            return std::nullopt;
+        (i < colon ? hours : minutes) = (i < colon ? hours : minutes) * 10 + (t[i].unicode() - u'0');
+    }
+    if (hours > 23 || minutes > 59)
+        return std::nullopt;
+    return hours * 60 + minutes;
 }
+
+// What the time field takes as it is typed: up to two digits, a colon, up
+// to two digits.
+class TimeValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        const qsizetype colon = input.indexOf(u':');
+        const QStringView hours = QStringView(input).left(colon < 0 ? input.size() : colon);
+        const QStringView minutes = colon < 0 ? QStringView() : QStringView(input).mid(colon + 1);
+        const auto digits = [](QStringView part) {
+            return part.size() <= 2 && std::all_of(part.begin(), part.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        };
+        return digits(hours) && digits(minutes) ? Intermediate : Invalid;
+    }
+};
 
 } // namespace
 
@@ -165,8 +195,7 @@ frmMain::frmMain(QWidget *parent)
                      look::font(8.25, look::Bold), look::Caption);
     txtBirthTime->setPlaceholderText(tr("unknown"));
     txtBirthTime->setAccessibleDescription(tr("Hours and minutes, such as 14:30; leave it empty if unknown"));
-    txtBirthTime->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]{0,2}(:[0-9]{0,2})?")), txtBirthTime));
+    txtBirthTime->setValidator(new TimeValidator(txtBirthTime));
     look::label(birth, "lblOptional", tr("(optional)"), twips::rect(3660, 150, 2355, 195), look::font(8.25),
                 look::Caption);
     QLabel *lblBirthPlace = look::label(birth, "lblBirthPlace", tr("&Place of Birth"), twips::rect(840, 555, 1440, 195),
@@ -183,12 +212,6 @@ frmMain::frmMain(QWidget *parent)
     // caret for the focus, would never speak the box's name.
     for (QLineEdit *optional : {txtBirthTime, txtBirthPlace})
         optional->setCursorPosition(0);
-    placeNames = new QStringListModel(this);
-    placeCompleter = new QCompleter(placeNames, this);
-    placeCompleter->setCaseSensitivity(Qt::CaseInsensitive);
-    placeCompleter->setModelSorting(QCompleter::UnsortedModel);
-    placeCompleter->setFilterMode(Qt::MatchStartsWith);
-    txtBirthPlace->setCompleter(placeCompleter);
     connect(txtBirthPlace, &QLineEdit::textEdited, this, &frmMain::offerPlaces);
 
     setTabOrder(txtName, cboDate);
@@ -380,7 +403,20 @@ void frmMain::offerPlaces(const QString &typed)
         for (const places::Place &place : places::PlacesStartingWith(typed.trimmed(), 12))
             names << place.label();
     }
+    // Made the first time, like the gazetteer it offers. The gazetteer has
+    // already matched without regard to case or accents ("sao" offers São
+    // Paulo), so the list is offered as it is.
+    const bool first = !placeCompleter;
+    if (first) {
+        placeNames = new QStringListModel(this);
+        placeCompleter = new QCompleter(placeNames, this);
+        placeCompleter->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+        placeCompleter->setModelSorting(QCompleter::UnsortedModel);
+        txtBirthPlace->setCompleter(placeCompleter);
+    }
     placeNames->setStringList(names);
+    if (!names.isEmpty())
+        placeCompleter->complete();
 }
 
 void frmMain::cmdNext_Click()
