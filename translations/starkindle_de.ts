@@ -331,7 +331,7 @@
         <translation>Am berechneten Himmel liegt dieser Wechsel um %1.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
+        <source>The reading shown is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
         <translation>Die angezeigte Deutung gilt dem Zeichen %1, dem Zeichen vor dem Wechsel: nach dem berechneten Himmel für Geburten vor %2 UT am %3.</translation>
     </message>
     <message>
@@ -347,7 +347,7 @@
         <translation>Am berechneten Himmel steht Eros %2 im Zeichen %1; für die Jahre %3 behält das Programm die Antwort der ursprünglichen Tabelle bei, %4.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
+        <source>The reading shown is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
         <translation>Die angezeigte Deutung gilt dem Zeichen %1, in dem Eros am berechneten Himmel steht; das Programm antwortet mit dem Zeichen %2 der Tabelle.</translation>
     </message>
     <message>
@@ -355,11 +355,11 @@
         <translation>Am berechneten Himmel wechselt Eros um %3 vom Zeichen %1 in das Zeichen %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births before %2.</source>
+        <source>The reading shown is for %1: for births before %2.</source>
         <translation>Die angezeigte Deutung gilt dem Zeichen %1: für Geburten vor %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births at or after %2.</source>
+        <source>The reading shown is for %1: for births at or after %2.</source>
         <translation>Die angezeigte Deutung gilt dem Zeichen %1: für Geburten ab %2.</translation>
     </message>
     <message>
@@ -371,15 +371,15 @@
         <translation>Zum ersten Zeitpunkt stand Eros im Zeichen %1, zum zweiten im Zeichen %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for a birth at the first of the two.</source>
+        <source>The reading shown is for %1: for a birth at the first of the two.</source>
         <translation>Die angezeigte Deutung gilt dem Zeichen %1: für eine Geburt zum ersten der beiden Zeitpunkte.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for a birth at the second of the two.</source>
+        <source>The reading shown is for %1: for a birth at the second of the two.</source>
         <translation>Die angezeigte Deutung gilt dem Zeichen %1: für eine Geburt zum zweiten der beiden Zeitpunkte.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
+        <source>The reading shown is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
         <translation>Die angezeigte Deutung gilt dem Zeichen %1, in dem Eros bei Ihrer Geburt stand oder in das er, gemessen an der Fehlergrenze des Modells, zur selben Zeit eintrat.</translation>
     </message>
     <message>
@@ -387,11 +387,11 @@
         <translation>Das Zeichen wurde für den ganzen Tag am Geburtsort aus der vom JPL bestimmten Bahn des Eros berechnet.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births before %2 local time.</source>
+        <source>The reading shown is for %1: for births before %2 local time.</source>
         <translation>Die angezeigte Deutung gilt dem Zeichen %1: für Geburten vor %2 Ortszeit.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births at or after %2 local time.</source>
+        <source>The reading shown is for %1: for births at or after %2 local time.</source>
         <translation>Die angezeigte Deutung gilt dem Zeichen %1: für Geburten ab %2 Ortszeit.</translation>
     </message>
     <message>

@@ -331,7 +331,7 @@
         <translation>En el cielo calculado, ese cambio ocurre a las %1.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
+        <source>The reading shown is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
         <translation>La interpretación mostrada es la de %1, el signo anterior al cambio: según el cielo calculado, para nacimientos antes de las %2 UT del %3.</translation>
     </message>
     <message>
@@ -347,7 +347,7 @@
         <translation>En el cielo calculado, Eros está en %1 %2; para los años %3 el programa mantiene la respuesta de la tabla original, %4.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
+        <source>The reading shown is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
         <translation>La interpretación mostrada es la de %1, donde el cielo calculado sitúa a Eros; el programa responde con %2, el signo de la tabla.</translation>
     </message>
     <message>
@@ -355,11 +355,11 @@
         <translation>En el cielo calculado, Eros pasa del signo %1 al signo %2 a las %3.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births before %2.</source>
+        <source>The reading shown is for %1: for births before %2.</source>
         <translation>La interpretación mostrada es la de %1: para nacimientos antes de las %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births at or after %2.</source>
+        <source>The reading shown is for %1: for births at or after %2.</source>
         <translation>La interpretación mostrada es la de %1: para nacimientos a partir de las %2.</translation>
     </message>
     <message>
@@ -371,15 +371,15 @@
         <translation>En el primero, Eros estaba en %1; en el segundo, en %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for a birth at the first of the two.</source>
+        <source>The reading shown is for %1: for a birth at the first of the two.</source>
         <translation>La interpretación mostrada es la de %1: para un nacimiento en el primero de los dos momentos.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for a birth at the second of the two.</source>
+        <source>The reading shown is for %1: for a birth at the second of the two.</source>
         <translation>La interpretación mostrada es la de %1: para un nacimiento en el segundo de los dos momentos.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
+        <source>The reading shown is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
         <translation>La interpretación mostrada es la de %1, el signo en el que Eros estaba o en el que entró en el momento de tu nacimiento, dentro del margen de error del modelo.</translation>
     </message>
     <message>
@@ -387,11 +387,11 @@
         <translation>El signo se calcula a partir de la órbita de Eros publicada por el JPL, para todo el día en el lugar de nacimiento.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births before %2 local time.</source>
+        <source>The reading shown is for %1: for births before %2 local time.</source>
         <translation>La interpretación mostrada es la de %1: para nacimientos antes de las %2, hora local.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births at or after %2 local time.</source>
+        <source>The reading shown is for %1: for births at or after %2 local time.</source>
         <translation>La interpretación mostrada es la de %1: para nacimientos a partir de las %2, hora local.</translation>
     </message>
     <message>

@@ -331,7 +331,7 @@
         <translation>Dans le ciel calculé, ce changement a lieu à %1.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
+        <source>The reading shown is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
         <translation>L’interprétation affichée est celle du signe %1, le signe d’avant le changement&#xa0;: selon le ciel calculé, pour les naissances avant %2 UT le %3.</translation>
     </message>
     <message>
@@ -347,7 +347,7 @@
         <translation>Dans le ciel calculé, Éros est en %1 %2&#xa0;; pour les années %3, le programme garde la réponse de la table d’origine, %4.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
+        <source>The reading shown is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
         <translation>L’interprétation affichée est celle du signe %1, où le ciel calculé place Éros&#xa0;; le programme répond avec le signe %2 de la table.</translation>
     </message>
     <message>
@@ -355,11 +355,11 @@
         <translation>Dans le ciel calculé, Éros passe du signe %1 au signe %2 à %3.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births before %2.</source>
+        <source>The reading shown is for %1: for births before %2.</source>
         <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour les naissances avant %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births at or after %2.</source>
+        <source>The reading shown is for %1: for births at or after %2.</source>
         <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour les naissances à partir de %2.</translation>
     </message>
     <message>
@@ -371,15 +371,15 @@
         <translation>À la première, Éros était en %1&#xa0;; à la seconde, en %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for a birth at the first of the two.</source>
+        <source>The reading shown is for %1: for a birth at the first of the two.</source>
         <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour une naissance à la première des deux.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for a birth at the second of the two.</source>
+        <source>The reading shown is for %1: for a birth at the second of the two.</source>
         <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour une naissance à la seconde des deux.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
+        <source>The reading shown is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
         <translation>L’interprétation affichée est celle du signe %1, où Éros se trouvait ou entrait au moment de votre naissance, à la marge d’erreur du modèle près.</translation>
     </message>
     <message>
@@ -387,11 +387,11 @@
         <translation>Le signe est calculé à partir de l’orbite d’Éros publiée par le JPL, pour toute la journée au lieu de naissance.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births before %2 local time.</source>
+        <source>The reading shown is for %1: for births before %2 local time.</source>
         <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour les naissances avant %2 heure locale.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births at or after %2 local time.</source>
+        <source>The reading shown is for %1: for births at or after %2 local time.</source>
         <translation>L’interprétation affichée est celle du signe %1&#xa0;: pour les naissances à partir de %2 heure locale.</translation>
     </message>
     <message>

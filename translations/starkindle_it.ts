@@ -331,8 +331,8 @@
         <translation>Il cielo calcolato pone quel cambio alle %1.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
-        <translation>L’interpretazione qui sotto è per %1, il segno prima del cambio: secondo il cielo calcolato, per le nascite prima delle %2 UT del %3.</translation>
+        <source>The reading shown is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
+        <translation>L’interpretazione mostrata è per %1, il segno prima del cambio: secondo il cielo calcolato, per le nascite prima delle %2 UT del %3.</translation>
     </message>
     <message>
         <source>at the moment of your birth</source>
@@ -347,20 +347,20 @@
         <translation>Il cielo calcolato pone Eros in %1 %2; per %3 il programma mantiene la risposta della tabella originale, %4.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation>L’interpretazione qui sotto è per %1, dove il cielo calcolato pone Eros; il programma risponde con il segno della tabella, %2.</translation>
+        <source>The reading shown is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
+        <translation>L’interpretazione mostrata è per %1, dove il cielo calcolato pone Eros; il programma risponde con il segno della tabella, %2.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
         <translation>Nel cielo calcolato Eros passa da %1 a %2 alle %3.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births before %2.</source>
-        <translation>L’interpretazione qui sotto è per %1: per le nascite prima delle %2.</translation>
+        <source>The reading shown is for %1: for births before %2.</source>
+        <translation>L’interpretazione mostrata è per %1: per le nascite prima delle %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births at or after %2.</source>
-        <translation>L’interpretazione qui sotto è per %1: per le nascite dalle %2 in poi.</translation>
+        <source>The reading shown is for %1: for births at or after %2.</source>
+        <translation>L’interpretazione mostrata è per %1: per le nascite dalle %2 in poi.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
@@ -371,28 +371,28 @@
         <translation>Alla prima Eros era in %1, alla seconda in %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation>L’interpretazione qui sotto è per %1: per una nascita alla prima delle due.</translation>
+        <source>The reading shown is for %1: for a birth at the first of the two.</source>
+        <translation>L’interpretazione mostrata è per %1: per una nascita alla prima delle due.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation>L’interpretazione qui sotto è per %1: per una nascita alla seconda delle due.</translation>
+        <source>The reading shown is for %1: for a birth at the second of the two.</source>
+        <translation>L’interpretazione mostrata è per %1: per una nascita alla seconda delle due.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
-        <translation>L’interpretazione qui sotto è per %1, il segno in cui Eros si trovava o è entrato entro l’errore del modello dalla tua nascita.</translation>
+        <source>The reading shown is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
+        <translation>L’interpretazione mostrata è per %1, il segno in cui Eros si trovava o è entrato entro l’errore del modello dalla tua nascita.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
         <translation>Il segno è calcolato dall’orbita di Eros fornita dal JPL, per l’intera giornata nel luogo di nascita.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births before %2 local time.</source>
-        <translation>L’interpretazione qui sotto è per %1: per le nascite prima delle %2 ora locale.</translation>
+        <source>The reading shown is for %1: for births before %2 local time.</source>
+        <translation>L’interpretazione mostrata è per %1: per le nascite prima delle %2 ora locale.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births at or after %2 local time.</source>
-        <translation>L’interpretazione qui sotto è per %1: per le nascite dalle %2 ora locale in poi.</translation>
+        <source>The reading shown is for %1: for births at or after %2 local time.</source>
+        <translation>L’interpretazione mostrata è per %1: per le nascite dalle %2 ora locale in poi.</translation>
     </message>
     <message>
         <source>%1 %2</source>

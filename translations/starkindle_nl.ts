@@ -331,8 +331,8 @@
         <translation>Volgens de berekende hemel valt die overgang om %1.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
-        <translation>De duiding hieronder is voor %1, het teken vóór de overgang: volgens de berekende hemel voor geboorten vóór %2 UT op %3.</translation>
+        <source>The reading shown is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
+        <translation>De getoonde duiding is voor %1, het teken vóór de overgang: volgens de berekende hemel voor geboorten vóór %2 UT op %3.</translation>
     </message>
     <message>
         <source>at the moment of your birth</source>
@@ -347,20 +347,20 @@
         <translation>De berekende hemel plaatst Eros %2 in %1; voor %3 houdt het programma het antwoord van de oorspronkelijke tabel aan, %4.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation>De duiding hieronder is voor %1, waar de berekende hemel Eros plaatst; het programma antwoordt met %2, het teken van de tabel.</translation>
+        <source>The reading shown is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
+        <translation>De getoonde duiding is voor %1, waar de berekende hemel Eros plaatst; het programma antwoordt met %2, het teken van de tabel.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
         <translation>Volgens de berekende hemel gaat Eros van %1 naar %2 om %3.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births before %2.</source>
-        <translation>De duiding hieronder is voor %1: voor geboorten vóór %2.</translation>
+        <source>The reading shown is for %1: for births before %2.</source>
+        <translation>De getoonde duiding is voor %1: voor geboorten vóór %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births at or after %2.</source>
-        <translation>De duiding hieronder is voor %1: voor geboorten om of na %2.</translation>
+        <source>The reading shown is for %1: for births at or after %2.</source>
+        <translation>De getoonde duiding is voor %1: voor geboorten om of na %2.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
@@ -371,28 +371,28 @@
         <translation>Op het eerste tijdstip stond Eros in %1, op het tweede in %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation>De duiding hieronder is voor %1: voor een geboorte op het eerste van de twee tijdstippen.</translation>
+        <source>The reading shown is for %1: for a birth at the first of the two.</source>
+        <translation>De getoonde duiding is voor %1: voor een geboorte op het eerste van de twee tijdstippen.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation>De duiding hieronder is voor %1: voor een geboorte op het tweede van de twee tijdstippen.</translation>
+        <source>The reading shown is for %1: for a birth at the second of the two.</source>
+        <translation>De getoonde duiding is voor %1: voor een geboorte op het tweede van de twee tijdstippen.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
-        <translation>De duiding hieronder is voor %1, het teken waarin Eros stond of dat Eros binnen de fout van het model rond je geboorte binnenging.</translation>
+        <source>The reading shown is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
+        <translation>De getoonde duiding is voor %1, het teken waarin Eros stond of dat Eros binnen de fout van het model rond je geboorte binnenging.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
         <translation>Het teken is berekend uit de baan van Eros volgens het JPL, voor de hele dag op de geboorteplaats.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births before %2 local time.</source>
-        <translation>De duiding hieronder is voor %1: voor geboorten vóór %2 lokale tijd.</translation>
+        <source>The reading shown is for %1: for births before %2 local time.</source>
+        <translation>De getoonde duiding is voor %1: voor geboorten vóór %2 lokale tijd.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births at or after %2 local time.</source>
-        <translation>De duiding hieronder is voor %1: voor geboorten om of na %2 lokale tijd.</translation>
+        <source>The reading shown is for %1: for births at or after %2 local time.</source>
+        <translation>De getoonde duiding is voor %1: voor geboorten om of na %2 lokale tijd.</translation>
     </message>
     <message>
         <source>%1 %2</source>

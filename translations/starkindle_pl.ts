@@ -334,8 +334,8 @@
         <translation>Według obliczonego nieba ta zmiana następuje o %1.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
-        <translation>Interpretacja poniżej dotyczy znaku %1, znaku sprzed zmiany: według obliczonego nieba dla narodzin przed %2 UT dnia %3.</translation>
+        <source>The reading shown is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
+        <translation>Pokazana interpretacja dotyczy znaku %1, znaku sprzed zmiany: według obliczonego nieba dla narodzin przed %2 UT dnia %3.</translation>
     </message>
     <message>
         <source>at the moment of your birth</source>
@@ -350,20 +350,20 @@
         <translation>Obliczone niebo stawia Erosa w znaku %1 %2; dla %3 program zachowuje odpowiedź oryginalnej tabeli, znak %4.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation>Interpretacja poniżej dotyczy znaku %1, w którym obliczone niebo stawia Erosa; program odpowiada znakiem %2 z tabeli.</translation>
+        <source>The reading shown is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
+        <translation>Pokazana interpretacja dotyczy znaku %1, w którym obliczone niebo stawia Erosa; program odpowiada znakiem %2 z tabeli.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
         <translation>Według obliczonego nieba Eros przechodzi ze znaku %1 do znaku %2 o %3.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births before %2.</source>
-        <translation>Interpretacja poniżej dotyczy znaku %1: dla narodzin przed %2.</translation>
+        <source>The reading shown is for %1: for births before %2.</source>
+        <translation>Pokazana interpretacja dotyczy znaku %1: dla narodzin przed %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births at or after %2.</source>
-        <translation>Interpretacja poniżej dotyczy znaku %1: dla narodzin o %2 lub później.</translation>
+        <source>The reading shown is for %1: for births at or after %2.</source>
+        <translation>Pokazana interpretacja dotyczy znaku %1: dla narodzin o %2 lub później.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
@@ -374,28 +374,28 @@
         <translation>W pierwszej z tych chwil Eros był w znaku %1, w drugiej – w znaku %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation>Interpretacja poniżej dotyczy znaku %1: dla narodzin w pierwszej z tych dwóch chwil.</translation>
+        <source>The reading shown is for %1: for a birth at the first of the two.</source>
+        <translation>Pokazana interpretacja dotyczy znaku %1: dla narodzin w pierwszej z tych dwóch chwil.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation>Interpretacja poniżej dotyczy znaku %1: dla narodzin w drugiej z tych dwóch chwil.</translation>
+        <source>The reading shown is for %1: for a birth at the second of the two.</source>
+        <translation>Pokazana interpretacja dotyczy znaku %1: dla narodzin w drugiej z tych dwóch chwil.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
-        <translation>Interpretacja poniżej dotyczy znaku %1, w którym Eros był lub do którego wszedł w granicach błędu modelu od chwili twoich narodzin.</translation>
+        <source>The reading shown is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
+        <translation>Pokazana interpretacja dotyczy znaku %1, w którym Eros był lub do którego wszedł w granicach błędu modelu od chwili twoich narodzin.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
         <translation>Znak obliczono na podstawie orbity Erosa według JPL, dla całego dnia w miejscu urodzenia.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births before %2 local time.</source>
-        <translation>Interpretacja poniżej dotyczy znaku %1: dla narodzin przed %2 czasu lokalnego.</translation>
+        <source>The reading shown is for %1: for births before %2 local time.</source>
+        <translation>Pokazana interpretacja dotyczy znaku %1: dla narodzin przed %2 czasu lokalnego.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births at or after %2 local time.</source>
-        <translation>Interpretacja poniżej dotyczy znaku %1: dla narodzin o %2 czasu lokalnego lub później.</translation>
+        <source>The reading shown is for %1: for births at or after %2 local time.</source>
+        <translation>Pokazana interpretacja dotyczy znaku %1: dla narodzin o %2 czasu lokalnego lub później.</translation>
     </message>
     <message>
         <source>%1 %2</source>

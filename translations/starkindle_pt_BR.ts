@@ -331,7 +331,7 @@
         <translation>No céu calculado, essa mudança ocorre às %1.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
+        <source>The reading shown is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
         <translation>A interpretação mostrada é a de %1, o signo anterior à mudança: segundo o céu calculado, para nascimentos antes das %2 UT de %3.</translation>
     </message>
     <message>
@@ -347,7 +347,7 @@
         <translation>No céu calculado, Eros está em %1 %2; para os anos %3 o programa mantém a resposta da tabela original, %4.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
+        <source>The reading shown is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
         <translation>A interpretação mostrada é a de %1, onde o céu calculado coloca Eros; o programa responde com %2, o signo da tabela.</translation>
     </message>
     <message>
@@ -355,11 +355,11 @@
         <translation>No céu calculado, Eros passa de %1 para %2 às %3.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births before %2.</source>
+        <source>The reading shown is for %1: for births before %2.</source>
         <translation>A interpretação mostrada é a de %1: para nascimentos antes das %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births at or after %2.</source>
+        <source>The reading shown is for %1: for births at or after %2.</source>
         <translation>A interpretação mostrada é a de %1: para nascimentos a partir das %2.</translation>
     </message>
     <message>
@@ -371,15 +371,15 @@
         <translation>No primeiro, Eros estava em %1; no segundo, em %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for a birth at the first of the two.</source>
+        <source>The reading shown is for %1: for a birth at the first of the two.</source>
         <translation>A interpretação mostrada é a de %1: para um nascimento no primeiro dos dois momentos.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for a birth at the second of the two.</source>
+        <source>The reading shown is for %1: for a birth at the second of the two.</source>
         <translation>A interpretação mostrada é a de %1: para um nascimento no segundo dos dois momentos.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
+        <source>The reading shown is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
         <translation>A interpretação mostrada é a de %1, o signo em que Eros estava ou em que entrou no momento do seu nascimento, dentro da margem de erro do modelo.</translation>
     </message>
     <message>
@@ -387,11 +387,11 @@
         <translation>O signo é calculado a partir da órbita de Eros publicada pelo JPL, para o dia inteiro no local de nascimento.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births before %2 local time.</source>
+        <source>The reading shown is for %1: for births before %2 local time.</source>
         <translation>A interpretação mostrada é a de %1: para nascimentos antes das %2 no horário local.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births at or after %2 local time.</source>
+        <source>The reading shown is for %1: for births at or after %2 local time.</source>
         <translation>A interpretação mostrada é a de %1: para nascimentos a partir das %2 no horário local.</translation>
     </message>
     <message>

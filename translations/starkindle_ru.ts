@@ -334,8 +334,8 @@
         <translation>По рассчитанному небу эта смена приходится на %1.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
-        <translation>Толкование ниже дано для знака %1, знака до смены: по рассчитанному небу — для рождений до %2 UT %3.</translation>
+        <source>The reading shown is for %1, the sign before the change: by the computed sky, for births before %2 UT on %3.</source>
+        <translation>Показанное толкование дано для знака %1, знака до смены: по рассчитанному небу — для рождений до %2 UT %3.</translation>
     </message>
     <message>
         <source>at the moment of your birth</source>
@@ -350,20 +350,20 @@
         <translation>По рассчитанному небу Эрос находился в знаке %1 %2; для %3 программа сохраняет ответ исходной таблицы — %4.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
-        <translation>Толкование ниже дано для знака %1, где Эрос стоит по рассчитанному небу; программа отвечает знаком %2 из таблицы.</translation>
+        <source>The reading shown is for %1, where the computed sky puts Eros; the program answers with the table&apos;s %2.</source>
+        <translation>Показанное толкование дано для знака %1, где Эрос стоит по рассчитанному небу; программа отвечает знаком %2 из таблицы.</translation>
     </message>
     <message>
         <source>The computed sky has Eros moving from %1 into %2 at %3.</source>
         <translation>По рассчитанному небу Эрос переходит из знака %1 в знак %2 в %3.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births before %2.</source>
-        <translation>Толкование ниже дано для знака %1: для рождений до %2.</translation>
+        <source>The reading shown is for %1: for births before %2.</source>
+        <translation>Показанное толкование дано для знака %1: для рождений до %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births at or after %2.</source>
-        <translation>Толкование ниже дано для знака %1: для рождений в %2 и позже.</translation>
+        <source>The reading shown is for %1: for births at or after %2.</source>
+        <translation>Показанное толкование дано для знака %1: для рождений в %2 и позже.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the moment of your birth.</source>
@@ -374,28 +374,28 @@
         <translation>В первый из этих моментов Эрос был в знаке %1, во второй — в знаке %2.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for a birth at the first of the two.</source>
-        <translation>Толкование ниже дано для знака %1: для рождения в первый из двух моментов.</translation>
+        <source>The reading shown is for %1: for a birth at the first of the two.</source>
+        <translation>Показанное толкование дано для знака %1: для рождения в первый из двух моментов.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for a birth at the second of the two.</source>
-        <translation>Толкование ниже дано для знака %1: для рождения во второй из двух моментов.</translation>
+        <source>The reading shown is for %1: for a birth at the second of the two.</source>
+        <translation>Показанное толкование дано для знака %1: для рождения во второй из двух моментов.</translation>
     </message>
     <message>
-        <source>The reading below is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
-        <translation>Толкование ниже дано для знака %1 — знака, в котором был Эрос или в который он вошёл в пределах погрешности модели от момента вашего рождения.</translation>
+        <source>The reading shown is for %1, the sign Eros was in or entered within the model&apos;s error of your birth.</source>
+        <translation>Показанное толкование дано для знака %1 — знака, в котором был Эрос или в который он вошёл в пределах погрешности модели от момента вашего рождения.</translation>
     </message>
     <message>
         <source>The sign is computed from JPL&apos;s orbit of Eros, for the whole day at the birthplace.</source>
         <translation>Знак рассчитан по орбите Эроса от JPL на весь день в месте рождения.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births before %2 local time.</source>
-        <translation>Толкование ниже дано для знака %1: для рождений до %2 по местному времени.</translation>
+        <source>The reading shown is for %1: for births before %2 local time.</source>
+        <translation>Показанное толкование дано для знака %1: для рождений до %2 по местному времени.</translation>
     </message>
     <message>
-        <source>The reading below is for %1: for births at or after %2 local time.</source>
-        <translation>Толкование ниже дано для знака %1: для рождений в %2 по местному времени и позже.</translation>
+        <source>The reading shown is for %1: for births at or after %2 local time.</source>
+        <translation>Показанное толкование дано для знака %1: для рождений в %2 по местному времени и позже.</translation>
     </message>
     <message>
         <source>%1 %2</source>

@@ -255,7 +255,7 @@ void addTableNotes(ResultNotes &notes, const Answer &answer)
             const qint64 at = answer.skyTableChange->utcMinute * 60;
             notes.lines << Text::tr("The computed sky has that change at %1.").arg(moment(answer.birth.reckoning, at));
             offer(notes, before, SignDisplayName(before),
-                  Text::tr("The reading below is for %1, the sign before the change: by the computed sky, for births "
+                  Text::tr("The reading shown is for %1, the sign before the change: by the computed sky, for births "
                            "before %2 UT on %3.")
                       .arg(SignDisplayName(before), Text::time(at), Text::dateOf(at)));
         }
@@ -268,7 +268,7 @@ void addTableNotes(ResultNotes &notes, const Answer &answer)
                                 "answer, %4.")
                            .arg(SignDisplayName(*answer.skySign), when, years, SignDisplayName(sign));
         offer(notes, *answer.skySign, SignDisplayName(*answer.skySign),
-              Text::tr("The reading below is for %1, where the computed sky puts Eros; the program answers with the "
+              Text::tr("The reading shown is for %1, where the computed sky puts Eros; the program answers with the "
                        "table's %2.")
                   .arg(SignDisplayName(*answer.skySign), SignDisplayName(sign)));
     }
@@ -299,8 +299,8 @@ void addEphemerisNotes(ResultNotes &notes, const Answer &answer)
             const Sign other = c.from != sign ? c.from : c.to;
             const qint64 at = c.utcMinute * 60;
             const auto forWhom = [&](Sign s) {
-                return (s == c.from ? Text::tr("The reading below is for %1: for births before %2.")
-                                    : Text::tr("The reading below is for %1: for births at or after %2."))
+                return (s == c.from ? Text::tr("The reading shown is for %1: for births before %2.")
+                                    : Text::tr("The reading shown is for %1: for births at or after %2."))
                     .arg(SignDisplayName(s), moment(r, at));
             };
             notes.views.front().forWhom = forWhom(sign);
@@ -316,10 +316,10 @@ void addEphemerisNotes(ResultNotes &notes, const Answer &answer)
             const QString both = signs(sign, *answer.laterSign);
             notes.lines << Text::tr("At the first Eros was in %1, at the second in %2.")
                                .arg(SignDisplayName(sign), SignDisplayName(*answer.laterSign));
-            offer(notes, sign, both, Text::tr("The reading below is for %1: for a birth at the first of the two.")
+            offer(notes, sign, both, Text::tr("The reading shown is for %1: for a birth at the first of the two.")
                                           .arg(SignDisplayName(sign)));
             offer(notes, *answer.laterSign, both,
-                  Text::tr("The reading below is for %1: for a birth at the second of the two.")
+                  Text::tr("The reading shown is for %1: for a birth at the second of the two.")
                       .arg(SignDisplayName(*answer.laterSign)));
             return;
         }
@@ -330,7 +330,7 @@ void addEphemerisNotes(ResultNotes &notes, const Answer &answer)
             const Crossing &c = *answer.uncertainChange;
             const Sign other = c.from != sign ? c.from : c.to;
             offer(notes, other, SignDisplayName(other),
-                  Text::tr("The reading below is for %1, the sign Eros was in or entered within the model's error of "
+                  Text::tr("The reading shown is for %1, the sign Eros was in or entered within the model's error of "
                            "your birth.")
                       .arg(SignDisplayName(other)));
         }
@@ -349,9 +349,9 @@ void addEphemerisNotes(ResultNotes &notes, const Answer &answer)
     const QString both = signs(sign, *answer.laterSign);
     const qint64 local = c.utcMinute * 60 + r.offsetAt(c.utcMinute * 60).seconds;
     offer(notes, sign, both,
-          Text::tr("The reading below is for %1: for births before %2 local time.").arg(SignDisplayName(sign), Text::time(local)));
+          Text::tr("The reading shown is for %1: for births before %2 local time.").arg(SignDisplayName(sign), Text::time(local)));
     offer(notes, *answer.laterSign, both,
-          Text::tr("The reading below is for %1: for births at or after %2 local time.")
+          Text::tr("The reading shown is for %1: for births at or after %2 local time.")
               .arg(SignDisplayName(*answer.laterSign), Text::time(local)));
 }
 

@@ -80,7 +80,7 @@ void TestResultNotes::notes_data()
                    "keeps the original table's answer, Pisces.";
     QTest::newRow("a change day in UTC-10 only")
         << "2001-04-30" << "" << "" << -10 << "Taurus=Taurus|Gemini=Gemini"
-        << "The reading below is for Taurus: for births before 00:02 UT on 1 May 2001, which was 14:02 on 30 April "
+        << "The reading shown is for Taurus: for births before 00:02 UT on 1 May 2001, which was 14:02 on 30 April "
            "2001 local time (UTC-10:00).\n"
            + sky + "Over the day in UT Eros moved from 29°08′ to 29°59′ Taurus.\n"
            + "Eros moved from Taurus into Gemini at 00:02 UT on 1 May 2001, which was 14:02 on 30 April 2001 local "
@@ -88,7 +88,7 @@ void TestResultNotes::notes_data()
              "Give your time of birth for one sign.";
     QTest::newRow("a change day by UT, at UTC, within the model's error of noon")
         << "2035-02-23" << "" << "" << 0 << "Sagittarius=Sagittarius|Scorpio=Scorpio"
-        << "The reading below is for Sagittarius: for births at or after 11:59 UT on 23 February 2035.\n" + sky
+        << "The reading shown is for Sagittarius: for births at or after 11:59 UT on 23 February 2035.\n" + sky
                + "Over the day in UT Eros moved from 29°43′ Scorpio to 0°16′ Sagittarius.\n"
                  "Eros moved from Scorpio into Sagittarius at 11:59 UT on 23 February 2035.\n"
                  "If you were born before 11:59 UT, Eros was in Scorpio; if later, in Sagittarius.\n"
@@ -105,7 +105,7 @@ void TestResultNotes::notes_data()
     QTest::newRow("Kiritimati's day of the change: both signs, the local hour")
         << "2035-02-24" << "" << "Pacific/Kiritimati" << 0
         << "Scorpio or Sagittarius=Scorpio|Scorpio or Sagittarius=Sagittarius"
-        << "The reading below is for Scorpio: for births before 01:59 local time.\n"
+        << "The reading shown is for Scorpio: for births before 01:59 local time.\n"
            "The sign is computed from JPL's orbit of Eros, for the whole day at the birthplace.\n"
            "Over the local day Eros moved from 29°57′ Scorpio to 0°29′ Sagittarius.\n"
            "Eros moved from Scorpio into Sagittarius at 11:59 UT on 23 February 2035, which was 01:59 on 24 February "
@@ -180,7 +180,7 @@ void TestResultNotes::notes()
     QVERIFY(result.answeredFor.startsWith(QStringLiteral("Answer for ANNA, born on ")));
     // Each other view opens the notes with the births it is for.
     for (std::size_t v = 1; v < result.views.size(); ++v)
-        QVERIFY(result.linesWith(v).first().startsWith(QStringLiteral("The reading below is for ")));
+        QVERIFY(result.linesWith(v).first().startsWith(QStringLiteral("The reading shown is for ")));
 }
 
 void TestResultNotes::refusals_data()

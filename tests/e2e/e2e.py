@@ -461,7 +461,7 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(sign.name, "Scorpio or Sagittarius")
         self.assertTrue(reading.name.startswith("The most intriguing position of 12 zodiacs, Eros is all intensity"))
         self.assertEqual(notes.name.splitlines()[:2], ["Answer for ANN, born on 24 February 2035 in Kiritimati, KI.",
-                                                       "The reading below is for Scorpio: for births before 01:59 "
+                                                       "The reading shown is for Scorpio: for births before 01:59 "
                                                        "local time."])
         other = child_named(result, "Show the reading for Sagittarius", "push button")
         wait_for("the focus on Exit", lambda: focus_is(result, "Exit"))
@@ -469,7 +469,7 @@ class EndToEnd(unittest.TestCase):
         keys("Return")
         wait_for("the Sagittarius reading", lambda: reading.name.startswith("If you have Eros in Sagittarius"))
         wait_for("the notes to say whom it is for", lambda: notes.name.splitlines()[1:2] == [
-            "The reading below is for Sagittarius: for births at or after 01:59 local time."])
+            "The reading shown is for Sagittarius: for births at or after 01:59 local time."])
         self.assertEqual(sign.name, "Scorpio or Sagittarius")
         self.assertEqual(other.name, "Show the reading for Scorpio")
         self.assertTrue(other.getState().contains(pyatspi.STATE_FOCUSED))

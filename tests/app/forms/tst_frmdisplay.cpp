@@ -259,7 +259,7 @@ void TestFrmDisplay::notesCopyAndOtherSign()
         QCOMPARE(sign->text(), next);
         QCOMPARE(reading->text(), listtexts::ReadingFor(next).value());
         const QString whose = shown->text().section(u'\n', 1, 1);
-        QVERIFY2(whose.startsWith(QStringLiteral("The reading below is for ") + next + u':'), qPrintable(whose));
+        QVERIFY2(whose.startsWith(QStringLiteral("The reading shown is for ") + next + u':'), qPrintable(whose));
         QTest::keySequence(display, QKeySequence::Copy);
         QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Placed in ") + next + u'\n' + whose));
     }
