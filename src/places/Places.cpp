@@ -156,31 +156,36 @@ QString Place::label() const { return name + QLatin1StringView(", ") + countryCo
 // A zone named after the place asked for ("Kiritimati": Pacific/Kiritimati):
 // the gazetteer keeps towns of 15,000 and more, and some zones' namesakes are
 // smaller, or islands rather than towns.
-std::optional<Place> ZoneNamesake(QStringView text)
+QList<Place> ZoneNamesakes(QStringView text, bool prefixOnly)
 {
+    QList<Place> found;
     const Query query = Parse(text);
     if (query.name.isEmpty())
-        return std::nullopt;
+        return found;
     for (const data::CountryZone &cz : data::kCountryZones) {
         const Zone zone = detail::ZoneIndex::at(cz.zone);
         const QString city = zone.name().section(u'/', -1).replace(u'_', u' ');
         const QString country = QString::fromLatin1(cz.country, 2);
-        if (Fold(city) == query.name && (query.country.isEmpty() || query.country == country)) {
+        const QString folded = Fold(city);
+        if ((prefixOnly ? folded.startsWith(query.name) : folded == query.name)
+            && (query.country.isEmpty() || query.country == country)) {
             Place place;
             place.name = city;
             place.countryCode = country;
             place.zone = zone;
-            return place;
+            found.append(place);
         }
     }
-    return std::nullopt;
+    return found;
 }
 
 std::optional<Place> FindPlace(QStringView query)
 {
     const std::vector<int> found = Matches(query, false);
-    if (found.empty())
-        return ZoneNamesake(query);
+    if (found.empty()) {
+        const QList<Place> namesakes = ZoneNamesakes(query, false);
+        return namesakes.isEmpty() ? std::nullopt : std::optional<Place>(namesakes.front());
+    }
     return PlaceAt(found.front());
 }
 
@@ -192,6 +197,13 @@ QList<Place> PlacesStartingWith(QStringView prefix, int limit)
     const std::vector<int> found = Matches(prefix, true);
     for (std::size_t i = 0; i < found.size() && places.size() < limit; ++i)
         places.append(PlaceAt(found[i]));
+    // Then the zones' namesakes the gazetteer lacks, as FindPlace takes them.
+    for (const Place &namesake : ZoneNamesakes(prefix, true)) {
+        if (places.size() >= limit)
+            break;
+        if (!FindPlace(namesake.name + QStringLiteral(", ") + namesake.countryCode)->population)
+            places.append(namesake);
+    }
     return places;
 }
 

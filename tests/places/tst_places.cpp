@@ -68,6 +68,7 @@ void TestPlaces::startingWith_data()
     QTest::newRow("accents") << "zuri" << 1 << QStringList{"Zürich, CH"};
     QTest::newRow("in a country") << "paris, us" << 5 << QStringList{"Paris, US"};
     QTest::newRow("nothing begins so") << "qqzx" << 5 << QStringList{};
+    QTest::newRow("a zone's namesake after the towns") << "kiriti" << 5 << QStringList{"Kiritimati, KI"};
     QTest::newRow("no room") << "lond" << 0 << QStringList{};
 }
 
