@@ -205,7 +205,7 @@ Answer AnswerFor(const Birth &birth)
     }
 
     if (answer.source == Source::Table) {
-        answer.sign = TableSign(birth.year, birth.month, birth.day);
+        answer.sign = LookupSign(birth.year, birth.month, birth.day);
         // The sky at the moment, else at the hour a day's sign is taken.
         const std::optional<Sign> skyNow =
             birth.minuteOfDay ? sky : skyAt(midnight + DayHourUt * 3600);
@@ -227,7 +227,8 @@ Answer AnswerFor(const Birth &birth)
         }
         return answer;
     }
-    answer.sign = sky;
+    // A date alone: the date's sign, as the lookup has always given it.
+    answer.sign = birth.dateOnly ? LookupSign(birth.year, birth.month, birth.day) : sky;
     if (!birth.dateOnly && !answer.crossings.empty())
         answer.laterSign = answer.crossings.front().to;
     return answer;
