@@ -597,8 +597,8 @@ class EndToEnd(unittest.TestCase):
         reading = described(result, "The reading for your sign")
         # The notes come before the reading.
         self.assertEqual(result.description, "Eros in your Chart is Placed in Scorpio. Answer for ANN, born on 1 "
-                         "January 1940. The sign comes from the original table, which covers 1940 to 1990. "
-                         + reading.name)
+                         "January 1940. The sign comes from the original table, which covers 1940 to 1990. In the "
+                         "computed sky, over the day in UT, Eros moved from 6°40′ to 7°29′ Scorpio. " + reading.name)
         self.assertEqual(reading.queryText().getText(0, -1), reading.name)
         wait_for("the focus on Exit", lambda: focus_is(result, "Exit"))
         check_links(process, result, 3, [banner, front_promotion(result)])  # after Exit, Back, the notes
