@@ -78,3 +78,14 @@ function(starkindle_cold_data)
             PROPERTIES COMPILE_OPTIONS "-mcmodel=medium;-mlarge-data-threshold=4096")
     endif()
 endfunction()
+
+# starkindle_cold_code(<source>...)
+#
+# Code no start runs (the answer and its notes, the command line's --sign,
+# the gazetteer): built for size, as every page of the program's code is
+# resident from the start.
+function(starkindle_cold_code)
+    if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+        set_property(SOURCE ${ARGN} DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} APPEND PROPERTY COMPILE_OPTIONS -Os)
+    endif()
+endfunction()
