@@ -30,7 +30,6 @@ struct Reckoning {
     // The computer's own zone, standing in for a birthplace not given.
     bool computers = false;
 
-    static Reckoning Ut() { return {}; }
     static Reckoning FixedOffset(int seconds) { return {std::nullopt, {}, seconds, {}, false}; }
     static Reckoning InZone(places::Zone zone, QString place = {}) { return {zone, {}, 0, std::move(place), false}; }
     // The computer's zone: its history from the compiled-in data when
@@ -138,7 +137,6 @@ struct Answer {
     std::optional<Position> position;
 
     bool ok() const { return refusal == Refusal::None && sign.has_value(); }
-    bool isMoment() const { return birth.minuteOfDay.has_value(); }
 };
 
 // The one place a birth is answered.

@@ -62,9 +62,4 @@ std::optional<DateTime> ParseDateTime(QStringView text)
     return dt;
 }
 
-qint64 WrittenMinute(const DateTime &dateTime)
-{
-    return DaysFromCivil(dateTime.year, dateTime.month, dateTime.day) * 24 * 60 + dateTime.minuteOfDay.value_or(0);
-}
-
 } // namespace astro

@@ -21,8 +21,5 @@ struct DateTime {
 // year of four digits; the caller decides which it answers for.
 std::optional<DateTime> ParseDateTime(QStringView text);
 
-// Minutes since 1970-01-01T00:00 of the date and time as written (the time
-// 00:00 when none is given), before any offset is applied.
-qint64 WrittenMinute(const DateTime &dateTime);
 
 } // namespace astro

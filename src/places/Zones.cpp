@@ -153,26 +153,4 @@ std::vector<qint64> Zone::utcFor(qint64 localSecond) const
     return found;
 }
 
-QStringList ZoneNames()
-{
-    QStringList names;
-    const char *p = data::kZoneNames;
-    for (int i = 0; i < data::kZoneCount; ++i, p += std::strlen(p) + 1)
-        names.append(QString::fromLatin1(p));
-    return names;
-}
-
-QStringList ZoneNamesOfCountry(QStringView countryCode)
-{
-    QStringList names;
-    if (countryCode.size() != 2)
-        return names;
-    for (const data::CountryZone &cz : data::kCountryZones)
-        if (QLatin1StringView(cz.country, 2) == countryCode)
-            names.append(QString::fromLatin1(NthName(data::kZoneNames, cz.zone)));
-    return names;
-}
-
-QString TzdataVersion() { return QString::fromLatin1(data::kTzdataVersion); }
-
 } // namespace places

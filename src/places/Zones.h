@@ -54,14 +54,4 @@ private:
     int m_index = -1;
 };
 
-// Every zone's IANA name, sorted (aliases left out): what a user picks from.
-QStringList ZoneNames();
-
-// The zones tzdata's zone.tab lists for a country (ISO 3166-1 alpha-2, "US"),
-// in its order; none for a code it does not know.
-QStringList ZoneNamesOfCountry(QStringView countryCode);
-
-// The tzdata release the zones were compiled from, such as "2025b".
-QString TzdataVersion();
-
 } // namespace places
