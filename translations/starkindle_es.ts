@@ -947,7 +947,7 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
     </message>
     <message>
         <source>Starkindle is one of a whole family of small programs from Corvane Softwares: astrology and numerology readings, personal organisers, learning aids and handy everyday tools. Most of them are free to download and try, and every one is made with the same care as this one. Spend a few minutes browsing the collection; you may find just the tool you have been looking for, or a pleasant surprise to share with a friend.</source>
-        <translation>Starkindle forma parte de toda una familia de pequeños programas de Corvane Softwares: interpretaciones astrológicas y numerológicas, agendas personales, ayudas para el aprendizaje y prácticas herramientas para el día a día. Casi todos se pueden descargar y probar gratis, y todos están hechos con el mismo cuidado que este. Dedica unos minutos a explorar la colección; quizá encuentres justo la herramienta que buscabas, o una grata sorpresa para compartir con un amigo.</translation>
+        <translation>Starkindle forma parte de toda una familia de pequeños programas de Corvane Softwares: astrología y numerología, agendas personales, ayudas para el aprendizaje y herramientas prácticas para el día a día. Casi todos se pueden descargar y probar gratis, y todos están hechos con el mismo cuidado que este. Dedica unos minutos a explorar la colección; quizá encuentres justo la herramienta que buscabas, o una grata sorpresa para compartir con un amigo.</translation>
     </message>
     <message>
         <source>Click Here To Visit Corvane Softwares</source>
