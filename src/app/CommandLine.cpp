@@ -194,7 +194,7 @@ QString isoOffset(int seconds)
 
 QString isoUtc(qint64 second)
 {
-    return QDateTime::fromSecsSinceEpoch(second, Qt::UTC).toString(Qt::ISODate);
+    return QDateTime::fromSecsSinceEpoch(second, QTimeZone::utc()).toString(u"yyyy-MM-ddTHH:mm:ss") + u'Z';
 }
 
 QString jsonString(const QString &text)
