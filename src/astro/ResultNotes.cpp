@@ -43,6 +43,15 @@ public:
         return counted.replace(QStringLiteral("(s)"), n == 1 ? QString() : QStringLiteral("s"));
     }
 
+    // "12:00", the hour of UT a date's sign is taken at.
+    static QString dayHour() { return QStringLiteral("%1:00").arg(DayHourUt, 2, 10, QChar(u'0')); }
+
+    // "11:59 UT on 23 February 2035".
+    static QString utMoment(qint64 second)
+    {
+        return tr("%1 UT on %2", "a moment in UT: time, date").arg(time(second), dateOf(second));
+    }
+
     static qint64 dayOf(qint64 second) { return second / SecondsPerDay - (second % SecondsPerDay < 0 ? 1 : 0); }
     static QString dateOf(qint64 second) { return date(CivilFromDays(dayOf(second))); }
 
@@ -88,7 +97,7 @@ QString clockName(const Reckoning &reckoning, const places::Offset &offset)
 QString moment(const Reckoning &reckoning, qint64 utcSecond)
 {
     const places::Offset offset = reckoning.offsetAt(utcSecond);
-    const QString ut = Text::tr("%1 UT on %2", "a moment in UT: time, date").arg(Text::time(utcSecond), Text::dateOf(utcSecond));
+    const QString ut = Text::utMoment(utcSecond);
     if (offset.seconds == 0)
         return ut;
     const qint64 local = utcSecond + offset.seconds;
@@ -125,7 +134,7 @@ void addMoment(ResultNotes &notes, const Answer &answer)
     }
     const places::Offset &offset = answer.offset;
     const qint64 at = answer.fromSecond;
-    const QString ut = Text::tr("%1 UT on %2", "a moment in UT: time, date").arg(Text::time(at), Text::dateOf(at));
+    const QString ut = Text::utMoment(at);
     if (offset.seconds == 0)
         notes.lines << (r.zone ? Text::tr("You were born at %1 (%2).").arg(ut, clockName(r, offset))
                                : Text::tr("You were born at %1.").arg(ut));
@@ -263,7 +272,7 @@ void addTableNotes(ResultNotes &notes, const Answer &answer)
     if (answer.skySign) {
         const QString when = answer.birth.minuteOfDay
             ? Text::tr("at the moment of your birth")
-            : Text::tr("at %1 UT on this day").arg(QStringLiteral("%1:00").arg(DayHourUt, 2, 10, QChar(u'0')));
+            : Text::tr("at %1 UT on this day").arg(Text::dayHour());
         notes.lines << Text::tr("The computed sky puts Eros in %1 %2; for %3 the program keeps the original table's "
                                 "answer, %4.")
                            .arg(SignDisplayName(*answer.skySign), when, years, SignDisplayName(sign));
@@ -289,7 +298,7 @@ void addEphemerisNotes(ResultNotes &notes, const Answer &answer)
     const Reckoning &r = b.reckoning;
     if (b.dateOnly) {
         notes.lines << Text::tr("The sign is computed from JPL's orbit of Eros, for %1 UT on this day.")
-                           .arg(QStringLiteral("%1:00").arg(DayHourUt, 2, 10, QChar(u'0')));
+                           .arg(Text::dayHour());
         addChanges(notes, answer);
         addUncertainty(notes, answer);
         offer(notes, sign, SignDisplayName(sign), {});
