@@ -1,10 +1,8 @@
 #include "Config.h"
 #include "app/widgets/AppIcon.h"
 #include "app/CommandLine.h"
-#include "app/widgets/DeferredIconStyle.h"
 #include "app/widgets/Look.h"
 #include "app/NoDisplay.h"
-#include "app/widgets/WholeFrameStyle.h"
 #include "app/StartUp.h"
 #include "i18n/Translations.h"
 #include "platform/widgets/QtMessageBox.h"
@@ -53,20 +51,29 @@ int main(int argc, char *argv[])
     // Before any window or box: every text after this is in the user's
     // language.
     i18n::Install(i18n::Choose(i18n::SystemLanguages()));
-    QApplication::setWindowIcon(AppIcon());
     // One look everywhere: the panels and buttons set their own colours, which
     // the native Windows style ignores (grey on grey there). A menu bar's
     // hidden extension button loads its icon (and with it the image plugins)
     // only when it is shown. Text boxes keep their whole frame at fractional
-    // scale factors.
-    QApplication::setStyle(new DeferredIconStyle(new WholeFrameStyle(QLatin1String(look::StyleName))));
+    // scale factors. Pick lists open as lists of fifteen rows.
+    QApplication::setStyle(look::ApplicationStyle());
     // Lets the desktop match the windows to the installed desktop file (and
     // its icon), on Wayland in particular.
     QGuiApplication::setDesktopFileName(QStringLiteral(STARKINDLE_APP_ID));
     // The application ends through its exit window, not when a window happens
     // to be the last one hidden.
     QApplication::setQuitOnLastWindowClosed(false);
-    platform::SetMessageHandler(&platform::ShowQtMessageBox);
+    // The icon is drawn (at five sizes, for the window manager) once the main
+    // window is on screen, so the window does not wait for it; a box shown
+    // before then gets it first.
+    const auto giveIcon = [] {
+        if (QGuiApplication::windowIcon().isNull())
+            QApplication::setWindowIcon(AppIcon());
+    };
+    platform::SetMessageHandler([giveIcon](const platform::MessageRequest &request) {
+        giveIcon();
+        return platform::ShowQtMessageBox(request);
+    });
     platform::SetSaveFileHandler(&platform::AskQtFileToSave);
     if (refused) {
         startup::RefuseUnguardedStart();
@@ -75,5 +82,6 @@ int main(int argc, char *argv[])
 
     if (!startup::StartApplication(anotherInstanceRunning))
         return 0;
+    giveIcon();
     return QApplication::exec();
 }

@@ -36,7 +36,13 @@ if [ "${1:-}" = --inside-x ]; then
     # The window carries the application icon for the taskbar.
     # Read whole first: grep -q would stop reading early, and xprop's
     # resulting SIGPIPE would fail the pipeline.
-    icons=$(xprop -id "$win" _NET_WM_ICON)
+    # The icon comes just after the window is on screen.
+    icons=""
+    for _ in $(seq 1 100); do
+        icons=$(xprop -id "$win" _NET_WM_ICON)
+        [[ $icons == *"Icon (64 x 64)"* ]] && break
+        sleep 0.1
+    done
     [[ $icons == *"Icon (64 x 64)"* ]] || { echo "FAIL: the main window has no 64x64 icon"; exit 1; }
     echo "ok: the main window carries the application icon"
     kill -0 "$pid" 2>/dev/null || { echo "FAIL: the application ended on its own"; exit 1; }

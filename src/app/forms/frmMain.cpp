@@ -15,6 +15,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 
+#include <QAbstractListModel>
 #include <QComboBox>
 #include <QCompleter>
 #include <QStringListModel>
@@ -77,6 +78,41 @@ QComboBox *dateList(QWidget *parent, const char *name, const QString &accessible
     look::setUpPickList(box, 15);
     return box;
 }
+
+// A run of numbers for a date list, each shown as its number or its name and
+// carrying the number as its data. Nothing is stored per item: 244 items of
+// Qt's own list model cost start-up more than the three lists themselves.
+class NumberList : public QAbstractListModel
+{
+public:
+    NumberList(int first, int last, QStringList names, QObject *parent)
+        : QAbstractListModel(parent), m_first(first), m_count(last - first + 1), m_names(std::move(names))
+    {
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : m_count; }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= m_count)
+            return {};
+        const int value = m_first + index.row();
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return index.row() < m_names.size() ? m_names.at(index.row()) : QString::number(value);
+        case Qt::UserRole:
+            return value;
+        default:
+            return {};
+        }
+    }
+
+private:
+    int m_first;
+    int m_count;
+    QStringList m_names;
+};
 
 // The time and place of birth take a panel of their own below the original
 // window, which keeps every control where it was.
@@ -144,6 +180,8 @@ frmMain::frmMain(QWidget *parent)
 
     QWidget *entry = look::panel(middle, twips::rect(600, 1080, 6015, 1575));
     entry->setObjectName(QStringLiteral("Picture1"));
+    // The font of the name box and the date lists, which they take from here.
+    entry->setFont(look::font(8.25, look::Bold));
     const QFont captionBold = look::font(8.25, look::Bold | look::Underlined);
     const QFont caption = look::font(8.25, look::Underlined);
     QLabel *Label1 = look::label(entry, "Label1", tr("Name"), twips::rect(240, 330, 555, 195), captionBold, look::Caption);
@@ -248,12 +286,12 @@ void frmMain::Form_Load()
 {
     // Each item carries its number, which is what the lookup reads: the
     // month names are in the user's language.
-    for (int day = 1; day <= 31; ++day)
-        cboDate->addItem(QString::number(day), day);
+    cboDate->setModel(new NumberList(1, 31, {}, cboDate));
+    QStringList months;
     for (int month = 1; month <= 12; ++month)
-        cboMonth->addItem(astro::MonthDisplayName(month), month);
-    for (int year = astro::EarliestYear; year <= astro::LatestYear; ++year)
-        cboYear->addItem(QString::number(year), year);
+        months.append(astro::MonthDisplayName(month));
+    cboMonth->setModel(new NumberList(1, 12, months, cboMonth));
+    cboYear->setModel(new NumberList(astro::EarliestYear, astro::LatestYear, {}, cboYear));
     cboDate->setCurrentIndex(0);
     cboMonth->setCurrentIndex(0);
     // Opens on the table's first year, as it always has.

@@ -66,9 +66,12 @@ public:
 
     QIconEngine *clone() const override { return new StarFlameEngine; }
 
+    // What the window manager is given for a window (every size is painted
+    // for it); Qt doubles them on a screen of twice the density. Any other
+    // size is painted when asked for.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
-        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
     }
 };
 

@@ -2,29 +2,36 @@
 
 #include "app/widgets/Accessible.h"
 #include "app/widgets/ClickLabel.h"
+#include "app/widgets/DeferredIconStyle.h"
+#include "app/widgets/WholeFrameStyle.h"
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
 // Fusion opens a pick-only list as a menu over the list, sized to every item
-// up to the screen's height, and so ignores the row limit; this keeps the
-// drop-down kind of open list, which respects it.
-class DropDownListStyle : public QProxyStyle
+// up to the screen's height, and so ignores the row limit; the pick lists
+// keep the drop-down kind of open list, which respects it. The application's
+// style knows them by a mark: a list given a style of its own would build its
+// open list (and its view) at once, where otherwise it waits to be opened.
+constexpr char PickListMark[] = "starkindlePickList";
+
+class PickListStyle : public QProxyStyle
 {
 public:
     using QProxyStyle::QProxyStyle;
@@ -32,7 +39,7 @@ public:
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                   QStyleHintReturn *returnData) const override
     {
-        if (hint == SH_ComboBox_Popup)
+        if (hint == SH_ComboBox_Popup && widget && widget->property(PickListMark).toBool())
             return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
@@ -95,10 +102,22 @@ namespace look {
 
 QFont font(qreal pointSize, int style)
 {
-    QFont f;
     // DejaVu Sans shares Verdana's wide proportions, so the layout holds where
-    // Verdana is missing.
-    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    // Verdana is missing. A missing family is left out, not left for Qt to
+    // find: Qt would ask the system for a stand-in for every size and weight
+    // (a tenth of start-up), and then take DejaVu Sans all the same.
+    static const QStringList families = [] {
+        const QString verdana = QStringLiteral("Verdana");
+        const QStringList installed = QFontDatabase::families();
+        // "Verdana [foundry]" where two foundries have one.
+        const bool hasVerdana = std::any_of(installed.cbegin(), installed.cend(), [&verdana](const QString &family) {
+            return family.compare(verdana, Qt::CaseInsensitive) == 0
+                || family.startsWith(verdana + QStringLiteral(" ["), Qt::CaseInsensitive);
+        });
+        return hasVerdana ? QStringList{verdana, QStringLiteral("DejaVu Sans")} : QStringList{QStringLiteral("DejaVu Sans")};
+    }();
+    QFont f;
+    f.setFamilies(families);
     f.setPointSizeF(pointSize);
     f.setBold(style & Bold);
     f.setUnderline(style & Underlined);
@@ -217,7 +236,10 @@ void styleInput(QWidget *input, const char *name, const QString &accessibleName,
     input->setObjectName(QString::fromLatin1(name));
     input->setAccessibleName(accessibleName);
     input->setGeometry(geometry);
-    input->setFont(font);
+    // Not set again where the panel already gives it: a list given a font of
+    // its own builds its open list at once, to pass the font on.
+    if (input->font() != font)
+        input->setFont(font);
     QPalette p = input->palette();
     for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
         p.setColor(role, Panel);
@@ -248,18 +270,13 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, c
 void setUpPickList(QComboBox *list, int rows)
 {
     list->installEventFilter(new TypeAhead(list));
-
-    // One style for every list, made with the first and ended with the
-    // application; it draws as the application's own style does.
-    static QPointer<QStyle> style;
-    if (!style) {
-        style = new DropDownListStyle(QLatin1String(StyleName));
-        style->setParent(QCoreApplication::instance());
-    }
-    list->setStyle(style);
+    list->setProperty(PickListMark, true);
     list->setMaxVisibleItems(rows);
-    // A mouse user sees there is more and where the list stands.
-    list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+QStyle *ApplicationStyle()
+{
+    return new PickListStyle(new DeferredIconStyle(new WholeFrameStyle(QLatin1String(StyleName))));
 }
 
 } // namespace look

@@ -10,6 +10,7 @@ class QAbstractButton;
 class QPushButton;
 class ClickLabel;
 class QGroupBox;
+class QStyle;
 
 // The shared look of the windows: dark grey panels, light texts, light grey
 // button faces, Verdana throughout.
@@ -69,8 +70,13 @@ void styleInput(QWidget *input, const char *name, const QString &accessibleName,
 void paintPanel(QWidget *widget);
 
 // A pick-only list whose open list shows at most `rows` items and scrolls,
-// below the list, instead of covering the screen with a long list; typing
-// picks the first item that begins with what was typed.
+// below the list, instead of covering the screen with a long list (in the
+// application's style); typing picks the first item that begins with what
+// was typed.
 void setUpPickList(QComboBox *list, int rows);
+
+// The application's style: StyleName, with the pick lists, whole frames at
+// fractional scales and the menu bar's icon loaded when first drawn.
+QStyle *ApplicationStyle();
 
 } // namespace look

@@ -1,4 +1,5 @@
 #include "app/widgets/DeferredIconStyle.h"
+#include "app/widgets/Look.h"
 #include "app/forms/Forms.h"
 #include "app/forms/frmDisplay.h"
 #include "app/forms/frmMain.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -67,6 +69,7 @@ class TestFrmMain : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void cleanup();
 
     void freshWindow();
@@ -86,6 +89,12 @@ private Q_SLOTS:
     void lookupBackAndLookupAgain();
     void menuBarExtensionButtonKeepsItsPicture();
 };
+
+void TestFrmMain::initTestCase()
+{
+    // As the application starts: the pick lists are known to its style.
+    QApplication::setStyle(look::ApplicationStyle());
+}
 
 void TestFrmMain::cleanup()
 {
@@ -111,6 +120,11 @@ void TestFrmMain::freshWindow()
     QCOMPARE(months->currentText(), QStringLiteral("January"));
     QCOMPARE(years->currentText(), QString::number(astro::FirstYear));
     QCOMPARE(main->focusWidget(), name);
+    // Verdana where it is installed, else DejaVu Sans: the face Qt finds from
+    // both names, without being asked for a missing one.
+    QFont both = name->font();
+    both.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    QCOMPARE(QFontInfo(name->font()).family(), QFontInfo(both).family());
 
     QCOMPARE(days->count(), 31);
     QCOMPARE(days->itemText(30), QStringLiteral("31"));
@@ -130,7 +144,10 @@ void TestFrmMain::freshWindow()
     QTRY_VERIFY(open->isVisible());
     const int rows = open->viewport()->height() / open->sizeHintForRow(0);
     QVERIFY2(rows >= 10 && rows <= 16, qPrintable(QString::number(rows)));
+    QVERIFY(open->verticalScrollBar()->isVisible());
     QVERIFY(open->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(open->font(), years->font());
+    QCOMPARE(years->font().bold(), true);
     years->hidePopup();
 
     // Focus order: name, day, month, year, find, exit, then the banner and
@@ -536,7 +553,7 @@ static QImage extensionButton(QStyle *applicationStyle, bool withIcon = true)
 // it would have had from the start.
 void TestFrmMain::menuBarExtensionButtonKeepsItsPicture()
 {
-    const QString original = QApplication::style()->name();
+    const QString original = QString::fromLatin1(look::StyleName);
     const QImage deferred = extensionButton(new DeferredIconStyle(QStyleFactory::create(original)));
     const QImage plain = extensionButton(QStyleFactory::create(original));
     const QImage empty = extensionButton(QStyleFactory::create(original), false);
