@@ -229,6 +229,14 @@ void ChildProcess::terminate(std::chrono::milliseconds grace)
 
 std::optional<std::uint64_t> ChildProcess::cpuTimeNs() const
 {
+    // The process's CPU clock counts every thread it has had, those that
+    // have ended too (a program may do part of its start-up on a thread it
+    // then joins); each live thread's schedstat would miss those.
+    clockid_t clock = 0;
+    timespec time{};
+    if (::clock_getcpuclockid(m_pid, &clock) == 0 && ::clock_gettime(clock, &time) == 0)
+        return static_cast<std::uint64_t>(time.tv_sec) * 1000000000u + static_cast<std::uint64_t>(time.tv_nsec);
+
     // The first field of each thread's schedstat is its time on a CPU in ns.
     std::error_code error;
     std::uint64_t total = 0;

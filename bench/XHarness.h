@@ -176,7 +176,7 @@ struct StartResult
 {
     double ms = 0;
     double rssMiB = 0;
-    double cpuAtMapMs = 0; // CPU time of all its threads when the map was seen
+    double cpuAtMapMs = 0; // its CPU time (all its threads, ended ones too) when the map was seen
     double cpuMs = 0;      // the same once it had gone quiet: start-up and first frame
 };
 std::optional<StartResult> startOnce(const std::string &label, const std::string &program, const std::string &title,
