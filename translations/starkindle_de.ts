@@ -123,6 +123,11 @@
         <translation>%1. %2 %3</translation>
     </message>
     <message>
+        <source>%1 %2 %3</source>
+        <comment>a date on the first of a month: day, month name, year</comment>
+        <translation>%1. %2 %3</translation>
+    </message>
+    <message>
         <source>The sign comes from the original table, which covers %1 to %2.</source>
         <translation>Das Zeichen stammt aus der ursprünglichen Tabelle, die die Jahre %1 bis %2 umfasst.</translation>
     </message>

@@ -123,6 +123,11 @@
         <translation>%1 %2 %3</translation>
     </message>
     <message>
+        <source>%1 %2 %3</source>
+        <comment>a date on the first of a month: day, month name, year</comment>
+        <translation>%1º %2 %3</translation>
+    </message>
+    <message>
         <source>The sign comes from the original table, which covers %1 to %2.</source>
         <translation>Il segno viene dalla tabella originale, che copre gli anni dal %1 al %2.</translation>
     </message>

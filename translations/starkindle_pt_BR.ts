@@ -123,6 +123,11 @@
         <translation>%1 de %2 de %3</translation>
     </message>
     <message>
+        <source>%1 %2 %3</source>
+        <comment>a date on the first of a month: day, month name, year</comment>
+        <translation>%1º de %2 de %3</translation>
+    </message>
+    <message>
         <source>The sign comes from the original table, which covers %1 to %2.</source>
         <translation>O signo vem da tabela original, que abrange de %1 a %2.</translation>
     </message>

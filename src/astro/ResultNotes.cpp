@@ -23,10 +23,13 @@ class Text
 public:
     // "15 March 1965", with the month as the language writes it inside a
     // date (in the genitive where it has one), in the order it writes them.
+    // The first of a month has a pattern of its own, for the languages that
+    // make it an ordinal ("1er mars 1965", "1º de março de 1965").
     static QString date(const CivilDate &d)
     {
-        return tr("%1 %2 %3", "a date: day, month name, year")
-            .arg(QString::number(d.day), MonthInDateName(d.month), QString::number(d.year));
+        const QString pattern = d.day == 1 ? tr("%1 %2 %3", "a date on the first of a month: day, month name, year")
+                                           : tr("%1 %2 %3", "a date: day, month name, year");
+        return pattern.arg(QString::number(d.day), MonthInDateName(d.month), QString::number(d.year));
     }
 
     // "14:05" of a second counted as written (UT, or a local wall clock).
