@@ -895,7 +895,13 @@ Il programma richiede una sessione grafica (X11, o Wayland con qt6-wayland).
     </message>
     <message>
         <source>unknown</source>
-        <translation>non si sa</translation>
+        <comment>the time of birth, when none is given</comment>
+        <translation>sconosciuta</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>the place of birth, when none is given</comment>
+        <translation>sconosciuto</translation>
     </message>
     <message>
         <source>Hours and minutes, such as 14:30; leave it empty if unknown</source>

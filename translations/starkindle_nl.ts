@@ -900,6 +900,12 @@ qt6-wayland).
     </message>
     <message>
         <source>unknown</source>
+        <comment>the time of birth, when none is given</comment>
+        <translation>onbekend</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>the place of birth, when none is given</comment>
         <translation>onbekend</translation>
     </message>
     <message>

@@ -901,7 +901,13 @@ Program wymaga sesji graficznej (X11 albo Wayland z qt6-wayland).
     </message>
     <message>
         <source>unknown</source>
-        <translation>nie wiadomo</translation>
+        <comment>the time of birth, when none is given</comment>
+        <translation>nieznana</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>the place of birth, when none is given</comment>
+        <translation>nieznane</translation>
     </message>
     <message>
         <source>Hours and minutes, such as 14:30; leave it empty if unknown</source>

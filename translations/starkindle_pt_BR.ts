@@ -897,6 +897,12 @@ O programa precisa de uma sessão gráfica (X11, ou Wayland com qt6-wayland).
     </message>
     <message>
         <source>unknown</source>
+        <comment>the time of birth, when none is given</comment>
+        <translation>não se sabe</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>the place of birth, when none is given</comment>
         <translation>não se sabe</translation>
     </message>
     <message>

@@ -900,6 +900,12 @@ The program needs a graphical session (X11, or Wayland with qt6-wayland).
     </message>
     <message>
         <source>unknown</source>
+        <comment>the time of birth, when none is given</comment>
+        <translation>неизвестно</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>the place of birth, when none is given</comment>
         <translation>неизвестно</translation>
     </message>
     <message>

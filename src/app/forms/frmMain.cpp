@@ -231,7 +231,7 @@ frmMain::frmMain(QWidget *parent)
     txtBirthTime = new QLineEdit(birth);
     look::styleInput(txtBirthTime, "txtBirthTime", tr("Time of birth"), twips::rect(2280, 90, 1260, 315),
                      look::font(8.25, look::Bold), look::Caption);
-    txtBirthTime->setPlaceholderText(tr("unknown"));
+    txtBirthTime->setPlaceholderText(tr("unknown", "the time of birth, when none is given"));
     txtBirthTime->setAccessibleDescription(tr("Hours and minutes, such as 14:30; leave it empty if unknown"));
     txtBirthTime->setValidator(new TimeValidator(txtBirthTime));
     look::label(birth, "lblOptional", tr("(optional)"), twips::rect(3660, 150, 2355, 195), look::font(8.25),
@@ -241,7 +241,7 @@ frmMain::frmMain(QWidget *parent)
     txtBirthPlace = new QLineEdit(birth);
     look::styleInput(txtBirthPlace, "txtBirthPlace", tr("Place of birth"), twips::rect(2280, 495, 3735, 315),
                      look::font(8.25, look::Bold), look::Caption);
-    txtBirthPlace->setPlaceholderText(tr("unknown"));
+    txtBirthPlace->setPlaceholderText(tr("unknown", "the place of birth, when none is given"));
     txtBirthPlace->setAccessibleDescription(tr("A town or city, such as London; leave it empty if unknown"));
     lblBirthTime->setBuddy(txtBirthTime);
     lblBirthPlace->setBuddy(txtBirthPlace);

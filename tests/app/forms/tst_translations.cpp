@@ -93,6 +93,15 @@ QMap<QString, int> overflows(QWidget *window)
                                                                            : QStyle::SE_PushButtonContents, &button, w);
             keys << QKeySequence::mnemonic(text).toString();
         }
+        if (auto *edit = qobject_cast<QLineEdit *>(w); edit && text.isEmpty()) {
+            // An empty box shows its placeholder, inside its frame and Qt's
+            // margin of 2 px.
+            QStyleOptionFrame frame;
+            frame.initFrom(w);
+            frame.lineWidth = w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, w);
+            room = w->style()->subElementRect(QStyle::SE_LineEditContents, &frame, w).adjusted(2, 0, -2, 0);
+            text = edit->placeholderText();
+        }
         if (auto *list = qobject_cast<QComboBox *>(w)) {
             room = w->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, w);
             for (int i = 0; i < list->count(); ++i)
