@@ -52,6 +52,17 @@ foreach(module Core Gui Widgets)
     install(FILES "${STARKINDLE_QT_BIN_DIR}/Qt6${module}.dll" DESTINATION .)
 endforeach()
 install(FILES "${STARKINDLE_QT_PLUGIN_DIR}/platforms/qwindows.dll" DESTINATION platforms)
+# What the package is made of and under which licences: the places' credit
+# (GeoNames asks for one), and the LGPL that Qt's DLLs come under.
+configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/NOTICES.txt.in" "${PROJECT_BINARY_DIR}/NOTICES.txt" @ONLY)
+install(FILES "${PROJECT_BINARY_DIR}/NOTICES.txt" DESTINATION .)
+foreach(license LGPL-3 GPL-3)
+    if(EXISTS "/usr/share/common-licenses/${license}")
+        install(FILES "/usr/share/common-licenses/${license}" DESTINATION licenses)
+    else()
+        message(WARNING "/usr/share/common-licenses/${license} is missing: the package will not carry it")
+    endif()
+endforeach()
 # CPack strips only the program; the copied DLLs carry their symbols (the
 # C++ runtime's make it ten times larger).
 if(CMAKE_STRIP)

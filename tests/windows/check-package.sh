@@ -35,7 +35,7 @@ fi
 listing=$(unzip -Z1 "$package")
 status=0
 for entry in starkindle.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
-             libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+             libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll NOTICES.txt licenses/LGPL-3 licenses/GPL-3; do
     grep -qx "$entry" <<<"$listing" || { echo "FAIL: $entry missing from the zip"; status=1; }
 done
 [ $status -eq 0 ] || { echo "$listing"; exit 1; }
