@@ -4,7 +4,8 @@
 //
 // Each run starts a fresh starkindle, waits for its main window and for it to
 // go quiet, gives the window the input focus, types a name through XTEST and
-// tabs four times from the name box to the button, then waits for quiet
+// tabs six times from the name box to the button (past the three date lists
+// and the time and place of birth), then waits for quiet
 // again so nothing typed earlier is still being handled. The clock starts
 // right before the Return press is sent (Return presses the focused button
 // at once; the access key would animate the click for 100 ms) and stops when
@@ -135,8 +136,8 @@ std::optional<double> runOnce(const std::string &program, const std::string &nam
 
     for (char letter : name)
         keys.tap(keys.code(static_cast<xcb_keysym_t>(letter)));
-    // Name box -> day -> month -> year -> the find button.
-    for (int i = 0; i < 4; ++i)
+    // Name box -> day -> month -> year -> time -> place -> the find button.
+    for (int i = 0; i < 6; ++i)
         keys.tap(keys.code(KeysymTab));
     xcb_flush(c);
     watcher.check();

@@ -281,7 +281,12 @@ struct Reply {
 
 Reply reply(std::string_view argument, const Where &where, Format format)
 {
-    const QString shown = QString::fromLocal8Bit(argument.data(), qsizetype(argument.size()));
+    // A date is ASCII, which reads the same in every locale's encoding, and
+    // is taken as it is: decoding by the locale cost a fifth of the work of
+    // answering a line.
+    const bool ascii = std::all_of(argument.begin(), argument.end(), [](char c) { return (c & 0x80) == 0; });
+    const QString shown = ascii ? QString::fromLatin1(argument.data(), qsizetype(argument.size()))
+                                : QString::fromLocal8Bit(argument.data(), qsizetype(argument.size()));
     const auto notADate = [&] {
         return Reply{{}, tr("starkindle: '%1' is not a date from %2-01-01 to %3-12-31"
                             " (YYYY-MM-DD, optionally with THH:MM and Z, +HH:MM or -HH:MM)\n")
