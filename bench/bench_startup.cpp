@@ -17,8 +17,8 @@
 // first on CPU time; the wall time's mark holds on a quiet machine only.
 // Even so the median of German / English CPU time moved between 0.985 and
 // 1.024 over twelve runs of one build on two busy cores, and between 0.976
-// and 1.017 over six on a quiet machine: its mark, 1.02 as memory's, holds
-// on a quiet machine.
+// and 1.030 over eight on a quiet machine: its mark is 1.04, where memory's
+// is 1.02.
 //
 // Peak memory: ru_maxrss from wait4(). After the map the program is left
 // until it has gone quiet (its first frame is painted), then ended with
@@ -60,7 +60,7 @@ constexpr double RssMark = 0.99;           // starkindle / floor, peak RSS
 constexpr double CpuMark = 1.02;           // starkindle / floor, CPU time to the first frame
 constexpr double TimeMark = 1.02;          // starkindle / floor, wall time to mapped
 constexpr double TranslatedRssMark = 1.02; // German / English, peak RSS
-constexpr double TranslatedCpuMark = 1.02; // German / English, CPU time to the first frame
+constexpr double TranslatedCpuMark = 1.04; // German / English, CPU time to the first frame
 
 struct Program
 {
