@@ -17,7 +17,7 @@
 // first on CPU time; the wall time's mark holds on a quiet machine only.
 // Even so the median of German / English CPU time moved between 0.985 and
 // 1.024 over twelve runs of one build on two busy cores, and between 0.976
-// and 1.030 over eight on a quiet machine: its mark is 1.04, where memory's
+// and 1.030 over seven on a quiet machine: its mark is 1.04, where memory's
 // is 1.02.
 //
 // Peak memory: ru_maxrss from wait4(). After the map the program is left
