@@ -74,8 +74,11 @@ QComboBox *dateList(QWidget *parent, const char *name, const QString &accessible
     // Before the list exists: a screen reader is to read its value.
     accessible::InstallInterfaces();
     auto *box = new QComboBox(parent);
-    look::styleInput(box, name, accessibleName, geometry, look::font(8.25, look::Bold), look::Caption);
+    // Marked a pick list first: a screen reader asking about the list (its
+    // name is set next) makes Qt build the open list, in the kind the style
+    // then says.
     look::setUpPickList(box, 15);
+    look::styleInput(box, name, accessibleName, geometry, look::font(8.25, look::Bold), look::Caption);
     return box;
 }
 
