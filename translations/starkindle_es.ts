@@ -898,12 +898,12 @@ El programa necesita una sesión gráfica (X11, o Wayland con qt6-wayland).
     <message>
         <source>unknown</source>
         <comment>the time of birth, when none is given</comment>
-        <translation>desconocida</translation>
+        <translation>no se sabe</translation>
     </message>
     <message>
         <source>unknown</source>
         <comment>the place of birth, when none is given</comment>
-        <translation>desconocido</translation>
+        <translation>no se sabe</translation>
     </message>
     <message>
         <source>Hours and minutes, such as 14:30; leave it empty if unknown</source>
