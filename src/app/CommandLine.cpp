@@ -174,9 +174,7 @@ Where computersClock()
 // "HH:MM" of a UT second in a zone.
 QString localTime(const astro::Reckoning &reckoning, qint64 utcSecond)
 {
-    const qint64 local = utcSecond + reckoning.offsetAt(utcSecond).seconds;
-    const qint64 ofDay = (local % 86400 + 86400) % 86400;
-    return QStringLiteral("%1:%2").arg(ofDay / 3600, 2, 10, QChar(u'0')).arg(ofDay / 60 % 60, 2, 10, QChar(u'0'));
+    return astro::ClockTime(utcSecond + reckoning.offsetAt(utcSecond).seconds);
 }
 
 // How --sign writes its answers: 'DATE SIGN' lines, or records for other

@@ -81,23 +81,29 @@ std::vector<Crossing> CrossingsBetween(qint64 fromUtcMinute, qint64 toUtcMinute)
     return crossings;
 }
 
+namespace {
+// The row of the first crossing after that UT minute (row 0 is the start of
+// the range, not a crossing), and the crossing a row begins.
+std::size_t firstRowAfter(qint64 utcMinute)
+{
+    return static_cast<std::size_t>(std::upper_bound(std::next(Minutes.begin()), Minutes.end(), utcMinute) - Minutes.begin());
+}
+Crossing crossingAt(std::size_t row)
+{
+    return Crossing{Minutes[row], Rows[row - 1].sign, Rows[row].sign};
+}
+} // namespace
+
 std::optional<Crossing> CrossingAtOrBefore(qint64 utcMinute)
 {
-    // Row 0 is the start of the range, not a crossing.
-    const auto after = std::upper_bound(std::next(Minutes.begin()), Minutes.end(), utcMinute);
-    if (after == std::next(Minutes.begin()))
-        return std::nullopt;
-    const auto i = static_cast<std::size_t>(after - Minutes.begin()) - 1;
-    return Crossing{Minutes[i], Rows[i - 1].sign, Rows[i].sign};
+    const std::size_t after = firstRowAfter(utcMinute);
+    return after > 1 ? std::optional(crossingAt(after - 1)) : std::nullopt;
 }
 
 std::optional<Crossing> CrossingAfter(qint64 utcMinute)
 {
-    const auto after = std::upper_bound(std::next(Minutes.begin()), Minutes.end(), utcMinute);
-    if (after == Minutes.end())
-        return std::nullopt;
-    const auto i = static_cast<std::size_t>(after - Minutes.begin());
-    return Crossing{Minutes[i], Rows[i - 1].sign, Rows[i].sign};
+    const std::size_t after = firstRowAfter(utcMinute);
+    return after < Minutes.size() ? std::optional(crossingAt(after)) : std::nullopt;
 }
 
 std::optional<Sign> EphemerisSignAt(qint64 utcMinute)

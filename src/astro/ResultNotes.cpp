@@ -32,12 +32,7 @@ public:
         return pattern.arg(QString::number(d.day), MonthInDateName(d.month), QString::number(d.year));
     }
 
-    // "14:05" of a second counted as written (UT, or a local wall clock).
-    static QString time(qint64 second)
-    {
-        const qint64 ofDay = second - dayOf(second) * SecondsPerDay;
-        return QStringLiteral("%1:%2").arg(ofDay / 3600, 2, 10, QChar(u'0')).arg(ofDay / 60 % 60, 2, 10, QChar(u'0'));
-    }
+    static QString time(qint64 second) { return ClockTime(second); }
 
     // "%n day(s)" with its plural: English has no translation file, so the
     // source's "(s)" is settled here.
@@ -395,6 +390,12 @@ ResultNotes NotesFor(const QString &name, const Answer &answer)
     notes.pictureName = position.pictureName;
     notes.pictureDescription = position.pictureDescription;
     return notes;
+}
+
+QString ClockTime(qint64 second)
+{
+    const qint64 ofDay = second - Text::dayOf(second) * SecondsPerDay;
+    return QStringLiteral("%1:%2").arg(ofDay / 3600, 2, 10, QChar(u'0')).arg(ofDay / 60 % 60, 2, 10, QChar(u'0'));
 }
 
 QString OffsetName(int seconds)

@@ -45,6 +45,10 @@ struct ResultNotes {
 // The notes for an answer, with the name as typed.
 ResultNotes NotesFor(const QString &name, const Answer &answer);
 
+// "14:05": the hour and minute of a second counted as written (UT, or a
+// local wall clock).
+QString ClockTime(qint64 second);
+
 // "UTC+05:30", "UTC-10:00", "UTC+00:19:32" (seconds only when there are).
 QString OffsetName(int seconds);
 
