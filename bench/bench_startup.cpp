@@ -40,7 +40,8 @@
 // once cost 800 KiB. German, a translated start-up, is held to English.
 //
 // --reference=PATH adds another starkindle build (for instance of an older
-// commit) to every round and reports this build against it.
+// commit) to every round, in English and in German, and reports this build
+// against it.
 //
 // Usage: bench_startup [--rounds=31] [--warmup=2] [--starkindle=PATH] [--floor=PATH] [--bare=PATH]
 //                      [--label=PATH] [--reference=PATH]
@@ -130,8 +131,10 @@ int main(int argc, char **argv)
             {"bare window with a label", bench::argument(argc, argv, "label", BARE_LABEL_WINDOW_EXE),
              "Bare Qt window with a label", &env, {}, {}, {}, {}},
         };
-        if (!reference.empty())
+        if (!reference.empty()) {
             programs.push_back({"reference starkindle", reference, STARKINDLE_CAPTION, &env, {}, {}, {}, {}});
+            programs.push_back({"reference in German", reference, STARKINDLE_CAPTION, &german, {}, {}, {}, {}});
+        }
         const Program &app = programs[0], &translated = programs[1], &floor = programs[2], &bare = programs[3],
                       &label = programs[4];
 
@@ -193,6 +196,8 @@ int main(int argc, char **argv)
             ratioRow("CPU, starkindle / reference", ratios(app.cpuMs, programs[5].cpuMs));
             ratioRow("peak RSS, reference / floor", ratios(programs[5].rssMiB, floor.rssMiB));
             ratioRow("CPU, reference / floor", ratios(programs[5].cpuMs, floor.cpuMs));
+            ratioRow("time, German / reference in German", ratios(translated.ms, programs[6].ms));
+            ratioRow("peak RSS, German / reference in German", ratios(translated.rssMiB, programs[6].rssMiB));
         }
         std::printf("\n");
         return rssMet && cpuMet && translatedRssMet && translatedCpuMet && timeMet ? 0 : 3;
