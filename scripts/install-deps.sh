@@ -17,6 +17,8 @@ set -euo pipefail
 run_packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    # the font configuration, read ahead at start-up
+    libfontconfig-dev
     # the translations: lupdate and lrelease, their CMake commands, and the
     # part of Qt's own translations the program compiles in
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n

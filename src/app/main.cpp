@@ -6,6 +6,7 @@
 #include "app/StartUp.h"
 #include "i18n/Translations.h"
 #include "platform/widgets/QtMessageBox.h"
+#include "platform/FontWarmUp.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
@@ -34,6 +35,9 @@ int main(int argc, char *argv[])
     // --help and --version need no display, and an unknown option ends here.
     if (const std::optional<int> status = commandline::Handle(argc, argv))
         return *status;
+
+    // The font configuration is read while the display is reached.
+    platform::FontWarmUp fonts;
 
     // Asked before anything else exists; the claim is held until the process
     // ends.
@@ -75,6 +79,8 @@ int main(int argc, char *argv[])
         return platform::ShowQtMessageBox(request);
     });
     platform::SetSaveFileHandler(&platform::AskQtFileToSave);
+    // Every box and window from here on asks for fonts.
+    fonts.wait();
     if (refused) {
         startup::RefuseUnguardedStart();
         return 1;
