@@ -31,17 +31,17 @@
 // more than it saves (it reads the font configuration on a second thread
 // while it connects to the display, asks only for installed font families,
 // builds no list items or open lists up front, and draws its icon after the
-// map). Time stands at 0.93-0.955 × the floor's, and a run's median moves by
+// map). Time stands at about 0.95 × the floor's, and a run's median moves by
 // about 0.02 (one program's CPU time spreads from 23 to 38 ms within a run on
-// this kind of machine): its mark, 0.96, holds on a quiet machine. CPU time
-// stands at 0.97-1.02: the second thread and its own heap cost about 1.5%
-// of CPU time for 3.5% of the time to the window; its mark, 1.04, still sees
-// the compiled-in translations and PCRE2, which once took it to 1.05. Peak
-// memory stands at 0.985 and varies by a few hundred KiB from run to run
-// (which of the libraries' pages the page cache holds), but its median ratio
-// by about a thousandth, so its mark, 0.99, sees 300 KiB: the translations
-// and PCRE2 once cost 800 KiB. German, a translated start-up, is held to
-// English.
+// this kind of machine): its mark, 0.96, holds on a quiet machine in about
+// three runs of four. CPU time stands at 0.98-1.01: the second thread and
+// its own heap cost about 2% of CPU time for 1.5% of the time to the window.
+// Its mark, 1.04, still sees the compiled-in translations and PCRE2, which
+// once took it to 1.05. Peak memory stands at 0.987 and varies by a few
+// hundred KiB from run to run (which of the libraries' pages the page cache
+// holds), but its median ratio by about a thousandth, so its mark, 0.99,
+// sees 300 KiB: the translations and PCRE2 once cost 800 KiB. German, a
+// translated start-up, is held to English.
 //
 // --reference=PATH adds another starkindle build (for instance of an older
 // commit) to every round, in English and in German, and reports this build
