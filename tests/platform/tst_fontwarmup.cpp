@@ -1,11 +1,9 @@
-// The font warm-up: the configuration it reads is the one Qt's font database
-// then uses (were it replaced, start-up would read it twice), and a warm-up
-// left without wait() still ends cleanly.
+// The configuration the warm-up reads is the one Qt's font database then
+// uses, and a warm-up never waited for ends cleanly.
 
 #include "platform/FontWarmUp.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QTest>
 
 #ifdef STARKINDLE_FONTCONFIG
@@ -20,24 +18,16 @@ private Q_SLOTS:
     void readsTheConfigurationQtUses()
     {
         platform::FontWarmUp fonts;
-#ifdef STARKINDLE_FONTCONFIG
-        QVERIFY(fonts.started());
         fonts.wait();
+#ifdef STARKINDLE_FONTCONFIG
         FcConfig *const read = FcConfigGetCurrent();
-        QVERIFY(read);
+        QVERIFY(fonts.started() && read);
         QVERIFY(!QFontDatabase::families().isEmpty());
-        QCOMPARE(QFontInfo(QFont(QStringLiteral("DejaVu Sans"))).family(), QStringLiteral("DejaVu Sans"));
         QCOMPARE(FcConfigGetCurrent(), read);
 #else
         QVERIFY(!fonts.started());
 #endif
-    }
-
-    void endsWithoutWait()
-    {
-        // A joinable thread left at destruction would end the process.
-        for (int i = 0; i < 3; ++i)
-            platform::FontWarmUp fonts;
+        platform::FontWarmUp unwaited; // a thread left joinable would end the process
     }
 };
 
