@@ -6,6 +6,7 @@
 #include "app/forms/frmNagScreen2.h"
 #include "astro/SignReadings.h"
 #include "astro/modPlanetSign.h"
+#include "platform/FontWarmUp.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractItemView>
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -25,6 +27,10 @@
 #include <QStyleFactory>
 #include <QTest>
 #include <QToolButton>
+
+#ifdef STARKINDLE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 namespace {
 
@@ -92,7 +98,18 @@ private Q_SLOTS:
 
 void TestFrmMain::initTestCase()
 {
-    // As the application starts: the pick lists are known to its style.
+    // As the application starts: the font configuration read ahead (the one
+    // Qt's font database then uses; another would mean reading it twice), and
+    // the pick lists known to its style.
+    platform::FontWarmUp fonts;
+    fonts.wait();
+#ifdef STARKINDLE_FONTCONFIG
+    FcConfig *const read = FcConfigGetCurrent();
+    QVERIFY(fonts.started() && read);
+    QVERIFY(!QFontDatabase::families().isEmpty());
+    QCOMPARE(FcConfigGetCurrent(), read);
+#endif
+    platform::FontWarmUp unwaited; // a thread left joinable would end the process
     QApplication::setStyle(look::ApplicationStyle());
 }
 
