@@ -234,24 +234,9 @@ std::optional<std::uint64_t> ChildProcess::cpuTimeNs() const
     // then joins); each live thread's schedstat would miss those.
     clockid_t clock = 0;
     timespec time{};
-    if (::clock_getcpuclockid(m_pid, &clock) == 0 && ::clock_gettime(clock, &time) == 0)
-        return static_cast<std::uint64_t>(time.tv_sec) * 1000000000u + static_cast<std::uint64_t>(time.tv_nsec);
-
-    // The first field of each thread's schedstat is its time on a CPU in ns.
-    std::error_code error;
-    std::uint64_t total = 0;
-    bool any = false;
-    for (const auto &task : std::filesystem::directory_iterator("/proc/" + std::to_string(m_pid) + "/task", error)) {
-        std::ifstream in(task.path() / "schedstat");
-        std::uint64_t ns = 0;
-        if (in >> ns) {
-            total += ns;
-            any = true;
-        }
-    }
-    if (!any)
+    if (::clock_getcpuclockid(m_pid, &clock) != 0 || ::clock_gettime(clock, &time) != 0)
         return std::nullopt;
-    return total;
+    return static_cast<std::uint64_t>(time.tv_sec) * 1000000000u + static_cast<std::uint64_t>(time.tv_nsec);
 }
 
 bool ChildProcess::waitUntilQuiet(std::chrono::milliseconds window, std::chrono::microseconds budget,

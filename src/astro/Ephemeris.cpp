@@ -67,21 +67,6 @@ constexpr qint64 LongestStayMinutes = 270 * MinutesPerDay;
 static_assert(EndMinute - Minutes.back() < LongestStayMinutes,
               "ErosEphemeris.inc ends before LatestYear does: run `make ephemeris`");
 
-} // namespace
-
-std::vector<Crossing> CrossingsBetween(qint64 fromUtcMinute, qint64 toUtcMinute)
-{
-    std::vector<Crossing> crossings;
-    // Row 0 is the start of the range, not a crossing.
-    auto it = std::lower_bound(std::next(Minutes.begin()), Minutes.end(), fromUtcMinute);
-    for (; it != Minutes.end() && *it < toUtcMinute; ++it) {
-        const auto i = static_cast<std::size_t>(it - Minutes.begin());
-        crossings.push_back({*it, Rows[i - 1].sign, Rows[i].sign});
-    }
-    return crossings;
-}
-
-namespace {
 // The row of the first crossing after that UT minute (row 0 is the start of
 // the range, not a crossing), and the crossing a row begins.
 std::size_t firstRowAfter(qint64 utcMinute)
@@ -93,6 +78,16 @@ Crossing crossingAt(std::size_t row)
     return Crossing{Minutes[row], Rows[row - 1].sign, Rows[row].sign};
 }
 } // namespace
+
+std::vector<Crossing> CrossingsBetween(qint64 fromUtcMinute, qint64 toUtcMinute)
+{
+    std::vector<Crossing> crossings;
+    // Row 0 is the start of the range, not a crossing.
+    auto it = std::lower_bound(std::next(Minutes.begin()), Minutes.end(), fromUtcMinute);
+    for (; it != Minutes.end() && *it < toUtcMinute; ++it)
+        crossings.push_back(crossingAt(static_cast<std::size_t>(it - Minutes.begin())));
+    return crossings;
+}
 
 std::optional<Crossing> CrossingAtOrBefore(qint64 utcMinute)
 {

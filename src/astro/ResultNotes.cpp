@@ -32,8 +32,6 @@ public:
         return pattern.arg(QString::number(d.day), MonthInDateName(d.month), QString::number(d.year));
     }
 
-    static QString time(qint64 second) { return ClockTime(second); }
-
     // "%n day(s)" with its plural: English has no translation file, so the
     // source's "(s)" is settled here.
     static QString settle(QString counted, int n)
@@ -47,7 +45,7 @@ public:
     // "11:59 UT on 23 February 2035".
     static QString utMoment(qint64 second)
     {
-        return tr("%1 UT on %2", "a moment in UT: time, date").arg(time(second), dateOf(second));
+        return tr("%1 UT on %2", "a moment in UT: time, date").arg(ClockTime(second), dateOf(second));
     }
 
     static qint64 dayOf(qint64 second) { return second / SecondsPerDay - (second % SecondsPerDay < 0 ? 1 : 0); }
@@ -100,7 +98,7 @@ QString moment(const Reckoning &reckoning, qint64 utcSecond)
         return ut;
     const qint64 local = utcSecond + offset.seconds;
     return Text::tr("%1, which was %2 on %3 local time (%4)", "a UT moment, then the local time, date and clock")
-        .arg(ut, Text::time(local), Text::dateOf(local), clockName(reckoning, offset));
+        .arg(ut, ClockTime(local), Text::dateOf(local), clockName(reckoning, offset));
 }
 
 void addAnsweredFor(ResultNotes &notes, const QString &name, const Answer &answer)
@@ -109,7 +107,7 @@ void addAnsweredFor(ResultNotes &notes, const QString &name, const Answer &answe
     const QString date = Text::date({b.year, b.month, b.day});
     const QString &place = b.reckoning.place;
     if (b.minuteOfDay) {
-        const QString time = Text::time(qint64(*b.minuteOfDay) * 60);
+        const QString time = ClockTime(qint64(*b.minuteOfDay) * 60);
         notes.answeredFor = place.isEmpty()
             ? Text::tr("Answer for %1, born on %2 at %3.").arg(name, date, time)
             : Text::tr("Answer for %1, born on %2 at %3 in %4.").arg(name, date, time, place);
@@ -138,7 +136,7 @@ void addMoment(ResultNotes &notes, const Answer &answer)
                                : Text::tr("You were born at %1.").arg(ut));
     else
         notes.lines << Text::tr("You were born at %1 on %2 local time (%3), which was %4.")
-                           .arg(Text::time(at + offset.seconds), Text::dateOf(at + offset.seconds),
+                           .arg(ClockTime(at + offset.seconds), Text::dateOf(at + offset.seconds),
                                 clockName(r, offset), ut);
 }
 
@@ -165,8 +163,8 @@ void addChanges(ResultNotes &notes, const Answer &answer)
         if (!answer.birth.minuteOfDay) {
             const places::Offset offset = r.offsetAt(at);
             notes.lines << Text::tr("If you were born before %1, Eros was in %2; if later, in %3.")
-                               .arg(offset.seconds == 0 ? Text::tr("%1 UT").arg(Text::time(at))
-                                                        : Text::tr("%1 local time").arg(Text::time(at + offset.seconds)),
+                               .arg(offset.seconds == 0 ? Text::tr("%1 UT").arg(ClockTime(at))
+                                                        : Text::tr("%1 local time").arg(ClockTime(at + offset.seconds)),
                                     SignDisplayName(c.from), SignDisplayName(c.to));
         }
     }
@@ -264,7 +262,7 @@ void addTableNotes(ResultNotes &notes, const Answer &answer)
             offer(notes, before, SignDisplayName(before),
                   Text::tr("The reading shown is for %1, the sign before the change: by the computed sky, for births "
                            "before %2 UT on %3.")
-                      .arg(SignDisplayName(before), Text::time(at), Text::dateOf(at)));
+                      .arg(SignDisplayName(before), ClockTime(at), Text::dateOf(at)));
         }
     }
     if (answer.skySign) {
@@ -356,10 +354,10 @@ void addEphemerisNotes(ResultNotes &notes, const Answer &answer)
     const QString both = signs(sign, *answer.laterSign);
     const qint64 local = c.utcMinute * 60 + r.offsetAt(c.utcMinute * 60).seconds;
     offer(notes, sign, both,
-          Text::tr("The reading shown is for %1: for births before %2 local time.").arg(SignDisplayName(sign), Text::time(local)));
+          Text::tr("The reading shown is for %1: for births before %2 local time.").arg(SignDisplayName(sign), ClockTime(local)));
     offer(notes, *answer.laterSign, both,
           Text::tr("The reading shown is for %1: for births at or after %2 local time.")
-              .arg(SignDisplayName(*answer.laterSign), Text::time(local)));
+              .arg(SignDisplayName(*answer.laterSign), ClockTime(local)));
 }
 
 } // namespace
